@@ -1,0 +1,46 @@
+#include "actions/ringleerror.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RingleError", text);
+}
+} // namespace
+
+RingleError::RingleError(Kind kind, QString payload)
+    : m_kind(kind)
+    , m_payload(std::move(payload))
+    , m_what(errorDescription().toUtf8())
+{
+}
+
+QString RingleError::errorDescription() const
+{
+    switch (m_kind) {
+    case Kind::modelUnavailable:
+        return tr("Apple Intelligence is unavailable (") + m_payload + tr(").");
+    case Kind::alreadyInLanguage:
+        return tr("The text is already in ") + m_payload + tr(".");
+    case Kind::shortcutFailed:
+        return tr("The shortcut failed: ") + m_payload;
+    case Kind::wrongLanguage:
+        return tr("The response wasn't in ") + m_payload + tr(", so nothing was replaced.");
+    case Kind::localModelUnreachable:
+        return tr("Can't reach ") + m_payload + tr(". Is it running, with its server started?");
+    case Kind::localModelFailed:
+        return tr("The local model failed: ") + m_payload;
+    case Kind::nothingSelected:
+        return tr("No text selected, or the app doesn't allow copying.");
+    case Kind::focusChanged:
+        return tr("You switched apps while the AI was working. The result is on the clipboard.");
+    case Kind::suspiciousResult:
+        return tr("The response didn't look like a correction, so nothing was replaced.");
+    case Kind::textTooLong:
+        return tr("The text is too long. Select less text and try again.");
+    case Kind::localModelNotChosen:
+        return tr("Choose a model under Settings → General → Model.");
+    }
+    return {};
+}
