@@ -1,0 +1,258 @@
+#include "wheel/jsondecodeerror.h"
+#include "wheel/keycombo.h"
+#include "wheel/modifiernotation.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <QTest>
+
+Q_DECLARE_METATYPE(KeyPlatform)
+
+namespace {
+QJsonObject parse(const char *json)
+{
+    return QJsonDocument::fromJson(QByteArray(json)).object();
+}
+
+const KeyCombo *findByTitle(const QList<KeyComboGroup> &groups, const QString &title)
+{
+    for (const KeyComboGroup &group : groups)
+        for (const KeyCombo &combo : group.combos)
+            if (combo.title == title)
+                return &combo;
+    return nullptr;
+}
+} // namespace
+
+class TestKeyCombo final : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void notation_data()
+    {
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<QString>("mac");
+        QTest::addColumn<QString>("linux");
+        QTest::newRow("none") << 0 << "" << "";
+        QTest::newRow("command") << 1 << "⌘" << "Super+";
+        QTest::newRow("command shift") << 9 << "⇧⌘" << "Shift+Super+";
+        QTest::newRow("option shift command") << 11 << "⌥⇧⌘" << "Alt+Shift+Super+";
+        QTest::newRow("control shift") << 12 << "⌃⇧" << "Ctrl+Shift+";
+        QTest::newRow("all") << 15 << "⌃⌥⇧⌘" << "Ctrl+Alt+Shift+Super+";
+        QTest::newRow("unknown bits ignored") << (16 | 4) << "⌃" << "Ctrl+";
+    }
+    void notation()
+    {
+        QFETCH(int, raw);
+        QFETCH(QString, mac);
+        QFETCH(QString, linux);
+        QCOMPARE(ModifierNotation::symbols(KeyModifiers(raw), KeyPlatform::mac), mac);
+        QCOMPARE(ModifierNotation::symbols(KeyModifiers(raw), KeyPlatform::linuxDesktop), linux);
+        const QString current = ModifierNotation::current() == KeyPlatform::mac ? mac : linux;
+        QCOMPARE(KeyModifiers(raw).symbols(), current);
+        QCOMPARE(KeyCombo({}, 9, KeyModifiers(raw), QStringLiteral("V")).shortcutText(), current + "V");
+    }
+
+    void wheelTitle_data()
+    {
+        QTest::addColumn<KeyPlatform>("platform");
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected");
+        const auto mac = KeyPlatform::mac;
+        const auto lnx = KeyPlatform::linuxDesktop;
+        QTest::newRow("mac paste and match") << mac << 9 << 11 << "Paste and Match";
+        QTest::newRow("mac paste, command only") << mac << 9 << 1 << "own";
+        QTest::newRow("mac capture screen") << mac << 20 << 9 << "Capture Screen";
+        QTest::newRow("mac capture area") << mac << 21 << 9 << "Capture Area";
+        QTest::newRow("mac emoji") << mac << 49 << 5 << "Emoji";
+        QTest::newRow("mac desktop left") << mac << 123 << 4 << "Desktop Left";
+        QTest::newRow("mac desktop right") << mac << 124 << 4 << "Desktop Right";
+        QTest::newRow("mac extra modifier") << mac << 124 << 6 << "own";
+        QTest::newRow("mac ignores linux entry") << mac << 105 << 0 << "own";
+        QTest::newRow("linux paste and match") << lnx << 9 << 12 << "Paste and Match";
+        QTest::newRow("linux ignores mac entry") << lnx << 9 << 11 << "own";
+        QTest::newRow("linux print") << lnx << 105 << 0 << "Capture Screen";
+        QTest::newRow("linux shift print") << lnx << 105 << 8 << "Capture Area";
+        QTest::newRow("linux alt print") << lnx << 105 << 2 << "own";
+        QTest::newRow("linux emoji") << lnx << 47 << 4 << "Emoji";
+        QTest::newRow("linux desktop left") << lnx << 123 << 6 << "Desktop Left";
+        QTest::newRow("linux desktop right") << lnx << 124 << 6 << "Desktop Right";
+        QTest::newRow("linux word left is not a desktop") << lnx << 123 << 4 << "own";
+    }
+    void wheelTitle()
+    {
+        QFETCH(KeyPlatform, platform);
+        QFETCH(int, keyCode);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        const KeyCombo combo{QStringLiteral("own"), quint16(keyCode), KeyModifiers(modifiers), QStringLiteral("X")};
+        QCOMPARE(combo.wheelTitle(platform), expected);
+    }
+
+    // Each catalogue's entries that have a short wheel name are exactly the six meant.
+    void shortNamesMatchCatalogue_data()
+    {
+        QTest::addColumn<KeyPlatform>("platform");
+        QTest::newRow("mac") << KeyPlatform::mac;
+        QTest::newRow("linux") << KeyPlatform::linuxDesktop;
+    }
+    void shortNamesMatchCatalogue()
+    {
+        QFETCH(KeyPlatform, platform);
+        const QHash<QString, QString> expected{
+            {"Paste and Match Style", "Paste and Match"},
+            {"Screenshot: Entire Screen", "Capture Screen"},
+            {"Screenshot: Selection", "Capture Area"},
+            {"Emoji & Symbols", "Emoji"},
+            {"Desktop to the Left", "Desktop Left"},
+            {"Desktop to the Right", "Desktop Right"},
+        };
+        for (const KeyComboGroup &group : KeyCombo::presetGroups(platform))
+            for (const KeyCombo &combo : group.combos)
+                QCOMPARE(combo.wheelTitle(platform), expected.value(combo.title, combo.title));
+    }
+
+    void macCatalogue()
+    {
+        struct Row {
+            const char *group, *title;
+            int keyCode, modifiers;
+            const char *label;
+        };
+        const Row rows[] = {
+            {"Editing", "Paste and Match Style", 9, 11, "V"}, {"Editing", "Undo", 6, 1, "Z"},
+            {"Editing", "Redo", 6, 9, "Z"}, {"Editing", "Select All", 0, 1, "A"}, {"Editing", "Find", 3, 1, "F"},
+            {"Formatting", "Bold", 11, 1, "B"}, {"Formatting", "Italic", 34, 1, "I"},
+            {"Formatting", "Underline", 32, 1, "U"},
+            {"Screenshot", "Screenshot: Entire Screen", 20, 9, "3"},
+            {"Screenshot", "Screenshot: Selection", 21, 9, "4"}, {"Screenshot", "Screenshot Tool", 23, 9, "5"},
+            {"Windows and Apps", "New Tab", 17, 1, "T"}, {"Windows and Apps", "Close Window", 13, 1, "W"},
+            {"Windows and Apps", "Minimize", 46, 1, "M"}, {"Windows and Apps", "Hide App", 4, 1, "H"},
+            {"Windows and Apps", "Force Quit", 53, 3, "⎋"}, {"System", "Spotlight", 49, 1, "Space"},
+            {"System", "Emoji & Symbols", 49, 5, "Space"}, {"System", "Lock Screen", 12, 5, "Q"},
+            {"System", "Mission Control", 126, 4, "↑"}, {"System", "Desktop to the Left", 123, 4, "←"},
+            {"System", "Desktop to the Right", 124, 4, "→"},
+        };
+        QList<KeyComboGroup> expected;
+        for (const Row &row : rows) {
+            if (expected.isEmpty() || expected.last().title != QString::fromUtf8(row.group))
+                expected.append({QString::fromUtf8(row.group), {}});
+            expected.last().combos.append({QString::fromUtf8(row.title), quint16(row.keyCode),
+                                           KeyModifiers(row.modifiers), QString::fromUtf8(row.label)});
+        }
+        QCOMPARE(KeyCombo::presetGroups(KeyPlatform::mac), expected);
+    }
+
+    void linuxCatalogue()
+    {
+        const QList<KeyComboGroup> mac = KeyCombo::presetGroups(KeyPlatform::mac);
+        const QList<KeyComboGroup> linux = KeyCombo::presetGroups(KeyPlatform::linuxDesktop);
+        QCOMPARE(linux.size(), mac.size());
+        QSet<QPair<int, int>> seen;
+        for (qsizetype g = 0; g < linux.size(); ++g) {
+            QCOMPARE(linux[g].title, mac[g].title);
+            QCOMPARE(linux[g].combos.size(), mac[g].combos.size());
+            for (const KeyCombo &combo : linux[g].combos) {
+                // Two entries posting the same keys would be one action under two names.
+                QVERIFY2(!seen.contains({combo.keyCode, combo.modifiers.rawValue}), qPrintable(combo.title));
+                seen.insert({combo.keyCode, combo.modifiers.rawValue});
+                // A key without a character is labelled the way the recorder would label it.
+                if (const auto special = KeyCombo::specialKeyLabel(combo.keyCode, KeyPlatform::linuxDesktop))
+                    QCOMPARE(combo.keyLabel, *special);
+            }
+        }
+        const KeyCombo *paste = findByTitle(linux, "Paste and Match Style");
+        QVERIFY(paste);
+        QCOMPARE(ModifierNotation::symbols(paste->modifiers, KeyPlatform::linuxDesktop) + paste->keyLabel,
+                 QStringLiteral("Ctrl+Shift+V"));
+        const KeyCombo *area = findByTitle(linux, "Screenshot: Selection");
+        QVERIFY(area);
+        QCOMPARE(area->keyCode, quint16(105));
+        QCOMPARE(area->modifiers, KeyModifiers(KeyModifiers::shift));
+        QCOMPARE(KeyCombo::presetGroups(), KeyCombo::presetGroups(currentKeyPlatform()));
+    }
+
+    void specialKeyLabel_data()
+    {
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<QString>("mac");
+        QTest::addColumn<QString>("linux");
+        QTest::newRow("return") << 36 << "↩" << "Enter";
+        QTest::newRow("tab") << 48 << "⇥" << "Tab";
+        QTest::newRow("space") << 49 << "Space" << "Space";
+        QTest::newRow("delete") << 51 << "⌫" << "Backspace";
+        QTest::newRow("escape") << 53 << "⎋" << "Esc";
+        QTest::newRow("print") << 105 << "" << "Print";
+        QTest::newRow("home") << 115 << "↖" << "Home";
+        QTest::newRow("page up") << 116 << "⇞" << "Page Up";
+        QTest::newRow("forward delete") << 117 << "⌦" << "Delete";
+        QTest::newRow("end") << 119 << "↘" << "End";
+        QTest::newRow("page down") << 121 << "⇟" << "Page Down";
+        QTest::newRow("left") << 123 << "←" << "←";
+        QTest::newRow("up") << 126 << "↑" << "↑";
+        QTest::newRow("F1") << 122 << "F1" << "F1";
+        QTest::newRow("F4") << 118 << "F4" << "F4";
+        QTest::newRow("F12") << 111 << "F12" << "F12";
+        QTest::newRow("A") << 0 << "" << "";
+        QTest::newRow("V") << 9 << "" << "";
+    }
+    void specialKeyLabel()
+    {
+        QFETCH(int, keyCode);
+        QFETCH(QString, mac);
+        QFETCH(QString, linux);
+        QCOMPARE(KeyCombo::specialKeyLabel(quint16(keyCode), KeyPlatform::mac).value_or(QString()), mac);
+        QCOMPARE(KeyCombo::specialKeyLabel(quint16(keyCode), KeyPlatform::linuxDesktop).value_or(QString()), linux);
+        QCOMPARE(KeyCombo::specialKeyLabel(quint16(keyCode), KeyPlatform::mac).has_value(), !mac.isEmpty());
+    }
+
+    void jsonRoundTrip()
+    {
+        const KeyCombo combo{QStringLiteral("Paste and Match Style"), 9, KeyModifiers(11), QStringLiteral("V")};
+        const QJsonObject json = combo.toJson();
+        QCOMPARE(json, parse(R"({"title":"Paste and Match Style","keyCode":9,"modifiers":11,"keyLabel":"V"})"));
+        QCOMPARE(KeyCombo::fromJson(json), combo);
+        const KeyCombo decoded = KeyCombo::fromJson(parse(R"({"keyLabel":"","modifiers":9,"keyCode":65535,"title":""})"));
+        QVERIFY(decoded.modifiers.contains(KeyModifiers::command));
+        QVERIFY(decoded.modifiers.contains(KeyModifiers::shift));
+        QVERIFY(!decoded.modifiers.contains(KeyModifiers::option));
+        QCOMPARE(decoded.keyCode, quint16(65535));
+    }
+
+    void jsonFailures_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("missing keyLabel") << QByteArray(R"({"title":"","keyCode":9,"modifiers":1})");
+        QTest::newRow("missing title") << QByteArray(R"({"keyLabel":"V","keyCode":9,"modifiers":1})");
+        QTest::newRow("missing keyCode") << QByteArray(R"({"title":"","keyLabel":"V","modifiers":1})");
+        QTest::newRow("missing modifiers") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9})");
+        QTest::newRow("negative keyCode") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":-1,"modifiers":1})");
+        QTest::newRow("keyCode too large") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":65536,"modifiers":1})");
+        QTest::newRow("fractional keyCode") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9.5,"modifiers":1})");
+        QTest::newRow("keyCode as text") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":"9","modifiers":1})");
+        QTest::newRow("huge modifiers") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9,"modifiers":1e300})");
+        QTest::newRow("title null") << QByteArray(R"({"title":null,"keyLabel":"V","keyCode":9,"modifiers":1})");
+        QTest::newRow("not an object") << QByteArray(R"([1])");
+    }
+    void jsonFailures()
+    {
+        QFETCH(QByteArray, json);
+        const QJsonDocument doc = QJsonDocument::fromJson(json);
+        const QJsonValue value = doc.isObject() ? QJsonValue(doc.object()) : QJsonValue(doc.array());
+        QVERIFY_THROWS_EXCEPTION(JsonDecodeError, KeyCombo::fromJson(value));
+    }
+
+    void equalityAndHash()
+    {
+        const KeyCombo a{QStringLiteral("Undo"), 6, KeyModifiers(1), QStringLiteral("Z")};
+        for (KeyCombo b : {KeyCombo{"Redo", 6, KeyModifiers(1), "Z"}, KeyCombo{"Undo", 7, KeyModifiers(1), "Z"},
+                           KeyCombo{"Undo", 6, KeyModifiers(9), "Z"}, KeyCombo{"Undo", 6, KeyModifiers(1), "z"}})
+            QVERIFY(a != b);
+        QCOMPARE(qHash(a), qHash(KeyCombo(a)));
+        QCOMPARE(QSet<KeyCombo>({a, a}).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeyCombo)
+#include "test_keycombo.moc"
