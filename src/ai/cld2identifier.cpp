@@ -22,11 +22,18 @@ bool isInterchangeValid(char32_t c)
 // precomposed letters only, so decomposed text (ü as u + U+0308) is composed first.
 QByteArray interchangeUtf8(const QString &text)
 {
-    QString clean;
-    clean.reserve(text.size());
-    for (const char32_t c : text.normalized(QString::NormalizationForm_C).toUcs4())
-        clean.append(isInterchangeValid(c) ? QString::fromUcs4(&c, 1) : QStringLiteral(" "));
-    return clean.toUtf8();
+    QString composed = text.normalized(QString::NormalizationForm_C);
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar unit = composed.at(i);
+        if (unit.isHighSurrogate() && i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate()) {
+            if (!isInterchangeValid(QChar::surrogateToUcs4(unit, composed.at(i + 1))))
+                composed.replace(i, 2, QStringLiteral("  "));
+            ++i;
+        } else if (unit.isSurrogate() || !isInterchangeValid(unit.unicode())) {
+            composed[i] = QLatin1Char(' ');
+        }
+    }
+    return composed.toUtf8();
 }
 
 } // namespace

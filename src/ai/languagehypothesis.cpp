@@ -23,27 +23,27 @@ constexpr double kUnreliableFactor = 0.75;
 constexpr double kNoiseScore = 200.0;
 constexpr double kLanguageScore = 500.0;
 
-} // namespace
-
-namespace LanguageHypotheses {
-
+// The target code a CLD2 code stands for; nothing for languages outside the sixteen.
 std::optional<QString> targetCode(const QString &identifierCode)
 {
     if (identifierCode == QLatin1String("no") || identifierCode == QLatin1String("nn"))
         return QStringLiteral("nb");
     if (identifierCode == QLatin1String("zh"))
         return QStringLiteral("zh-Hans");
-    if (identifierCode.startsWith(QLatin1String("pt-")))
-        return QStringLiteral("pt");
     if (TargetLanguages::fromRawValue(identifierCode))
         return identifierCode;
     return std::nullopt;
 }
 
+// 0…1: how much the score looks like real text rather than noise.
 double plausibility(double normalizedScore)
 {
     return std::clamp((normalizedScore - kNoiseScore) / (kLanguageScore - kNoiseScore), 0.0, 1.0);
 }
+
+} // namespace
+
+namespace LanguageHypotheses {
 
 std::optional<LanguageHypothesis> best(const LanguageEvidence &evidence)
 {

@@ -25,12 +25,8 @@ namespace LanguageHypotheses {
 // A hypothesis below this is no detection; the threshold itself is accepted.
 inline constexpr double kAcceptanceThreshold = 0.6;
 
-// The target code an identifier code stands for ("no" and "nn" → "nb", "zh" → "zh-Hans"), or nothing
-// for languages outside the sixteen.
-std::optional<QString> targetCode(const QString &identifierCode);
-// 0…1: how much the identifier's score looks like real text rather than noise.
-double plausibility(double normalizedScore);
-// The most probable target language among the guesses, or nothing when none is a target language.
+// The most probable target language among the guesses ("no" and "nn" count as "nb", "zh" as
+// "zh-Hans"), or nothing when none is a target language.
 std::optional<LanguageHypothesis> best(const LanguageEvidence &evidence);
 // The hypothesis' code when its probability reaches the threshold.
 std::optional<QString> accepted(const std::optional<LanguageHypothesis> &hypothesis);
