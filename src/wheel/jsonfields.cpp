@@ -2,6 +2,7 @@
 
 #include "wheel/jsondecodeerror.h"
 
+#include <QJsonDocument>
 #include <cmath>
 
 namespace JsonFields {
@@ -93,6 +94,22 @@ QUuid uuid(const QJsonObject &object, const char *key)
     if (!id)
         fail(key, "a UUID");
     return *id;
+}
+
+QJsonArray parseArray(const QByteArray &json)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw JsonDecodeError(QStringLiteral("Invalid JSON: %1.").arg(error.errorString()));
+    if (!document.isArray())
+        throw JsonDecodeError(QStringLiteral("Expected an array."));
+    return document.array();
+}
+
+QByteArray compact(const QJsonArray &array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
 QString uuidText(const QUuid &uuid)

@@ -1,0 +1,23 @@
+#include "wheel/keycombostore.h"
+
+#include "wheel/wheelstore.h"
+
+KeyComboStore::KeyComboStore(UserDefaults &defaults, WheelStore &wheels, QObject *parent)
+    : QObject(parent)
+    , m_list(defaults, QStringLiteral("customKeyCombos"))
+    , m_wheels(wheels)
+{
+}
+
+void KeyComboStore::save(const CustomKeyCombo &combo)
+{
+    if (m_list.save(combo))
+        Q_EMIT combosChanged();
+}
+
+void KeyComboStore::remove(const QUuid &id)
+{
+    if (m_list.remove(id))
+        Q_EMIT combosChanged();
+    m_wheels.clearSlots(WheelItem::customKeys(id));
+}

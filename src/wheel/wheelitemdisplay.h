@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ai/targetlanguage.h"
+#include "platform/userdefaults.h"
+#include "wheel/wheelitem.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class KeyComboStore;
+class PromptStore;
+
+// How a slot is shown on the wheel and in the editor's menus. Reads the custom-combination and prompt
+// stores and the "targetLanguage" default at every call, so it always reflects the current contents.
+class WheelItemDisplay final {
+public:
+    // The application's display name for a bundle identifier (the bundle identifier when unknown).
+    using AppNameLookup = std::function<QString(const QString &bundleID)>;
+
+    WheelItemDisplay(const KeyComboStore &combos, const PromptStore &prompts, const UserDefaults &defaults,
+                     AppNameLookup appName);
+
+    // Symbol name of the freely licensed icon mapping (SF-style names as stored).
+    QString symbol(const WheelItem &item) const;
+    // The label drawn on the wheel.
+    QString title(const WheelItem &item) const;
+    // A second, smaller line on the wheel, or none.
+    std::optional<QString> subtitle(const WheelItem &item) const;
+    // The label in the editor's menus.
+    QString menuTitle(const WheelItem &item) const;
+
+    // The language stored under "targetLanguage", or the first language when missing or unknown.
+    static TargetLanguage defaultTargetLanguage(const UserDefaults &defaults);
+
+private:
+    const KeyComboStore &m_combos;
+    const PromptStore &m_prompts;
+    const UserDefaults &m_defaults;
+    AppNameLookup m_appName;
+};

@@ -1,0 +1,3 @@
+#include "wheel/wheellogging.h"
+
+Q_LOGGING_CATEGORY(lcWheel, "ringle.wheel")

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "wheel/wheeltab.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+#include <optional>
+
+// A set of rings bound to applications (by bundle identifier; on Linux the desktop-file id) and
+// websites (normalised hosts, subdomains included). The first set of a configuration is the default.
+struct WheelSet {
+    QUuid id;
+    QString title;
+    QStringList apps;
+    QStringList sites;
+    QList<WheelTab> rings;
+
+    // The title trimmed of spaces and tabs, or "Untitled".
+    QString displayTitle() const;
+
+    // What the user typed, or a browser address, as the stored host: lower case, no scheme, port,
+    // path or leading "www."; none when it is not a usable site (no dot and not localhost, spaces…).
+    static std::optional<QString> site(const QString &input);
+
+    // All five keys are written always and required when reading. Throws JsonDecodeError.
+    QJsonObject toJson() const;
+    static WheelSet fromJson(const QJsonValue &value);
+
+    // A whole configuration: a JSON array of sets, written compactly.
+    static QList<WheelSet> decodeList(const QByteArray &json);
+    static QByteArray encodeList(const QList<WheelSet> &sets);
+
+    bool operator==(const WheelSet &) const = default;
+};
+
+size_t qHash(const WheelSet &set, size_t seed = 0) noexcept;
