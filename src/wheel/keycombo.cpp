@@ -1,9 +1,9 @@
 #include "wheel/keycombo.h"
 
-#include "wheel/jsondecodeerror.h"
 #include "wheel/jsonfields.h"
 
 #include <QCoreApplication>
+#include <climits>
 
 namespace {
 QString tr(const char *text)

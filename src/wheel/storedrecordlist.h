@@ -1,10 +1,8 @@
 #pragma once
 
 #include "platform/userdefaults.h"
-#include "wheel/jsondecodeerror.h"
 #include "wheel/jsonfields.h"
-#include "wheel/unreadablevaluekeeper.h"
-#include "wheel/wheellogging.h"
+#include "wheel/storeddata.h"
 
 #include <QList>
 #include <QUuid>
@@ -12,26 +10,15 @@
 #include <optional>
 
 // A list of records with ids kept as one JSON array under one key, written whole after each change.
-// Unreadable stored data gives an empty list and is kept aside before it is first overwritten.
+// Unreadable stored data gives an empty list (and is kept aside, see StoredData).
 // T has `QUuid id`, `toJson()` and a static `fromJson(const QJsonValue &)` that throws JsonDecodeError.
 template <typename T> class StoredRecordList final {
 public:
     StoredRecordList(UserDefaults &defaults, const QString &key)
-        : m_defaults(defaults)
-        , m_key(key)
-        , m_unreadable(defaults, key)
+        : m_stored(defaults, key)
     {
-        const std::optional<UserDefaults::Value> stored = defaults.value(key);
-        if (!stored)
-            return;
-        try {
-            if (!std::holds_alternative<QByteArray>(*stored))
-                throw JsonDecodeError(QStringLiteral("Not a data value."));
-            m_records = JsonFields::decodeArray<T>(std::get<QByteArray>(*stored), &T::fromJson);
-        } catch (const JsonDecodeError &error) {
-            qCWarning(lcWheel) << "stored" << key << "are unreadable:" << error.message();
-            m_unreadable.remember(*stored);
-        }
+        m_records = m_stored.read([](const QByteArray &json) { return JsonFields::decodeArray<T>(json, &T::fromJson); })
+                        .value_or(QList<T>());
     }
 
     const QList<T> &records() const { return m_records; }
@@ -64,14 +51,8 @@ public:
     }
 
 private:
-    void persist()
-    {
-        m_unreadable.keepBeforeOverwrite();
-        m_defaults.setData(m_key, JsonFields::encodeArray(m_records));
-    }
+    void persist() { m_stored.write(JsonFields::encodeArray(m_records)); }
 
-    UserDefaults &m_defaults;
-    QString m_key;
-    UnreadableValueKeeper m_unreadable;
+    StoredData m_stored;
     QList<T> m_records;
 };

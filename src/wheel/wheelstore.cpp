@@ -27,7 +27,7 @@ WheelTab newRing()
 WheelStore::WheelStore(UserDefaults &defaults, QObject *parent)
     : QObject(parent)
     , m_defaults(defaults)
-    , m_unreadable(defaults, setsKey)
+    , m_stored(defaults, setsKey)
 {
     load();
 }
@@ -39,19 +39,10 @@ QList<WheelSet> WheelStore::shippedDefault()
 
 void WheelStore::load()
 {
-    if (const std::optional<UserDefaults::Value> stored = m_defaults.value(setsKey)) {
-        try {
-            if (!std::holds_alternative<QByteArray>(*stored))
-                throw JsonDecodeError(QStringLiteral("Not a data value."));
-            QList<WheelSet> decoded = WheelSet::decodeList(std::get<QByteArray>(*stored));
-            if (!decoded.isEmpty()) {
-                m_sets = std::move(decoded);
-                return;
-            }
-        } catch (const JsonDecodeError &error) {
-            qCWarning(lcWheel) << "stored wheel sets are unreadable:" << error.message();
-            m_unreadable.remember(*stored);
-        }
+    // An empty list counts as nothing stored.
+    if (std::optional<QList<WheelSet>> stored = m_stored.read(&WheelSet::decodeList); stored && !stored->isEmpty()) {
+        m_sets = std::move(*stored);
+        return;
     }
 
     if (const std::optional<QByteArray> legacy = m_defaults.dataValue(legacyKey)) {
@@ -72,8 +63,7 @@ void WheelStore::load()
 
 void WheelStore::save()
 {
-    m_unreadable.keepBeforeOverwrite();
-    m_defaults.setData(setsKey, WheelSet::encodeList(m_sets));
+    m_stored.write(WheelSet::encodeList(m_sets));
 }
 
 void WheelStore::setSets(const QList<WheelSet> &sets)

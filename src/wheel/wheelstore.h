@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/userdefaults.h"
-#include "wheel/unreadablevaluekeeper.h"
+#include "wheel/storeddata.h"
 #include "wheel/wheelset.h"
 
 #include <QList>
@@ -82,6 +82,6 @@ private:
     qsizetype indexOfSet(const QUuid &setID) const;
 
     UserDefaults &m_defaults;
-    UnreadableValueKeeper m_unreadable;
+    StoredData m_stored;
     QList<WheelSet> m_sets;
 };

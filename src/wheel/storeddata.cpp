@@ -1,33 +1,32 @@
-#include "wheel/unreadablevaluekeeper.h"
+#include "wheel/storeddata.h"
 
-#include "wheel/wheellogging.h"
-
-UnreadableValueKeeper::UnreadableValueKeeper(UserDefaults &defaults, QString key)
+StoredData::StoredData(UserDefaults &defaults, QString key)
     : m_defaults(defaults)
     , m_key(std::move(key))
 {
 }
 
-void UnreadableValueKeeper::remember(const UserDefaults::Value &value)
+void StoredData::write(const QByteArray &bytes)
 {
-    m_pending = value;
+    keepUnreadable();
+    m_defaults.setData(m_key, bytes);
 }
 
-void UnreadableValueKeeper::keepBeforeOverwrite()
+void StoredData::keepUnreadable()
 {
-    if (!m_pending)
+    if (!m_unreadable)
         return;
     const QString base = m_key + QStringLiteral(".unreadable");
     for (int n = 1;; ++n) {
         const QString candidate = n == 1 ? base : base + QLatin1Char('.') + QString::number(n);
         const std::optional<UserDefaults::Value> existing = m_defaults.value(candidate);
-        if (existing && *existing != *m_pending)
+        if (existing && *existing != *m_unreadable)
             continue;
         if (!existing)
-            m_defaults.setValue(candidate, *m_pending);
+            m_defaults.setValue(candidate, *m_unreadable);
         qCWarning(lcWheel) << "kept unreadable" << m_key << "under" << candidate;
         m_keptUnder = candidate;
         break;
     }
-    m_pending.reset();
+    m_unreadable.reset();
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/userdefaults.h"
+#include "wheel/jsondecodeerror.h"
+#include "wheel/wheellogging.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <variant>
+
+// The byte value under one key that a store owns. A stored value that cannot be read (another type,
+// or bytes its decoder refuses) is copied aside before the store's first write over it, so that one
+// edit after damage does not destroy the user's data. The copy goes under "<key>.unreadable"; an
+// existing copy is never replaced: a different value goes under the first free "<key>.unreadable.2",
+// ".3", …, and a value already kept is not stored twice.
+class StoredData final {
+public:
+    StoredData(UserDefaults &defaults, QString key);
+
+    // The decoded stored value; none when nothing is stored or it is unreadable. `decode` takes the
+    // bytes and throws JsonDecodeError when it cannot read them.
+    template <typename Decode> auto read(Decode decode) -> std::optional<decltype(decode(QByteArray()))>
+    {
+        const std::optional<UserDefaults::Value> stored = m_defaults.value(m_key);
+        if (!stored)
+            return std::nullopt;
+        try {
+            if (!std::holds_alternative<QByteArray>(*stored))
+                throw JsonDecodeError(QStringLiteral("Not a data value."));
+            return decode(std::get<QByteArray>(*stored));
+        } catch (const JsonDecodeError &error) {
+            qCWarning(lcWheel) << "stored" << m_key << "is unreadable:" << error.message();
+            m_unreadable = *stored;
+            return std::nullopt;
+        }
+    }
+
+    // Stores the bytes, after keeping an unreadable value that they would replace.
+    void write(const QByteArray &bytes);
+
+    // Where the unreadable value was kept, once it was.
+    QString keptUnder() const { return m_keptUnder; }
+
+private:
+    void keepUnreadable();
+
+    UserDefaults &m_defaults;
+    QString m_key;
+    std::optional<UserDefaults::Value> m_unreadable;
+    QString m_keptUnder;
+};
