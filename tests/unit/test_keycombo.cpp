@@ -179,23 +179,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mac");
         QTest::addColumn<QString>("linux");
         QTest::newRow("return") << 36 << "↩" << "Enter";
-        QTest::newRow("tab") << 48 << "⇥" << "Tab";
         QTest::newRow("space") << 49 << "Space" << "Space";
         QTest::newRow("delete") << 51 << "⌫" << "Backspace";
         QTest::newRow("escape") << 53 << "⎋" << "Esc";
         QTest::newRow("print") << 105 << "" << "Print";
-        QTest::newRow("home") << 115 << "↖" << "Home";
-        QTest::newRow("page up") << 116 << "⇞" << "Page Up";
         QTest::newRow("forward delete") << 117 << "⌦" << "Delete";
-        QTest::newRow("end") << 119 << "↘" << "End";
         QTest::newRow("page down") << 121 << "⇟" << "Page Down";
         QTest::newRow("left") << 123 << "←" << "←";
-        QTest::newRow("up") << 126 << "↑" << "↑";
         QTest::newRow("F1") << 122 << "F1" << "F1";
         QTest::newRow("F4") << 118 << "F4" << "F4";
         QTest::newRow("F12") << 111 << "F12" << "F12";
         QTest::newRow("A") << 0 << "" << "";
-        QTest::newRow("V") << 9 << "" << "";
     }
     void specialKeyLabel()
     {
@@ -224,11 +218,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::newRow("missing keyLabel") << QByteArray(R"({"title":"","keyCode":9,"modifiers":1})");
-        QTest::newRow("missing title") << QByteArray(R"({"keyLabel":"V","keyCode":9,"modifiers":1})");
-        QTest::newRow("missing keyCode") << QByteArray(R"({"title":"","keyLabel":"V","modifiers":1})");
         QTest::newRow("missing modifiers") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9})");
         QTest::newRow("negative keyCode") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":-1,"modifiers":1})");
-        QTest::newRow("keyCode too large") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":65536,"modifiers":1})");
         QTest::newRow("fractional keyCode") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9.5,"modifiers":1})");
         QTest::newRow("keyCode as text") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":"9","modifiers":1})");
         QTest::newRow("huge modifiers") << QByteArray(R"({"title":"","keyLabel":"V","keyCode":9,"modifiers":1e300})");
@@ -241,16 +232,6 @@ private Q_SLOTS:
         const QJsonDocument doc = QJsonDocument::fromJson(json);
         const QJsonValue value = doc.isObject() ? QJsonValue(doc.object()) : QJsonValue(doc.array());
         QVERIFY_THROWS_EXCEPTION(JsonDecodeError, KeyCombo::fromJson(value));
-    }
-
-    void equalityAndHash()
-    {
-        const KeyCombo a{QStringLiteral("Undo"), 6, KeyModifiers(1), QStringLiteral("Z")};
-        for (KeyCombo b : {KeyCombo{"Redo", 6, KeyModifiers(1), "Z"}, KeyCombo{"Undo", 7, KeyModifiers(1), "Z"},
-                           KeyCombo{"Undo", 6, KeyModifiers(9), "Z"}, KeyCombo{"Undo", 6, KeyModifiers(1), "z"}})
-            QVERIFY(a != b);
-        QCOMPARE(qHash(a), qHash(KeyCombo(a)));
-        QCOMPARE(QSet<KeyCombo>({a, a}).size(), 1);
     }
 };
 
