@@ -1,8 +1,39 @@
+#include "app/configcheck.h"
+#include "platform/jsonfiledefaults.h"
+#include "wheel/settingsmigration.h"
+
 #include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <memory>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ringle"));
+#ifdef __GLIBC__
+    // Language detection allocates ~130 KB scratch per call; without this glibc hands it back to the
+    // kernel every time and the next call pays for it again.
+    mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
+#endif
+    const bool checkConfig = argc > 1 && qstrcmp(argv[1], "--check-config") == 0;
+    std::unique_ptr<QCoreApplication> app;
+    if (checkConfig)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ringle"));
+
+    JsonFileDefaults defaults(JsonFileDefaults::pathForDomain(QStringLiteral("Ringle")));
+    {
+        JsonFileDefaults earlier(JsonFileDefaults::pathForDomain(QStringLiteral("Varno")));
+        SettingsMigration::runOnce(defaults, earlier);
+    }
+    if (checkConfig) {
+        QTextStream out(stdout);
+        return ConfigCheck::run(defaults, out);
+    }
     return 0;
 }
