@@ -1,0 +1,199 @@
+#include "ai/localmodelclient.h"
+
+#include "actions/ringleerror.h"
+#include "ai/httpexchange.h"
+#include "ai/httpstatusphrase.h"
+#include "ai/linesplitter.h"
+#include "ai/requestcancelled.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QScopeGuard>
+#include <algorithm>
+
+namespace {
+
+// Failure messages longer than this are cut: they end up in a small panel.
+constexpr qsizetype kMaxMessageChars = 500;
+
+const QString kThinkOpen = QStringLiteral("<think>");
+const QString kThinkClose = QStringLiteral("</think>");
+
+QByteArray trimmedSpacesAndTabs(const QByteArray &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+struct StreamStep {
+    bool changed = false; // the answer grew (or a chunk arrived)
+    bool done = false;    // the server said [DONE]
+};
+
+// Applies the server-sent events of one batch of lines to the answer.
+StreamStep consumeLines(const QList<QByteArray> &lines, QString &answer)
+{
+    StreamStep step;
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("data:"))
+            continue;
+        const QByteArray payload = trimmedSpacesAndTabs(line.mid(5));
+        if (payload == "[DONE]") {
+            step.done = true;
+            return step;
+        }
+        if (const std::optional<QString> content = ChatWire::decodeStreamChunk(payload)) {
+            answer += *content;
+            step.changed = true;
+        }
+    }
+    return step;
+}
+
+QString shortened(const QString &message)
+{
+    if (message.size() <= kMaxMessageChars)
+        return message;
+    return message.left(kMaxMessageChars).trimmed() + QChar(0x2026);
+}
+
+} // namespace
+
+LocalModelClient::LocalModelClient(QNetworkAccessManager &network)
+    : LocalModelClient(network, Timeouts{})
+{
+}
+
+LocalModelClient::LocalModelClient(QNetworkAccessManager &network, Timeouts timeouts)
+    : m_network(network)
+    , m_timeouts(timeouts)
+{
+}
+
+std::unique_ptr<HttpExchange> LocalModelClient::post(const LocalModelConfig &config, const QList<Message> &messages,
+                                                     double temperature, bool stream)
+{
+    QNetworkRequest request(LocalModelConfig::endpoint(config.server, QStringLiteral("v1/chat/completions")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    const QByteArray body = ChatWire::encodeRequest(config.model, messages, temperature, stream);
+    return std::make_unique<HttpExchange>(m_network.post(request, body), ModelProviders::serverName(config.provider),
+                                          HttpExchange::Limits{m_timeouts.completion, kMaxBodyBytes});
+}
+
+QCoro::Task<QString> LocalModelClient::complete(LocalModelConfig config, QList<Message> messages, double temperature)
+{
+    if (config.model.isEmpty())
+        throw RingleError::localModelNotChosen();
+    const std::unique_ptr<HttpExchange> exchange = post(config, messages, temperature, false);
+    const QByteArray body = co_await exchange->readRest();
+    check(exchange->statusCode().value_or(200), body);
+    co_return withoutThinking(ChatWire::decodeResponse(body));
+}
+
+AnswerStream LocalModelClient::stream(LocalModelConfig config, QList<Message> messages, double temperature)
+{
+    auto control = std::make_shared<AnswerStream::Control>();
+    return AnswerStream(control, streamAnswer(control, std::move(config), std::move(messages), temperature));
+}
+
+QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<AnswerStream::Control> control,
+                                                              LocalModelConfig config, QList<Message> messages,
+                                                              double temperature)
+{
+    if (control->isCancelled())
+        throw RequestCancelled();
+    if (config.model.isEmpty())
+        throw RingleError::localModelNotChosen();
+
+    const std::unique_ptr<HttpExchange> exchange = post(config, messages, temperature, true);
+    control->setInterrupt([request = exchange.get()] { request->cancel(); });
+    const auto forgetRequest = qScopeGuard([&control] { control->setInterrupt({}); });
+
+    std::optional<QByteArray> chunk = co_await exchange->nextChunk();
+    const int status = exchange->statusCode().value_or(200);
+    if (status != 200) {
+        QByteArray body = chunk.value_or(QByteArray());
+        if (chunk)
+            body += co_await exchange->readRest();
+        check(status, body);
+    }
+
+    // Lines that arrived together give one element: each element is the whole answer, so the
+    // in-between states would only cost the reader time.
+    LineSplitter splitter(kMaxStreamLineBytes);
+    QString answer;
+    while (chunk) {
+        const StreamStep step = consumeLines(splitter.feed(*chunk), answer);
+        if (step.changed)
+            co_yield withoutThinking(answer);
+        if (step.done)
+            co_return;
+        chunk = co_await exchange->nextChunk();
+    }
+    if (consumeLines(splitter.finish(), answer).changed)
+        co_yield withoutThinking(answer);
+}
+
+QCoro::Task<QStringList> LocalModelClient::models(QUrl base, QString serverName)
+{
+    const QNetworkRequest request(LocalModelConfig::endpoint(base, QStringLiteral("v1/models")));
+    const auto exchange = std::make_unique<HttpExchange>(m_network.get(request), serverName,
+                                                         HttpExchange::Limits{m_timeouts.modelList, kMaxBodyBytes});
+    const QByteArray body = co_await exchange->readRest();
+    check(exchange->statusCode().value_or(200), body);
+    QStringList ids = ChatWire::decodeModelList(body);
+    sortLikeFileNames(ids);
+    co_return ids;
+}
+
+QString LocalModelClient::withoutThinking(const QString &text)
+{
+    QString result = text;
+    if (result.contains(kThinkClose) && !result.contains(kThinkOpen))
+        result.remove(0, result.indexOf(kThinkClose) + kThinkClose.size());
+    qsizetype open = result.indexOf(kThinkOpen);
+    while (open >= 0) {
+        const qsizetype close = result.indexOf(kThinkClose, open + kThinkOpen.size());
+        const qsizetype end = close >= 0 ? close + kThinkClose.size() : result.size();
+        result.remove(open, end - open);
+        open = result.indexOf(kThinkOpen);
+    }
+    return result.trimmed();
+}
+
+void LocalModelClient::sortLikeFileNames(QStringList &names)
+{
+    // The C locale collates by code point and has no numeric mode; English collation then serves.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+void LocalModelClient::check(int statusCode, const QByteArray &body)
+{
+    if (statusCode == 200)
+        return;
+    std::optional<QString> said = ChatWire::errorMessage(body);
+    const QString message = said && !said->trimmed().isEmpty() ? *said : httpStatusPhrase(statusCode);
+    const QString lower = message.toLower();
+    if (lower.contains(QLatin1String("context"))
+        && (lower.contains(QLatin1String("length")) || lower.contains(QLatin1String("exceed"))
+            || lower.contains(QLatin1String("overflow"))))
+        throw RingleError::textTooLong();
+    throw RingleError::localModelFailed(shortened(message));
+}
