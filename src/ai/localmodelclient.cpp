@@ -22,41 +22,38 @@ constexpr qsizetype kMaxMessageChars = 500;
 const QString kThinkOpen = QStringLiteral("<think>");
 const QString kThinkClose = QStringLiteral("</think>");
 
-QByteArray trimmedSpacesAndTabs(const QByteArray &text)
+QByteArrayView trimmedSpacesAndTabs(QByteArrayView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
-        --end;
-    return text.mid(begin, end - begin);
+    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t'))
+        text.chop(1);
+    return text;
 }
 
-struct StreamStep {
-    bool changed = false; // the answer grew (or a chunk arrived)
+// Applies server-sent events to the answer, one line at a time.
+struct StreamReader {
+    QString answer;
+    bool changed = false; // a chunk arrived since the last element
     bool done = false;    // the server said [DONE]
-};
 
-// Applies the server-sent events of one batch of lines to the answer.
-StreamStep consumeLines(const QList<QByteArray> &lines, QString &answer)
-{
-    StreamStep step;
-    for (const QByteArray &line : lines) {
+    // Answers whether to read on.
+    bool operator()(QByteArrayView line)
+    {
         if (!line.startsWith("data:"))
-            continue;
-        const QByteArray payload = trimmedSpacesAndTabs(line.mid(5));
+            return true;
+        const QByteArrayView payload = trimmedSpacesAndTabs(line.sliced(5));
         if (payload == "[DONE]") {
-            step.done = true;
-            return step;
+            done = true;
+            return false;
         }
-        if (const std::optional<QString> content = ChatWire::decodeStreamChunk(payload)) {
+        if (const std::optional<QString> content = ChatWire::decodeStreamChunk(payload.toByteArray())) {
             answer += *content;
-            step.changed = true;
+            changed = true;
         }
+        return true;
     }
-    return step;
-}
+};
 
 QString shortened(const QString &message)
 {
@@ -129,17 +126,18 @@ QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<An
     // Lines that arrived together give one element: each element is the whole answer, so the
     // in-between states would only cost the reader time.
     LineSplitter splitter(kMaxStreamLineBytes);
-    QString answer;
+    StreamReader reader;
     while (chunk) {
-        const StreamStep step = consumeLines(splitter.feed(*chunk), answer);
-        if (step.changed)
-            co_yield withoutThinking(answer);
-        if (step.done)
+        splitter.feed(*chunk, reader);
+        if (std::exchange(reader.changed, false))
+            co_yield withoutThinking(reader.answer);
+        if (reader.done)
             co_return;
         chunk = co_await exchange->nextChunk();
     }
-    if (consumeLines(splitter.finish(), answer).changed)
-        co_yield withoutThinking(answer);
+    splitter.finish(reader);
+    if (reader.changed)
+        co_yield withoutThinking(reader.answer);
 }
 
 QCoro::Task<QStringList> LocalModelClient::models(QUrl base, QString serverName)

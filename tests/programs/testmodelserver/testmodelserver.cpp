@@ -1,0 +1,87 @@
+#include "testmodelserver.h"
+
+#include "serverconnection.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QTcpSocket>
+#include <chrono>
+#include <cstdio>
+#include <unistd.h>
+
+TestModelServer::TestModelServer()
+    : m_stdin(STDIN_FILENO, QSocketNotifier::Read)
+{
+    connect(&m_stdin, &QSocketNotifier::activated, this, &TestModelServer::readCommands);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server.nextPendingConnection())
+            new ServerConnection(socket, *this);
+    });
+}
+
+bool TestModelServer::listen()
+{
+    return m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+CannedResponse TestModelServer::takeResponse()
+{
+    if (!m_queue.isEmpty())
+        return m_queue.dequeue();
+    return m_default.value_or(CannedResponse::nothingQueued());
+}
+
+void TestModelServer::emitEvent(const QJsonObject &event)
+{
+    const QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
+}
+
+qint64 TestModelServer::monotonicNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void TestModelServer::readCommands()
+{
+    char buffer[65536];
+    const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count <= 0) {
+        m_stdin.setEnabled(false);
+        QCoreApplication::quit();
+        return;
+    }
+    m_commandInput.append(buffer, count);
+    qsizetype newline;
+    while ((newline = m_commandInput.indexOf('\n')) >= 0) {
+        const QByteArray line = m_commandInput.left(newline).trimmed();
+        m_commandInput.remove(0, newline + 1);
+        if (!line.isEmpty())
+            runCommand(line);
+    }
+}
+
+void TestModelServer::runCommand(const QByteArray &line)
+{
+    const QJsonObject command = QJsonDocument::fromJson(line).object();
+    const QString name = command.value(QLatin1String("cmd")).toString();
+    if (name == QLatin1String("enqueue")) {
+        m_queue.enqueue(CannedResponse::fromJson(command.value(QLatin1String("response")).toObject()));
+    } else if (name == QLatin1String("default")) {
+        m_default = CannedResponse::fromJson(command.value(QLatin1String("response")).toObject());
+    } else if (name == QLatin1String("record")) {
+        m_recording = command.value(QLatin1String("on")).toBool(true);
+    } else if (name == QLatin1String("clear")) {
+        m_queue.clear();
+        m_default.reset();
+    } else if (name == QLatin1String("quit")) {
+        QCoreApplication::quit();
+    } else {
+        emitEvent(QJsonObject{{QStringLiteral("event"), QStringLiteral("error")},
+                              {QStringLiteral("message"), QStringLiteral("unknown command")}});
+        return;
+    }
+    emitEvent(QJsonObject{{QStringLiteral("event"), QStringLiteral("ack")}, {QStringLiteral("cmd"), name}});
+}

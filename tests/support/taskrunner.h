@@ -1,0 +1,90 @@
+#pragma once
+
+#include "actions/ringleerror.h"
+#include "ai/answerstream.h"
+#include "ai/requestcancelled.h"
+
+#include <QStringList>
+#include <QCoroTask>
+#include <exception>
+#include <optional>
+
+// Runs a coroutine to its end from test code (a nested event loop; never in product code) and keeps
+// its result or the exception it ended with.
+namespace TaskRunner {
+
+template <typename T> struct Outcome {
+    std::optional<T> value;
+    std::exception_ptr error;
+
+    std::optional<RingleError> ringleError() const
+    {
+        try {
+            if (error)
+                std::rethrow_exception(error);
+        } catch (const RingleError &e) {
+            return e;
+        } catch (...) {
+        }
+        return std::nullopt;
+    }
+    bool wasCancelled() const
+    {
+        try {
+            if (error)
+                std::rethrow_exception(error);
+        } catch (const RequestCancelled &) {
+            return true;
+        } catch (...) {
+        }
+        return false;
+    }
+};
+
+template <typename T> QCoro::Task<Outcome<T>> capture(QCoro::Task<T> task)
+{
+    Outcome<T> outcome;
+    try {
+        outcome.value = co_await task;
+    } catch (...) {
+        outcome.error = std::current_exception();
+    }
+    co_return outcome;
+}
+
+template <typename T> Outcome<T> run(QCoro::Task<T> task)
+{
+    return QCoro::waitFor(capture(std::move(task)));
+}
+
+// The elements a stream delivered (value, always set) and how it ended (error). After `stopAfter`
+// elements (if not negative) the stream is dropped.
+inline QCoro::Task<Outcome<QStringList>> collect(AnswerStream &stream, int stopAfter = -1)
+{
+    Outcome<QStringList> outcome;
+    outcome.value.emplace();
+    try {
+        for (auto it = co_await stream.begin(); it != stream.end(); co_await ++it) {
+            outcome.value->append(*it);
+            if (stopAfter >= 0 && outcome.value->size() >= stopAfter)
+                break;
+        }
+    } catch (...) {
+        outcome.error = std::current_exception();
+    }
+    co_return outcome;
+}
+
+inline Outcome<QStringList> runStream(AnswerStream &stream, int stopAfter = -1)
+{
+    return QCoro::waitFor(collect(stream, stopAfter));
+}
+
+// Runs a stream and drops it at the end.
+inline Outcome<QStringList> runStream(AnswerStream &&stream, int stopAfter = -1)
+{
+    AnswerStream owned = std::move(stream);
+    return runStream(owned, stopAfter);
+}
+
+} // namespace TaskRunner
