@@ -8,9 +8,6 @@
 
 #include <QCollator>
 #include <QLocale>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QScopeGuard>
 #include <algorithm>
 
@@ -64,24 +61,18 @@ QString shortened(const QString &message)
 
 } // namespace
 
-LocalModelClient::LocalModelClient(QNetworkAccessManager &network)
-    : LocalModelClient(network, Timeouts{})
-{
-}
-
-LocalModelClient::LocalModelClient(QNetworkAccessManager &network, Timeouts timeouts)
-    : m_network(network)
-    , m_timeouts(timeouts)
+LocalModelClient::LocalModelClient(Timeouts timeouts)
+    : m_timeouts(timeouts)
 {
 }
 
 std::unique_ptr<HttpExchange> LocalModelClient::post(const LocalModelConfig &config, const QList<Message> &messages,
                                                      double temperature, bool stream)
 {
-    QNetworkRequest request(LocalModelConfig::endpoint(config.server, QStringLiteral("v1/chat/completions")));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    const QByteArray body = ChatWire::encodeRequest(config.model, messages, temperature, stream);
-    return std::make_unique<HttpExchange>(m_network.post(request, body), ModelProviders::serverName(config.provider),
+    const HttpExchange::Headers headers{{"Content-Type", "application/json"}};
+    return std::make_unique<HttpExchange>("POST", LocalModelConfig::endpoint(config.server, QStringLiteral("v1/chat/completions")),
+                                          headers, ChatWire::encodeRequest(config.model, messages, temperature, stream),
+                                          ModelProviders::serverName(config.provider),
                                           HttpExchange::Limits{m_timeouts.completion, kMaxBodyBytes});
 }
 
@@ -142,8 +133,8 @@ QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<An
 
 QCoro::Task<QStringList> LocalModelClient::models(QUrl base, QString serverName)
 {
-    const QNetworkRequest request(LocalModelConfig::endpoint(base, QStringLiteral("v1/models")));
-    const auto exchange = std::make_unique<HttpExchange>(m_network.get(request), serverName,
+    const auto exchange = std::make_unique<HttpExchange>("GET", LocalModelConfig::endpoint(base, QStringLiteral("v1/models")),
+                                                         HttpExchange::Headers(), QByteArray(), serverName,
                                                          HttpExchange::Limits{m_timeouts.modelList, kMaxBodyBytes});
     const QByteArray body = co_await exchange->readRest();
     check(exchange->statusCode().value_or(200), body);

@@ -15,28 +15,29 @@
 #include <optional>
 
 class HttpExchange;
-class QNetworkAccessManager;
+
+// How long a local model server may stay silent while we wait for it.
+struct LocalModelTimeouts {
+    std::chrono::milliseconds completion = std::chrono::seconds(180);
+    std::chrono::milliseconds modelList = std::chrono::seconds(3);
+};
 
 // Talks to a local OpenAI-compatible model server: whole and streamed chat completions and the
-// model list. Keeps no state between requests. Failures are RingleError values (unreachable,
-// failed, not chosen, text too long) or RequestCancelled.
+// model list. Keeps no state between requests: each one has a connection of its own. Failures are
+// RingleError values (unreachable, failed, not chosen, text too long) or RequestCancelled.
+// The client must outlive the tasks and streams it returns.
 class LocalModelClient final {
 public:
     using Message = ChatMessage;
 
-    struct Timeouts {
-        // How long the server may stay silent while we wait for it.
-        std::chrono::milliseconds completion = std::chrono::seconds(180);
-        std::chrono::milliseconds modelList = std::chrono::seconds(3);
-    };
+    using Timeouts = LocalModelTimeouts;
 
     // What one response may cost at most, whatever the server sends.
     static constexpr qint64 kMaxBodyBytes = 32 * 1024 * 1024;
     // Longer stream lines cannot be a chunk of an answer; they are skipped like any unreadable line.
     static constexpr qsizetype kMaxStreamLineBytes = 1024 * 1024;
 
-    explicit LocalModelClient(QNetworkAccessManager &network);
-    LocalModelClient(QNetworkAccessManager &network, Timeouts timeouts);
+    explicit LocalModelClient(Timeouts timeouts = {});
 
     // The answer with thinking removed and trimmed; may be empty.
     QCoro::Task<QString> complete(LocalModelConfig config, QList<Message> messages, double temperature);
@@ -60,6 +61,5 @@ private:
                                                 LocalModelConfig config, QList<Message> messages,
                                                 double temperature);
 
-    QNetworkAccessManager &m_network;
     Timeouts m_timeouts;
 };

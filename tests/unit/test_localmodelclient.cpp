@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -36,7 +35,7 @@ private Q_SLOTS:
     void completeSendsTheProtocolRequest()
     {
         QVERIFY(m_server.enqueue(ModelServerProcess::completion("  <think>plan</think>\n Hallo Welt \n")));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QString> outcome = TaskRunner::run(client.complete(config(), kMessages, 0.7));
         QCOMPARE(outcome.value.value_or("<failed>"), QString("Hallo Welt"));
 
@@ -61,7 +60,7 @@ private Q_SLOTS:
         QVERIFY(m_server.enqueue(ModelServerProcess::completion("ok")));
         LocalModelConfig typed = config();
         typed.server = *LocalModelConfig::serverURL(QString(" localhost:%1/v1/ ").arg(m_server.port()), ModelProvider::ollama);
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(TaskRunner::run(client.complete(typed, kMessages, 0.2)).value.value_or("<failed>"), QString("ok"));
         QCOMPARE(m_server.requests(1).value(0).value("path").toString(), QString("/v1/chat/completions"));
     }
@@ -69,7 +68,7 @@ private Q_SLOTS:
     void completeFailures_data()
     {
         QTest::addColumn<QJsonObject>("response");
-        QTest::addColumn<int>("kind"); // -1: any failure
+        QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("payload"); // checked when not empty; "*" prefix: starts with
         using S = ModelServerProcess;
         const QJsonObject valid{{"choices", QJsonArray{QJsonObject{{"message", QJsonObject{{"content", "fine"}}}}}}};
@@ -92,18 +91,47 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, payload);
         QVERIFY(m_server.enqueue(response));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QString> outcome = TaskRunner::run(client.complete(config(), kMessages, 0.2));
         QVERIFY2(!outcome.value, qPrintable(outcome.value.value_or(QString())));
         const std::optional<RingleError> error = outcome.ringleError();
         QVERIFY(error);
-        if (kind < 0)
-            return;
         QCOMPARE(int(error->kind()), kind);
         if (payload.startsWith('*'))
             QVERIFY2(error->payload().startsWith(payload.mid(1)), qPrintable(error->payload()));
         else if (!payload.isEmpty())
             QCOMPARE(error->payload(), payload);
+    }
+
+    void responseFraming_data()
+    {
+        QTest::addColumn<QByteArray>("response");
+        QTest::addColumn<QString>("answer"); // empty: a failure is expected
+        const QByteArray body = R"({"choices":[{"message":{"content":"framed"}}]})";
+        const QByteArray length = QByteArray::number(body.size());
+        const QByteArray hex = QByteArray::number(body.size(), 16);
+        QTest::newRow("until close") << "HTTP/1.1 200 OK\r\n\r\n" + body << "framed";
+        QTest::newRow("http 1.0") << "HTTP/1.0 200 OK\r\nContent-Length: " + length + "\r\n\r\n" + body << "framed";
+        QTest::newRow("chunk extension and trailer") << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + hex + ";x=1\r\n" + body + "\r\n0\r\nX-Trailer: 1\r\n\r\n" << "framed";
+        QTest::newRow("continue first") << "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: " + length + "\r\n\r\n" + body << "framed";
+        QTest::newRow("body longer than announced") << "HTTP/1.1 200 OK\r\nContent-Length: " + length + "\r\n\r\n" + body + "garbage" << "framed";
+        QTest::newRow("not http") << QByteArray("SSH-2.0-OpenSSH_9.2\r\n\r\n") << "";
+        QTest::newRow("bad chunk size") << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n" + body << "";
+        QTest::newRow("bad length") << "HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\n" + body << "";
+        QTest::newRow("endless head") << "HTTP/1.1 200 OK\r\n" + QByteArray(200000, 'h') << "";
+        QTest::newRow("nothing") << QByteArray() << "";
+    }
+    void responseFraming()
+    {
+        QFETCH(QByteArray, response);
+        QFETCH(QString, answer);
+        QVERIFY(m_server.enqueue(QJsonObject{{"raw", true}, {"parts", QJsonArray{QJsonObject{{"base64", QString::fromLatin1(response.toBase64())}}}}}));
+        LocalModelClient client;
+        const Outcome<QString> outcome = TaskRunner::run(client.complete(config(), kMessages, 0.2));
+        if (answer.isEmpty())
+            QVERIFY(outcome.ringleError());
+        else
+            QCOMPARE(outcome.value.value_or("<failed>"), answer);
     }
 
     void completeEmptyAnswers_data()
@@ -117,7 +145,7 @@ private Q_SLOTS:
     {
         QFETCH(QJsonObject, body);
         QVERIFY(m_server.enqueue(ModelServerProcess::json(200, body)));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(TaskRunner::run(client.complete(config(), kMessages, 0.2)).value, std::optional<QString>(""));
     }
 
@@ -125,7 +153,7 @@ private Q_SLOTS:
     {
         LocalModelConfig noModel = config();
         noModel.model.clear();
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(TaskRunner::run(client.complete(noModel, kMessages, 0.2)).ringleError(), RingleError::localModelNotChosen());
         QCOMPARE(TaskRunner::runStream(client.stream(noModel, kMessages, 0.2)).ringleError(), RingleError::localModelNotChosen());
         QCOMPARE(m_server.requests(1, 300).size(), 0);
@@ -146,7 +174,7 @@ private Q_SLOTS:
         LocalModelConfig down = config();
         down.provider = ModelProvider(provider);
         down.server = QUrl(QString("http://127.0.0.1:%1").arg(closedPort()));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(TaskRunner::run(client.complete(down, kMessages, 0.2)).ringleError(), RingleError::localModelUnreachable(name));
@@ -159,7 +187,7 @@ private Q_SLOTS:
     {
         const QJsonObject slow{{"status", 200}, {"parts", QJsonArray{QJsonObject{{"text", "{}"}, {"delayMs", 3000}}}}};
         QVERIFY(m_server.enqueue(slow));
-        LocalModelClient client(m_network, LocalModelClient::Timeouts{std::chrono::milliseconds(300), std::chrono::milliseconds(300)});
+        LocalModelClient client(LocalModelClient::Timeouts{std::chrono::milliseconds(300), std::chrono::milliseconds(300)});
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(TaskRunner::run(client.complete(config(), kMessages, 0.2)).ringleError(), RingleError::localModelUnreachable("Ollama"));
@@ -174,7 +202,7 @@ private Q_SLOTS:
         for (char c : body)
             parts.append(QJsonObject{{"text", QString(QChar(c))}, {"delayMs", 5}});
         QVERIFY(m_server.enqueue(QJsonObject{{"status", 200}, {"parts", parts}}));
-        LocalModelClient client(m_network, LocalModelClient::Timeouts{std::chrono::milliseconds(150), std::chrono::milliseconds(150)});
+        LocalModelClient client(LocalModelClient::Timeouts{std::chrono::milliseconds(150), std::chrono::milliseconds(150)});
         QCOMPARE(TaskRunner::run(client.complete(config(), kMessages, 0.2)).value.value_or("<failed>"), QString("drip"));
     }
 
@@ -187,7 +215,7 @@ private Q_SLOTS:
                                       S::deltaEvent("lo"), "data:\t{\"choices\":[{\"delta\":{\"content\":\" world\"}}]}\r\n\r\n",
                                       "data: [DONE]\n\n"};
         QVERIFY(m_server.enqueue(S::eventStream(lines, 20)));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QStringList> outcome = TaskRunner::runStream(client.stream(config(), kMessages, 0.3));
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, QStringList({"", "", "Hel", "Hello", "Hello world"}));
@@ -213,7 +241,7 @@ private Q_SLOTS:
         parts.append(QJsonObject{{"text", "\n"}, {"repeat", -1}, {"delayMs", 50}});
         response.insert("parts", parts);
         QVERIFY(m_server.enqueue(response));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QStringList> outcome = TaskRunner::runStream(client.stream(config(), kMessages, 0.3));
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, QStringList({"A"}));
@@ -243,7 +271,7 @@ private Q_SLOTS:
         if (QTest::currentDataTag() == QLatin1String("201"))
             response.insert("status", 201);
         QVERIFY(m_server.enqueue(response));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QStringList> outcome = TaskRunner::runStream(client.stream(config(), kMessages, 0.3));
         // Lines that arrive together make one element, so only the last one is certain.
         QCOMPARE(outcome.value->value(outcome.value->size() - 1), before.value(before.size() - 1));
@@ -267,7 +295,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bad);
         using S = ModelServerProcess;
         QVERIFY(m_server.enqueue(S::eventStream({S::deltaEvent("one"), bad, S::deltaEvent(" two"), "data: [DONE]\n"}, 5)));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QStringList> outcome = TaskRunner::runStream(client.stream(config(), kMessages, 0.3));
         QVERIFY(!outcome.error);
         QCOMPARE(outcome.value->value(outcome.value->size() - 1), QString("one two"));
@@ -280,7 +308,7 @@ private Q_SLOTS:
         QByteArray last = S::deltaEvent("end");
         last.chop(2);
         QVERIFY(m_server.enqueue(S::eventStream({S::deltaEvent("the "), last})));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(TaskRunner::runStream(client.stream(config(), kMessages, 0.3)).value->constLast(), QString("the end"));
     }
 
@@ -292,7 +320,7 @@ private Q_SLOTS:
         parts.append(QJsonObject{{"text", "data: {\"choices\":[]}\n\n"}, {"repeat", -1}, {"delayMs", 100}});
         response.insert("parts", parts);
         QVERIFY(m_server.enqueue(response));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(*TaskRunner::runStream(client.stream(config(), kMessages, 0.3), 1).value, QStringList({"first"}));
         const qint64 request = m_server.requests(1).value(0).value("id").toInteger();
         QCOMPARE(m_server.events("disconnected", 1).value(0).value("id").toInteger(-1), request);
@@ -302,7 +330,7 @@ private Q_SLOTS:
     {
         using S = ModelServerProcess;
         QVERIFY(m_server.enqueue(S::eventStream({S::deltaEvent("a"), S::deltaEvent("b")}, 5000)));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         AnswerStream stream = client.stream(config(), kMessages, 0.3);
         QTimer::singleShot(200, [&stream] { stream.cancel(); });
         QElapsedTimer clock;
@@ -324,7 +352,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, basePath);
         QVERIFY(m_server.enqueue(ModelServerProcess::modelList({"qwen-10b", "Qwen-9b", "llama", "Gemma"})));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         const Outcome<QStringList> outcome = TaskRunner::run(client.models(QUrl(m_server.url().toString() + basePath), "LM Studio"));
         QCOMPARE(outcome.value.value_or(QStringList("<failed>")), QStringList({"Gemma", "llama", "Qwen-9b", "qwen-10b"}));
         const QJsonObject request = m_server.requests(1).value(0);
@@ -347,7 +375,7 @@ private Q_SLOTS:
         QFETCH(QJsonObject, response);
         QFETCH(int, kind);
         QVERIFY(m_server.enqueue(response));
-        LocalModelClient client(m_network, LocalModelClient::Timeouts{std::chrono::seconds(180), std::chrono::milliseconds(300)});
+        LocalModelClient client(LocalModelClient::Timeouts{std::chrono::seconds(180), std::chrono::milliseconds(300)});
         const Outcome<QStringList> outcome = TaskRunner::run(client.models(m_server.url(), "LM Studio"));
         QVERIFY(outcome.ringleError());
         QCOMPARE(int(outcome.ringleError()->kind()), kind);
@@ -356,7 +384,7 @@ private Q_SLOTS:
     void emptyModelListIsEmpty()
     {
         QVERIFY(m_server.enqueue(ModelServerProcess::modelList({})));
-        LocalModelClient client(m_network);
+        LocalModelClient client;
         QCOMPARE(TaskRunner::run(client.models(m_server.url(), "LM Studio")).value, std::optional<QStringList>(QStringList()));
     }
 
@@ -371,7 +399,6 @@ private:
     }
 
     ModelServerProcess m_server;
-    QNetworkAccessManager m_network;
 };
 
 QTEST_GUILESS_MAIN(TestLocalModelClient)

@@ -28,6 +28,7 @@ CannedResponse CannedResponse::fromJson(const QJsonObject &json)
                                                             : Framing::length;
     response.abort = json.value(QLatin1String("abort")).toBool(false);
     response.closeAfter = json.value(QLatin1String("closeAfter")).toBool(false);
+    response.raw = json.value(QLatin1String("raw")).toBool(false);
     return response;
 }
 

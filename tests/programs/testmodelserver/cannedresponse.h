@@ -10,7 +10,8 @@
 //   {"status": 200, "reason": "OK", "headers": {"Content-Type": "application/json"},
 //    "parts": [{"text": "…" | "base64": "…", "repeat": 1 (-1: forever), "delayMs": 0, "report": false}],
 //    "framing": "length" | "chunked" | "close", "abort": false, "closeAfter": false}
-// "abort" drops the connection after the last part, before the body is complete.
+// "abort" drops the connection after the last part, before the body is complete. With "raw": true
+// the parts are the whole response, status line and head included, and the connection closes after it.
 struct CannedResponse {
     enum class Framing { length, chunked, close };
 
@@ -28,6 +29,7 @@ struct CannedResponse {
     Framing framing = Framing::length;
     bool abort = false;
     bool closeAfter = false;
+    bool raw = false;
 
     static CannedResponse fromJson(const QJsonObject &json);
     static CannedResponse nothingQueued();

@@ -91,6 +91,11 @@ void ServerConnection::startResponse(const CannedResponse &response)
     m_part = 0;
     m_partStarted = false;
     m_delayDone = false;
+    if (response.raw) {
+        m_response.framing = CannedResponse::Framing::close;
+        pump();
+        return;
+    }
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + response.reason + "\r\n";
     for (const auto &[name, value] : response.headers)
