@@ -3,6 +3,7 @@
 #include "testmodelserver.h"
 
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTcpSocket>
 
 namespace {
@@ -121,6 +122,11 @@ void ServerConnection::startResponse(const CannedResponse &response)
 
 void ServerConnection::pump()
 {
+    // flush() may report bytes written at once, which would come back here mid-part.
+    if (m_pumping)
+        return;
+    m_pumping = true;
+    const auto done = qScopeGuard([this] { m_pumping = false; });
     while (m_responding && m_socket->bytesToWrite() < kHighWater) {
         if (m_part >= m_response.parts.size()) {
             finishResponse();
@@ -180,7 +186,8 @@ void ServerConnection::finishResponse()
         return;
     }
     m_socket->flush();
-    readRequests();
+    // The next request on this connection starts once this pump has returned.
+    QMetaObject::invokeMethod(this, &ServerConnection::readRequests, Qt::QueuedConnection);
 }
 
 void ServerConnection::onDisconnected()

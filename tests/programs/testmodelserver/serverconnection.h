@@ -34,5 +34,6 @@ private:
     qint64 m_repeatsLeft = 0;
     bool m_partStarted = false;
     bool m_delayDone = false;
+    bool m_pumping = false;
     QTimer m_delay;
 };
