@@ -1,6 +1,7 @@
 #include "ai/httpexchange.h"
 
 #include "actions/ringleerror.h"
+#include "ai/ailogging.h"
 #include "ai/requestcancelled.h"
 
 #include <QCoreApplication>
@@ -108,6 +109,7 @@ HttpExchange::HttpExchange(const QByteArray &method, const QUrl &url, const Head
             m_socketError = error;
     });
 
+    qCDebug(lcAi) << method.constData() << url.toDisplayString();
     const quint16 port = quint16(url.port(secure ? 443 : 80));
     if (secure) {
         auto *tls = static_cast<QSslSocket *>(m_socket.get());
@@ -312,6 +314,8 @@ void HttpExchange::fail(const char *reason)
 
 void HttpExchange::throwFailure() const
 {
+    qCDebug(lcAi) << "request failed:" << (m_cancelled ? QStringLiteral("cancelled") : m_failure)
+                  << (m_timedOut ? "timed out" : "") << m_socketError.value_or(QAbstractSocket::UnknownSocketError);
     if (m_cancelled)
         throw RequestCancelled();
     if (!m_failure.isEmpty())

@@ -1,6 +1,7 @@
 #include "ai/localmodelclient.h"
 
 #include "actions/ringleerror.h"
+#include "ai/ailogging.h"
 #include "ai/httpexchange.h"
 #include "ai/httpstatusphrase.h"
 #include "ai/linesplitter.h"
@@ -177,6 +178,7 @@ void LocalModelClient::check(int statusCode, const QByteArray &body)
 {
     if (statusCode == 200)
         return;
+    qCDebug(lcAi) << "status" << statusCode << body.left(200);
     std::optional<QString> said = ChatWire::errorMessage(body);
     const QString message = said && !said->trimmed().isEmpty() ? *said : httpStatusPhrase(statusCode);
     const QString lower = message.toLower();

@@ -1,0 +1,3 @@
+#include "ai/ailogging.h"
+
+Q_LOGGING_CATEGORY(lcAi, "ringle.ai")
