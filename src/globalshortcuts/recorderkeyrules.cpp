@@ -1,0 +1,62 @@
+#include "globalshortcuts/recorderkeyrules.h"
+
+#include "globalshortcuts/modifierflags.h"
+#include "globalshortcuts/shortcutpresentation.h"
+
+namespace GlobalShortcuts::RecorderKeyRules {
+namespace {
+bool isModifierKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<int> keyCode)
+{
+    if (isModifierKey(qtKey))
+        return {Outcome::ignore, std::nullopt};
+
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    if (qtKey == Qt::Key_Backtab && held == Qt::ShiftModifier)
+        return {Outcome::moveFocus, std::nullopt};
+    if (!held) {
+        switch (qtKey) {
+        case Qt::Key_Tab:
+            return {Outcome::moveFocus, std::nullopt};
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return {Outcome::clearShortcut, std::nullopt};
+        case Qt::Key_Escape:
+            return {Outcome::endRecording, std::nullopt};
+        default:
+            break;
+        }
+    }
+    const bool hasCommandLikeModifier = held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!hasCommandLikeModifier && !(qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F35))
+        return {Outcome::reject, std::nullopt};
+    if (!keyCode)
+        return {Outcome::reject, std::nullopt};
+
+    const quint64 flags = eventFlagsFromHotKeyModifiers(hotKeyModifiersFromQt(held));
+    return {Outcome::candidate, Shortcut::fromKeyEvent(Shortcut::KeyEventType::keyDown, *keyCode, flags)};
+}
+
+} // namespace GlobalShortcuts::RecorderKeyRules

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/hotkeyservice.h"
+
+#include <QList>
+#include <QMap>
+#include <QSet>
+
+// A scriptable hot-key service for tests: records registrations, refuses keys marked as taken, and
+// delivers key presses the way the system would (hot-key events for registered keys while those are
+// on, raw key events while those are on).
+class FakeHotKeyService final : public HotKeyService {
+public:
+    struct Registration {
+        quint32 keyCode;
+        quint32 modifiers;
+        quint32 signature;
+        quint32 id;
+    };
+
+    std::optional<Handle> registerHotKey(quint32 keyCode, quint32 modifiers, quint32 signature, quint32 id) override;
+    void unregisterHotKey(Handle handle) override;
+    bool setEventHandler(EventHandler handler) override;
+    void setHotKeyEventsEnabled(bool enabled) override { m_hotKeyEvents = enabled; }
+    void setRawKeyEventsEnabled(bool enabled) override { m_rawKeyEvents = enabled; }
+    bool isTakenByAnotherClient(quint32 keyCode, quint32 modifiers) override;
+
+    // Another program holds the key: registering it fails.
+    void setTaken(quint32 keyCode, quint32 modifiers, bool taken = true);
+    // The handler refuses to install (as the system may).
+    void setRefuseEventHandler(bool refuse) { m_refuseHandler = refuse; }
+
+    // The user presses or releases a key. Answers whether the app handled it.
+    bool press(quint32 keyCode, quint32 modifiers);
+    bool release(quint32 keyCode, quint32 modifiers);
+    bool rawKey(bool down, quint32 keyCode, quint32 modifiers, bool isRepeat = false);
+
+    QList<Registration> registrations() const { return m_registrations.values(); }
+    bool isRegistered(quint32 keyCode, quint32 modifiers) const;
+    int registerCalls() const { return m_registerCalls; }
+    int unregisterCalls() const { return m_unregisterCalls; }
+    bool hotKeyEventsEnabled() const { return m_hotKeyEvents; }
+    bool rawKeyEventsEnabled() const { return m_rawKeyEvents; }
+    bool hasEventHandler() const { return bool(m_handler); }
+
+private:
+    bool deliverHotKey(HotKeyEvent::Kind kind, quint32 keyCode, quint32 modifiers);
+
+    QMap<Handle, Registration> m_registrations;
+    QSet<QPair<quint32, quint32>> m_taken;
+    EventHandler m_handler;
+    Handle m_nextHandle = 1;
+    int m_registerCalls = 0;
+    int m_unregisterCalls = 0;
+    bool m_hotKeyEvents = false;
+    bool m_rawKeyEvents = false;
+    bool m_refuseHandler = false;
+};

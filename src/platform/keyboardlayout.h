@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A key press as a widget sees it: the toolkit's key and the native codes behind it.
+struct NativeKeyPress {
+    int qtKey = 0;
+    quint32 nativeScanCode = 0;   // X keycode on X11; 0 when unknown
+    quint32 nativeVirtualKey = 0; // keysym on X11; 0 when unknown
+};
+
+// Translates between the product's virtual key codes and the keys of this keyboard.
+class KeyboardLayout {
+public:
+    virtual ~KeyboardLayout() = default;
+
+    // The virtual key code of the pressed key, or none for keys the product has no code for.
+    virtual std::optional<int> keyCodeForKeyPress(const NativeKeyPress &press) const = 0;
+    // The character the key types without modifiers (lower case for letters), or empty.
+    virtual QString characterForKeyCode(int keyCode) const = 0;
+};

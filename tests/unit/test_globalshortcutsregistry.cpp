@@ -1,0 +1,357 @@
+#include "globalshortcuts/hotkeycenter.h"
+#include "globalshortcuts/modifierflags.h"
+#include "globalshortcuts/registry.h"
+#include "platform/fake/fakehotkeyservice.h"
+#include "platform/fake/fakemenutracker.h"
+#include "platform/fake/memorydefaults.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace GlobalShortcuts;
+
+namespace {
+constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option; // 6144
+const QString wheelKey = QStringLiteral("GlobalShortcuts_actionWheel");
+
+// One app launch: the registry over shared defaults, with a fake system behind it.
+struct Launch {
+    explicit Launch(MemoryDefaults &defaults)
+        : registry(defaults, service, &menus)
+    {
+    }
+    FakeHotKeyService service;
+    FakeMenuTracker menus;
+    Registry registry;
+};
+} // namespace
+
+class TestGlobalShortcutsRegistry final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstLaunchStoresTheDefaultAndControlOptionHFires()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        QStringList calls;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { calls << QStringLiteral("down"); });
+        app.registry.onKeyUp(Name::actionWheel(), [&] { calls << QStringLiteral("up"); });
+
+        QCOMPARE(defaults.stringValue(wheelKey),
+                 std::optional<QString>(QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":6144}")));
+        QCOMPARE(app.service.registrations().size(), 1);
+        const auto registration = app.service.registrations().first();
+        QCOMPARE(registration.keyCode, 4u);
+        QCOMPARE(registration.modifiers, 6144u);
+        QCOMPARE(registration.signature, 0x524E474Bu);
+        QCOMPARE(registration.id, 1u);
+
+        QVERIFY(app.service.press(4, controlOption));
+        QVERIFY(app.service.release(4, controlOption));
+        QCOMPARE(calls, QStringList({QStringLiteral("down"), QStringLiteral("up")}));
+    }
+
+    void definingLeavesAnyStoredValueAlone_data()
+    {
+        QTest::addColumn<UserDefaults::Value>("stored");
+        QTest::addColumn<bool>("readsAsShortcut");
+        QTest::newRow("cleared") << UserDefaults::Value(false) << false;
+        QTest::newRow("user's own") << UserDefaults::Value(QStringLiteral("{\"carbonKeyCode\":38,\"carbonModifiers\":256}")) << true;
+        QTest::newRow("true") << UserDefaults::Value(true) << false;
+        QTest::newRow("integer") << UserDefaults::Value(qint64(4)) << false;
+        QTest::newRow("bytes") << UserDefaults::Value(QByteArray("{}")) << false;
+    }
+    void definingLeavesAnyStoredValueAlone()
+    {
+        QFETCH(UserDefaults::Value, stored);
+        QFETCH(bool, readsAsShortcut);
+        MemoryDefaults defaults;
+        defaults.setValue(wheelKey, stored);
+        Launch app(defaults);
+        app.registry.onKeyDown(Name::actionWheel(), [] {});
+        QCOMPARE(defaults.value(wheelKey), std::optional<UserDefaults::Value>(stored));
+        QCOMPARE(app.registry.shortcut(Name::actionWheel()).has_value(), readsAsShortcut);
+        QCOMPARE(app.service.registrations().size(), readsAsShortcut ? 1 : 0);
+    }
+
+    void unreadableStoredStringReadsAsUnset_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("not json") << QStringLiteral("control-option-H");
+        QTest::newRow("array") << QStringLiteral("[4,6144]");
+        QTest::newRow("missing member") << QStringLiteral("{\"carbonKeyCode\":4}");
+        QTest::newRow("string member") << QStringLiteral("{\"carbonKeyCode\":\"4\",\"carbonModifiers\":6144}");
+        QTest::newRow("fraction") << QStringLiteral("{\"carbonKeyCode\":4.5,\"carbonModifiers\":6144}");
+        QTest::newRow("beyond int") << QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":1e20}");
+        QTest::newRow("null") << QStringLiteral("{\"carbonKeyCode\":null,\"carbonModifiers\":6144}");
+        QTest::newRow("truncated") << QStringLiteral("{\"carbonKeyCode\":4,\"carbonModif");
+    }
+    void unreadableStoredStringReadsAsUnset()
+    {
+        QFETCH(QString, stored);
+        MemoryDefaults defaults;
+        defaults.setString(wheelKey, stored);
+        Launch app(defaults);
+        app.registry.onKeyDown(Name::actionWheel(), [] {});
+        QVERIFY(!app.registry.shortcut(Name::actionWheel()));
+        QCOMPARE(app.service.registerCalls(), 0);
+        QCOMPARE(defaults.stringValue(wheelKey), std::optional<QString>(stored)); // never overwritten
+    }
+
+    void valuesAreTakenAsTheyAreButNegativeOnesAreNotRegistered()
+    {
+        MemoryDefaults defaults;
+        defaults.setString(wheelKey, QStringLiteral(" {\"carbonModifiers\": -1, \"carbonKeyCode\": 4, \"x\": 1} "));
+        Launch app(defaults);
+        app.registry.onKeyDown(Name::actionWheel(), [] {});
+        const auto stored = app.registry.shortcut(Name::actionWheel());
+        QVERIFY(stored);
+        QCOMPARE(stored->carbonKeyCode, 4);
+        QCOMPARE(stored->carbonModifiers, -1);
+        QCOMPARE(app.service.registerCalls(), 0);
+        QVERIFY(!app.registry.isRegistered(*stored));
+    }
+
+    void clearedShortcutStaysClearedOnTheNextLaunch()
+    {
+        MemoryDefaults defaults;
+        {
+            Launch app(defaults);
+            app.registry.onKeyDown(Name::actionWheel(), [] {});
+            QSignalSpy changed(&app.registry, &Registry::shortcutByNameDidChange);
+            app.registry.setShortcut(std::nullopt, Name::actionWheel());
+            QCOMPARE(defaults.boolValue(wheelKey), std::optional<bool>(false));
+            QVERIFY(app.service.registrations().isEmpty());
+            QCOMPARE(changed.size(), 1);
+            QCOMPARE(changed.first().first().value<Name>().rawValue, QStringLiteral("actionWheel"));
+
+            const int writes = defaults.writeCount();
+            app.registry.setShortcut(std::nullopt, Name::actionWheel());
+            QCOMPARE(defaults.writeCount(), writes);
+            QCOMPARE(changed.size(), 1);
+        }
+        Launch next(defaults);
+        int downs = 0;
+        next.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
+        QVERIFY(!next.registry.shortcut(Name::actionWheel()));
+        QCOMPARE(next.service.registerCalls(), 0);
+        QVERIFY(!next.service.press(4, controlOption));
+        QCOMPARE(downs, 0);
+    }
+
+    void removingANameWithoutDefaultDeletesItsKey()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        const Name plain(QStringLiteral("plain"));
+        app.registry.onKeyDown(plain, [] {});
+        QVERIFY(!defaults.value(QStringLiteral("GlobalShortcuts_plain")));
+        QSignalSpy changed(&app.registry, &Registry::shortcutByNameDidChange);
+        app.registry.setShortcut(std::nullopt, plain); // nothing stored: nothing happens
+        QCOMPARE(changed.size(), 0);
+        app.registry.setShortcut(Shortcut::fromCarbon(38, HotKeyModifiers::command), plain);
+        QVERIFY(app.service.isRegistered(38, HotKeyModifiers::command));
+        app.registry.setShortcut(std::nullopt, plain);
+        QVERIFY(!defaults.value(QStringLiteral("GlobalShortcuts_plain")));
+        QVERIFY(app.service.registrations().isEmpty());
+        QCOMPARE(changed.size(), 2);
+    }
+
+    void namesWithTheSameShortcutShareOneHotKey()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        const Shortcut shared = Shortcut::fromCarbon(38, controlOption);
+        const Shortcut other = Shortcut::fromCarbon(40, controlOption);
+        const Name first(QStringLiteral("first"), shared), second(QStringLiteral("second"), shared);
+        QStringList calls;
+        app.registry.onKeyDown(first, [&] { calls << QStringLiteral("first 1"); });
+        app.registry.onKeyDown(second, [&] { calls << QStringLiteral("second"); });
+        app.registry.onKeyDown(first, [&] { calls << QStringLiteral("first 2"); });
+        QCOMPARE(app.service.registrations().size(), 1);
+        QVERIFY(app.service.press(38, controlOption));
+        QCOMPARE(calls, QStringList({QStringLiteral("first 1"), QStringLiteral("first 2"), QStringLiteral("second")}));
+
+        calls.clear();
+        app.registry.setShortcut(other, first);
+        QVERIFY(app.service.isRegistered(38, controlOption)); // still used by "second"
+        QVERIFY(app.service.isRegistered(40, controlOption));
+        app.service.press(38, controlOption);
+        app.service.press(40, controlOption);
+        QCOMPARE(calls, QStringList({QStringLiteral("second"), QStringLiteral("first 1"), QStringLiteral("first 2")}));
+
+        // Once the only other user is disabled, moving away releases the hot key.
+        app.registry.setShortcut(shared, first);
+        app.registry.disable(second);
+        app.registry.setShortcut(other, first);
+        QVERIFY(!app.service.isRegistered(38, controlOption));
+        calls.clear();
+        app.registry.enable(second);
+        QVERIFY(app.service.isRegistered(38, controlOption));
+        app.service.press(38, controlOption);
+        QCOMPARE(calls, QStringList({QStringLiteral("second")}));
+    }
+
+    void pausedHotKeysRunNoAction()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        int downs = 0;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
+        QObject recorder, otherRecorder;
+        QSignalSpy active(&app.registry, &Registry::recorderActiveStatusDidChange);
+        app.registry.beginRecording(&recorder);
+        QVERIFY(app.registry.isPaused());
+        QCOMPARE(app.registry.center().mode(), HotKeyCenter::Mode::disabled);
+        QVERIFY(!app.service.press(4, controlOption));
+        QCOMPARE(downs, 0);
+
+        app.registry.endRecording(&otherRecorder); // not the active one: stays paused
+        QVERIFY(app.registry.isPaused());
+        app.registry.endRecording(&recorder);
+        QCOMPARE(active.size(), 2);
+        QCOMPARE(active.at(0).first().toBool(), true);
+        QCOMPARE(active.at(1).first().toBool(), false);
+        QVERIFY(app.service.press(4, controlOption));
+        QCOMPARE(downs, 1);
+
+        app.registry.setEnabled(false);
+        QVERIFY(app.service.registrations().isEmpty());
+        app.registry.setEnabled(true);
+        QCOMPARE(app.service.registrations().size(), 1);
+    }
+
+    void openMenuMatchesRawKeysAndIgnoresRepeats()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        QStringList calls;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { calls << QStringLiteral("down"); });
+        app.registry.onKeyUp(Name::actionWheel(), [&] { calls << QStringLiteral("up"); });
+
+        app.menus.setMenuOpen(true);
+        QTRY_COMPARE(app.registry.center().mode(), HotKeyCenter::Mode::menuOpen);
+        QVERIFY(app.service.registrations().isEmpty());
+        QVERIFY(app.service.rawKeyEventsEnabled());
+        QVERIFY(!app.service.hotKeyEventsEnabled());
+
+        QVERIFY(app.service.rawKey(true, 4, controlOption | 0x1)); // stray bits vanish
+        QVERIFY(!app.service.rawKey(true, 4, controlOption, true));
+        QVERIFY(!app.service.rawKey(true, 4, controlOption | HotKeyModifiers::shift));
+        QVERIFY(!app.service.rawKey(true, 5, controlOption));
+        QVERIFY(app.service.rawKey(false, 4, controlOption));
+        QCOMPARE(calls, QStringList({QStringLiteral("down"), QStringLiteral("up")}));
+
+        app.menus.setMenuOpen(false);
+        QTRY_COMPARE(app.registry.center().mode(), HotKeyCenter::Mode::normal);
+        QVERIFY(!app.service.rawKeyEventsEnabled());
+        QVERIFY(app.service.press(4, controlOption));
+        QCOMPARE(calls.size(), 3);
+    }
+
+    void functionAndNavigationKeysMatchWithOrWithoutFunctionModifier_data()
+    {
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<bool>("functionIgnored");
+        const int fKeys[] = {122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
+        for (int i = 0; i < 20; ++i)
+            QTest::addRow("F%d", i + 1) << fKeys[i] << true;
+        const std::pair<const char *, int> navigation[] = {{"help", 114}, {"forward delete", 117}, {"keypad clear", 71},
+            {"home", 115}, {"end", 119}, {"page up", 116}, {"page down", 121}, {"up", 126}, {"right", 124},
+            {"down", 125}, {"left", 123}};
+        for (const auto &[name, code] : navigation)
+            QTest::newRow(name) << code << true;
+        QTest::newRow("H") << 4 << false;
+        QTest::newRow("Return") << 36 << false;
+    }
+    void functionAndNavigationKeysMatchWithOrWithoutFunctionModifier()
+    {
+        QFETCH(int, keyCode);
+        QFETCH(bool, functionIgnored);
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        const Name withFn(QStringLiteral("withFn"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::control | HotKeyModifiers::function));
+        const Name plain(QStringLiteral("plain"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::shift));
+        int fnDowns = 0, plainDowns = 0;
+        app.registry.onKeyDown(withFn, [&] { ++fnDowns; });
+        app.registry.onKeyDown(plain, [&] { ++plainDowns; });
+        app.menus.setMenuOpen(true);
+        QTRY_VERIFY(app.service.rawKeyEventsEnabled());
+
+        QCOMPARE(app.service.rawKey(true, keyCode, HotKeyModifiers::control), functionIgnored);
+        QVERIFY(app.service.rawKey(true, keyCode, HotKeyModifiers::control | HotKeyModifiers::function));
+        QCOMPARE(app.service.rawKey(true, keyCode, HotKeyModifiers::shift | HotKeyModifiers::function), functionIgnored);
+        QVERIFY(app.service.rawKey(true, keyCode, HotKeyModifiers::shift));
+        QCOMPARE(fnDowns, functionIgnored ? 2 : 1);
+        QCOMPARE(plainDowns, functionIgnored ? 2 : 1);
+    }
+
+    void refusedAndLostHotKeysLeaveTheMap()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        app.service.setTaken(4, controlOption);
+        int downs = 0;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
+        const Shortcut wheel = Shortcut::fromCarbon(4, controlOption);
+        QVERIFY(!app.registry.isRegistered(wheel));
+
+        app.service.setTaken(4, controlOption, false);
+        app.registry.setShortcut(wheel, Name::actionWheel());
+        QVERIFY(app.registry.isRegistered(wheel));
+
+        // Another program takes the key while ours is paused: resuming fails and the hot key goes.
+        app.registry.setPaused(true);
+        app.service.setTaken(4, controlOption);
+        app.registry.setPaused(false);
+        QVERIFY(!app.registry.isRegistered(wheel));
+        QVERIFY(!app.service.press(4, controlOption));
+        QCOMPARE(downs, 0);
+    }
+
+    void eventsForUnknownHotKeysAreNotHandled()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        int downs = 0;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
+        HotKeyEvent foreign;
+        foreign.kind = HotKeyEvent::Kind::hotKeyPressed;
+        foreign.signature = 0x41424344;
+        foreign.id = 1;
+        QVERIFY(!app.registry.center().handleEvent(foreign));
+        HotKeyEvent unknownId = foreign;
+        unknownId.signature = HotKeyCenter::signature;
+        unknownId.id = 99;
+        QVERIFY(!app.registry.center().handleEvent(unknownId));
+        QCOMPARE(downs, 0);
+    }
+
+    void idsCountUpAcrossHotKeys()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        app.registry.onKeyDown(Name::actionWheel(), [] {});
+        app.registry.setShortcut(Shortcut::fromCarbon(38, controlOption), Name::actionWheel());
+        app.registry.setShortcut(Shortcut::fromCarbon(40, controlOption), Name::actionWheel());
+        QCOMPARE(app.registry.center().lastHotKeyId(), 3u);
+        QCOMPARE(app.service.registrations().size(), 1);
+        QCOMPARE(app.service.registrations().first().id, 3u);
+    }
+
+    void systemShortcutsExceptBareF12()
+    {
+        MemoryDefaults defaults;
+        Launch app(defaults);
+        app.service.setTaken(111, 0);
+        app.service.setTaken(111, HotKeyModifiers::shift);
+        QVERIFY(!app.registry.isTakenBySystem(Shortcut::fromCarbon(111, 0)));
+        QVERIFY(app.registry.isTakenBySystem(Shortcut::fromCarbon(111, HotKeyModifiers::shift)));
+        QVERIFY(!app.registry.isTakenBySystem(Shortcut::fromCarbon(4, controlOption)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGlobalShortcutsRegistry)
+#include "test_globalshortcutsregistry.moc"
