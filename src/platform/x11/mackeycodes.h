@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The product stores keys as Macintosh virtual key codes (positions on the ANSI layout). On X11 each
+// code stands for a keysym, which the keyboard map then turns into this keyboard's keycodes. Shared by
+// the hot keys, the recorder and the keystroke backend.
+namespace MacKeyCodes {
+// The keysym of a virtual key code (the unshifted one for letters, digits and punctuation).
+std::optional<quint32> keysymForKeyCode(int keyCode);
+// The virtual key code of a keysym; upper-case letters count as their lower-case keys.
+std::optional<int> keyCodeForKeysym(quint32 keysym);
+// The character a keysym types (letters in lower case), or empty for keysyms that type nothing.
+QString characterForKeysym(quint32 keysym);
+} // namespace MacKeyCodes
