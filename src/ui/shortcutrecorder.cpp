@@ -160,6 +160,13 @@ void ShortcutRecorder::focusOutEvent(QFocusEvent *event)
     endRecording();
 }
 
+void ShortcutRecorder::mousePressEvent(QMouseEvent *event)
+{
+    QLineEdit::mousePressEvent(event);
+    // A click on a field that holds the focus without recording (the window handed it over).
+    startRecording();
+}
+
 void ShortcutRecorder::startRecording()
 {
     if (m_recording || !hasFocus())

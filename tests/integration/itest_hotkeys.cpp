@@ -73,6 +73,7 @@ private Q_SLOTS:
 
     void init()
     {
+        cleanup(); // after a failed init, cleanup() did not run
         m_defaults = std::make_unique<MemoryDefaults>();
         m_service = std::make_unique<X11HotKeyService>();
         m_menus = std::make_unique<QtMenuTracker>();
