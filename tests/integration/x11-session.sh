@@ -13,7 +13,7 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd lets the server pick a free display and tell us which.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac 3>"$workdir/display" >/dev/null 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
     [ -s "$workdir/display" ] && break
@@ -26,4 +26,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export NO_AT_BRIDGE=0
 unset WAYLAND_DISPLAY
 
-exec dbus-run-session -- "$(dirname "$0")/session-inner.sh" "$@"
+# Not exec: the EXIT trap must still stop Xvfb afterwards.
+status=0
+dbus-run-session -- "$(dirname "$0")/session-inner.sh" "$@" || status=$?
+exit $status
