@@ -52,6 +52,8 @@ private Q_SLOTS:
         layout->addWidget(m_recorder);
         layout->addWidget(new QLineEdit);
         m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::mouseClick(m_recorder, Qt::LeftButton);
         QTRY_VERIFY(m_recorder->isRecording());
