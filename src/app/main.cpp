@@ -1,4 +1,5 @@
 #include "app/configcheck.h"
+#include "app/configcommand.h"
 #include "platform/jsonfiledefaults.h"
 #include "wheel/settingsmigration.h"
 
@@ -19,8 +20,9 @@ int main(int argc, char *argv[])
     mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
 #endif
     const bool checkConfig = argc > 1 && qstrcmp(argv[1], "--check-config") == 0;
+    const bool configCommand = argc > 1 && qstrcmp(argv[1], "config") == 0;
     std::unique_ptr<QCoreApplication> app;
-    if (checkConfig)
+    if (checkConfig || configCommand)
         app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QApplication>(argc, argv);
@@ -34,6 +36,11 @@ int main(int argc, char *argv[])
     if (checkConfig) {
         QTextStream out(stdout);
         return ConfigCheck::run(defaults, out);
+    }
+    if (configCommand) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return ConfigCommand::run(app->arguments().mid(2), defaults, out, err);
     }
     return 0;
 }

@@ -1,0 +1,114 @@
+#include "app/configcommand.h"
+
+#include "app/configkeys.h"
+#include "platform/jsonfiledefaults.h"
+
+namespace ConfigCommand {
+namespace {
+
+const char usage[] = "usage: ringle config list\n"
+                     "       ringle config get KEY\n"
+                     "       ringle config set KEY VALUE\n"
+                     "       ringle config unset KEY\n";
+
+const ConfigKeys::Key *knownKey(const QString &name, QTextStream &err)
+{
+    if (const ConfigKeys::Key *key = ConfigKeys::find(name))
+        return key;
+    err << "Unknown key \"" << name << "\". Known keys: " << ConfigKeys::names().join(QStringLiteral(", "))
+        << '\n';
+    return nullptr;
+}
+
+void noteUnreadableType(const ConfigKeys::Key &key, const UserDefaults::Value &value, QTextStream &err)
+{
+    if (!ConfigKeys::hasReadableType(key, value))
+        err << "Note: " << key.name << " holds a " << ConfigKeys::typeName(value) << ", not a "
+            << ConfigKeys::typeName(key.type) << "; Ringle ignores it and uses the default (" << key.defaultText
+            << ").\n";
+}
+
+bool writeSucceeded(const UserDefaults &defaults, QTextStream &err)
+{
+    const auto *file = qobject_cast<const JsonFileDefaults *>(&defaults);
+    if (!file || file->lastWriteSucceeded())
+        return true;
+    err << "Could not write " << file->filePath() << ".\n";
+    return false;
+}
+
+int list(UserDefaults &defaults, QTextStream &out)
+{
+    for (const ConfigKeys::Key &key : ConfigKeys::all()) {
+        out << key.name << " = ";
+        if (const std::optional<UserDefaults::Value> value = defaults.value(key.name)) {
+            out << ConfigKeys::format(*value);
+            if (!ConfigKeys::hasReadableType(key, *value))
+                out << "  (a " << ConfigKeys::typeName(*value) << ", ignored: not a " << ConfigKeys::typeName(key.type)
+                    << ")";
+        } else {
+            out << "(not set; default: " << key.defaultText << ")";
+        }
+        out << '\n';
+    }
+    return success;
+}
+
+int get(const ConfigKeys::Key &key, UserDefaults &defaults, QTextStream &out, QTextStream &err)
+{
+    const std::optional<UserDefaults::Value> value = defaults.value(key.name);
+    if (!value) {
+        err << key.name << " is not set; Ringle uses the default (" << key.defaultText << ").\n";
+        return notSet;
+    }
+    out << ConfigKeys::format(*value) << '\n';
+    noteUnreadableType(key, *value, err);
+    return success;
+}
+
+int set(const ConfigKeys::Key &key, const QString &text, UserDefaults &defaults, QTextStream &err)
+{
+    const ConfigKeys::Parsed parsed = ConfigKeys::parse(key, text);
+    if (!parsed.value) {
+        err << parsed.error << '\n';
+        return badUsage;
+    }
+    defaults.setValue(key.name, *parsed.value);
+    return writeSucceeded(defaults, err) ? success : writeFailed;
+}
+
+int unset(const ConfigKeys::Key &key, UserDefaults &defaults, QTextStream &err)
+{
+    if (!defaults.value(key.name))
+        return success;
+    defaults.remove(key.name);
+    return writeSucceeded(defaults, err) ? success : writeFailed;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, QTextStream &err)
+{
+    const QString verb = arguments.value(0);
+    const qsizetype expectedCount = verb == QLatin1String("list")                                     ? 1
+                                  : verb == QLatin1String("get") || verb == QLatin1String("unset") ? 2
+                                  : verb == QLatin1String("set")                                    ? 3
+                                                                                                    : -1;
+    if (expectedCount < 0 || arguments.size() != expectedCount) {
+        err << usage;
+        return badUsage;
+    }
+    if (verb == QLatin1String("list"))
+        return list(defaults, out);
+
+    const ConfigKeys::Key *key = knownKey(arguments.at(1), err);
+    if (!key)
+        return badUsage;
+    if (verb == QLatin1String("get"))
+        return get(*key, defaults, out, err);
+    if (verb == QLatin1String("set"))
+        return set(*key, arguments.at(2), defaults, err);
+    return unset(*key, defaults, err);
+}
+
+} // namespace ConfigCommand
