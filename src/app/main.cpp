@@ -1,5 +1,6 @@
 #include "app/configcheck.h"
 #include "app/configcommand.h"
+#include "app/launcher.h"
 #include "platform/jsonfiledefaults.h"
 #include "wheel/settingsmigration.h"
 
@@ -42,5 +43,5 @@ int main(int argc, char *argv[])
         QTextStream err(stderr);
         return ConfigCommand::run(app->arguments().mid(2), defaults, out, err);
     }
-    return 0;
+    return Launcher::run(static_cast<QApplication &>(*app), defaults, defaults.filePath(), app->arguments().mid(1));
 }

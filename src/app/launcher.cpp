@@ -1,0 +1,65 @@
+#include "app/launcher.h"
+
+#include "actions/appnotifications.h"
+#include "actions/controllerstatus.h"
+#include "app/applogging.h"
+#include "app/instancechannel.h"
+#include "app/ringleapp.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+namespace Launcher {
+namespace {
+
+// Everything the running instance keeps until it quits.
+struct Session {
+    ControllerStatus status;
+    AppNotifications notifications;
+    std::unique_ptr<RingleApp> shell;
+};
+
+} // namespace
+
+int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, const QStringList &arguments)
+{
+    InstanceChannel::Request request = InstanceChannel::Request::none;
+    if (arguments == QStringList{QStringLiteral("--settings")}) {
+        request = InstanceChannel::Request::openSettings;
+    } else if (!arguments.isEmpty()) {
+        std::fprintf(stderr, "ringle: unknown arguments: %s\nusage: ringle [--settings]\n"
+                             "       ringle config list|get|set|unset ...\n",
+                     qPrintable(arguments.join(QLatin1Char(' '))));
+        return 2;
+    }
+
+    InstanceChannel channel(InstanceChannel::nameFor(qgetenv("DISPLAY"), settingsPath));
+    std::unique_ptr<Session> session;
+    QObject::connect(&channel, &InstanceChannel::handOverFinished, &app, [&](bool delivered) {
+        if (delivered) {
+            if (request == InstanceChannel::Request::none)
+                std::fputs("Ringle is already running.\n", stderr);
+            app.exit(0);
+            return;
+        }
+        if (!channel.listen())
+            qCWarning(lcApp) << "later starts will not find this instance";
+        session = std::make_unique<Session>();
+        session->shell = std::make_unique<RingleApp>(defaults, session->status, session->notifications);
+        QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
+                         [shell = session->shell.get()](InstanceChannel::Request received) {
+                             if (received == InstanceChannel::Request::openSettings)
+                                 shell->openSettings();
+                         });
+        session->shell->start();
+        if (request == InstanceChannel::Request::openSettings)
+            session->shell->openSettings();
+    });
+    channel.handOver(request);
+    const int code = app.exec();
+    session.reset();
+    return code;
+}
+
+} // namespace Launcher

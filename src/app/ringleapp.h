@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class AppNotifications;
+class ControllerStatus;
+class ReducedMotion;
+class SettingsWindow;
+class TrayIcon;
+class TrayMenu;
+class UserDefaults;
+
+// The application shell: the tray icon with its menu, and the settings window, made on first use.
+// It answers "Settings…", "Quit Ringle" and the openRingleSettings request.
+class RingleApp final : public QObject {
+    Q_OBJECT
+public:
+    RingleApp(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,
+              QObject *parent = nullptr);
+    ~RingleApp() override;
+
+    // Shows the tray icon, or says how to reach the settings until a tray appears.
+    void start();
+
+    TrayIcon &trayIcon() { return *m_trayIcon; }
+    TrayMenu &trayMenu() { return *m_trayMenu; }
+    // None until the settings were first opened.
+    SettingsWindow *settingsWindow() const { return m_settings; }
+    // Gives each new settings window its tabs' content.
+    std::function<void(SettingsWindow &)> fillSettings;
+
+public Q_SLOTS:
+    // The menu's "Settings…": opens the window on the stored tab, or brings it forward.
+    void openSettings();
+    // Stores the General tab, then opens the window.
+    void openRingleSettings();
+
+private:
+    UserDefaults &m_defaults;
+    TrayMenu *m_trayMenu;
+    TrayIcon *m_trayIcon;
+    ReducedMotion *m_reducedMotion;
+    SettingsWindow *m_settings = nullptr;
+};

@@ -1,0 +1,59 @@
+#include "app/traymenu.h"
+
+#include "actions/controllerstatus.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+constexpr int maximumStatusWidth = 420;
+}
+
+TrayMenu::TrayMenu(ControllerStatus &status, QObject *parent)
+    : QObject(parent)
+    , m_status(status)
+    , m_menu(new QMenu)
+{
+    m_statusLine = m_menu->addAction(QString());
+    // Information, not a command.
+    m_statusLine->setEnabled(false);
+    m_menu->setToolTipsVisible(true);
+    m_menu->addSeparator();
+    m_settings = m_menu->addAction(tr("Settings…"));
+    m_quit = m_menu->addAction(tr("Quit Ringle"));
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quit->setShortcutVisibleInContextMenu(true);
+    m_settings->setMenuRole(QAction::NoRole);
+    m_quit->setMenuRole(QAction::NoRole);
+
+    connect(m_settings, &QAction::triggered, this, &TrayMenu::settingsRequested);
+    connect(m_quit, &QAction::triggered, this, &TrayMenu::quitRequested);
+    connect(&m_status, &ControllerStatus::isWorkingChanged, this, &TrayMenu::updateStatus);
+    connect(&m_status, &ControllerStatus::lastErrorChanged, this, &TrayMenu::updateStatus);
+    updateStatus();
+}
+
+TrayMenu::~TrayMenu()
+{
+    delete m_menu;
+}
+
+std::optional<QString> TrayMenu::statusLine(bool working, const std::optional<QString> &lastError)
+{
+    if (working)
+        return tr("Working…");
+    if (lastError && !lastError->isEmpty())
+        return lastError;
+    return std::nullopt;
+}
+
+void TrayMenu::updateStatus()
+{
+    const std::optional<QString> line = statusLine(m_status.isWorking(), m_status.lastError());
+    // Server messages can be long; the menu stays a sensible width and the tooltip has it all.
+    const QString text = line.value_or(QString());
+    QString shown = m_menu->fontMetrics().elidedText(text, Qt::ElideRight, maximumStatusWidth);
+    m_statusLine->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
+    m_statusLine->setToolTip(text);
+    m_statusLine->setVisible(line.has_value());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class ControllerStatus;
+class QAction;
+class QMenu;
+
+// The tray icon's menu: a status line when there is something to say ("Working…" or the last error),
+// a separator, "Settings…" and "Quit Ringle" (Ctrl+Q). The status line follows the controller.
+class TrayMenu final : public QObject {
+    Q_OBJECT
+public:
+    explicit TrayMenu(ControllerStatus &status, QObject *parent = nullptr);
+    ~TrayMenu() override;
+
+    QMenu *menu() const { return m_menu; }
+    QAction *settingsAction() const { return m_settings; }
+    QAction *quitAction() const { return m_quit; }
+
+    // The first line for a controller in this state; none when there is nothing to say.
+    static std::optional<QString> statusLine(bool working, const std::optional<QString> &lastError);
+
+Q_SIGNALS:
+    void settingsRequested();
+    void quitRequested();
+
+private:
+    void updateStatus();
+
+    ControllerStatus &m_status;
+    QMenu *m_menu;
+    QAction *m_statusLine;
+    QAction *m_settings;
+    QAction *m_quit;
+};
