@@ -1,3 +1,3 @@
 #include "app/applogging.h"
 
-Q_LOGGING_CATEGORY(lcApp, "ringle.app")
+Q_LOGGING_CATEGORY(lcApp, "ringle.app", QtInfoMsg)
