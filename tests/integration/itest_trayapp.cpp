@@ -1,9 +1,9 @@
 // The tray application as a user starts it: without a tray it says how to reach the settings and
 // shows its icon once a tray appears; a second start hands over to the running one; --settings opens
 // the settings window of the running instance; Ctrl+Q in that window quits.
-#include "lineprocess.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
