@@ -57,6 +57,41 @@ template <typename T> Outcome<T> run(QCoro::Task<T> task)
     return QCoro::waitFor(capture(std::move(task)));
 }
 
+// A task cannot yield an exception_ptr itself, so a void task's ending travels in a struct.
+struct VoidOutcome {
+    std::exception_ptr error;
+};
+
+inline QCoro::Task<VoidOutcome> captureVoid(QCoro::Task<void> task)
+{
+    VoidOutcome outcome;
+    try {
+        co_await task;
+    } catch (...) {
+        outcome.error = std::current_exception();
+    }
+    co_return outcome;
+}
+
+// The exception a void task ended with, or none.
+inline std::exception_ptr run(QCoro::Task<void> task)
+{
+    return QCoro::waitFor(captureVoid(std::move(task))).error;
+}
+
+// The error as type E if it is one, else none.
+template <typename E> std::optional<E> errorAs(const std::exception_ptr &error)
+{
+    try {
+        if (error)
+            std::rethrow_exception(error);
+    } catch (const E &e) {
+        return e;
+    } catch (...) {
+    }
+    return std::nullopt;
+}
+
 // The elements a stream delivered (value, always set) and how it ended (error). After `stopAfter`
 // elements (if not negative) the stream is dropped.
 inline QCoro::Task<Outcome<QStringList>> collect(AnswerStream &stream, int stopAfter = -1)

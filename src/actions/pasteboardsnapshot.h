@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/clipboard.h"
+
+#include <QCoroTask>
+
+// Every item of the clipboard with every type as raw bytes, taken before this application writes
+// to the clipboard and written back afterwards.
+class PasteboardSnapshot final {
+public:
+    PasteboardSnapshot() = default;
+    explicit PasteboardSnapshot(QList<ClipboardItem> items);
+
+    static QCoro::Task<PasteboardSnapshot> take(Clipboard &clipboard);
+    // Always writes, also when the clipboard did not change in between; an empty snapshot
+    // leaves the clipboard empty.
+    void restore(Clipboard &clipboard) const;
+
+    const QList<ClipboardItem> &items() const { return m_items; }
+    bool isEmpty() const { return m_items.isEmpty(); }
+
+    friend bool operator==(const PasteboardSnapshot &, const PasteboardSnapshot &) = default;
+
+private:
+    QList<ClipboardItem> m_items;
+};

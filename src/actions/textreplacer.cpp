@@ -1,0 +1,137 @@
+#include "actions/textreplacer.h"
+
+#include "actions/keystroke.h"
+#include "actions/ringleerror.h"
+#include "caret/selectionstate.h"
+#include "platform/clipboard.h"
+#include "platform/keyboard.h"
+#include "platform/monotonicsleep.h"
+
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcReplacer, "ringle.actions.textreplacer")
+
+using Clock = std::chrono::steady_clock;
+
+bool isBlank(const std::optional<QString> &text)
+{
+    return !text || text->trimmed().isEmpty();
+}
+} // namespace
+
+TextReplacer::TextReplacer(Clipboard &clipboard, Keyboard &keyboard, Workspace &workspace, SelectionStateSource &selection)
+    : m_clipboard(clipboard)
+    , m_keyboard(keyboard)
+    , m_workspace(workspace)
+    , m_selection(selection)
+{
+}
+
+QCoro::Task<void> TextReplacer::waitForModifierRelease(std::chrono::milliseconds timeout)
+{
+    const auto deadline = Clock::now() + timeout;
+    while ((m_keyboard.modifierFlags() & EventFlag::modifierMask) != 0 && Clock::now() < deadline)
+        co_await MonotonicSleep::sleepFor(modifierPollInterval);
+}
+
+QCoro::Task<bool> TextReplacer::waitForChange(qint64 fromCount, std::chrono::milliseconds timeout)
+{
+    const auto deadline = Clock::now() + timeout;
+    while (m_clipboard.changeCount() == fromCount && Clock::now() < deadline)
+        co_await MonotonicSleep::sleepFor(changePollInterval);
+    co_return m_clipboard.changeCount() != fromCount;
+}
+
+QCoro::Task<TextReplacer::Copied> TextReplacer::copyKeepingSnapshot(std::optional<RunningApp> app)
+{
+    Copied copied;
+    copied.snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    const qint64 count = m_clipboard.changeCount();
+    Keystroke::send(m_keyboard, m_keyboard.copyChord(app));
+    if (co_await waitForChange(count, changeTimeout))
+        copied.text = co_await m_clipboard.readText();
+    else
+        qCDebug(lcReplacer) << "the clipboard did not change after the copy keys";
+    if (isBlank(copied.text))
+        copied.text.reset();
+    co_return copied;
+}
+
+QCoro::Task<QString> TextReplacer::copySelection()
+{
+    if (m_selection.selectionState() == SelectionState::empty)
+        throw RingleError::nothingSelected();
+    co_await waitForModifierRelease(modifierReleaseTimeout);
+    const Copied copied = co_await copyKeepingSnapshot(m_workspace.frontApplication());
+    copied.snapshot.restore(m_clipboard);
+    if (!copied.text)
+        throw RingleError::nothingSelected();
+    co_return *copied.text;
+}
+
+QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
+{
+    const std::optional<RunningApp> front = m_workspace.frontApplication();
+    if (!isSameApp(front, app)) {
+        m_clipboard.writeText(text, true);
+        throw RingleError::focusChanged();
+    }
+    PasteboardSnapshot snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
+}
+
+QCoro::Task<void> TextReplacer::replaceSelection(Transform transform)
+{
+    // The same pass as a body that needs a selection, so both paths behave identically.
+    Body body = [transform = std::move(transform)](std::optional<QString> selection) -> QCoro::Task<std::optional<QString>> {
+        if (!selection)
+            throw RingleError::nothingSelected();
+        co_return co_await transform(std::move(*selection));
+    };
+    co_await withOptionalSelection(std::move(body));
+}
+
+QCoro::Task<void> TextReplacer::withOptionalSelection(Body body)
+{
+    if (m_selection.selectionState() == SelectionState::empty) {
+        co_await body(std::nullopt);
+        co_return;
+    }
+    const std::optional<RunningApp> app = m_workspace.frontApplication();
+    co_await waitForModifierRelease(modifierReleaseTimeout);
+    Copied copied = co_await copyKeepingSnapshot(app);
+
+    std::optional<QString> output;
+    try {
+        output = co_await body(copied.text);
+    } catch (...) {
+        copied.snapshot.restore(m_clipboard);
+        throw;
+    }
+    if (!copied.text || !output) {
+        copied.snapshot.restore(m_clipboard);
+        co_return;
+    }
+    co_await pasteOver(std::move(*output), app, std::move(copied.snapshot));
+}
+
+QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot)
+{
+    const std::optional<RunningApp> front = m_workspace.frontApplication();
+    if (!isSameApp(front, app)) {
+        // The user finds the result on the clipboard, as the message says.
+        m_clipboard.writeText(text, true);
+        throw RingleError::focusChanged();
+    }
+    co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
+}
+
+QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<RunningApp> front, PasteboardSnapshot snapshot)
+{
+    m_clipboard.writeText(text, true);
+    Keystroke::send(m_keyboard, m_keyboard.pasteChord(front));
+    // There is no way to learn when the other application has read the clipboard.
+    co_await MonotonicSleep::sleepFor(restoreDelay);
+    snapshot.restore(m_clipboard);
+}

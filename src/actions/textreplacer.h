@@ -1,0 +1,61 @@
+#pragma once
+
+#include "actions/pasteboardsnapshot.h"
+#include "platform/workspace.h"
+
+#include <QCoroTask>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class Clipboard;
+class Keyboard;
+class SelectionStateSource;
+
+// Copies the selection of the application in front the way a user would (its copy keys and the
+// clipboard) and pastes text over it, putting the user's own clipboard content back afterwards.
+// Runs on the main thread; every wait suspends the calling task. Failures are RingleError values
+// (nothingSelected, focusChanged) or whatever a transform or body throws.
+class TextReplacer final {
+public:
+    static constexpr std::chrono::milliseconds modifierReleaseTimeout{1000};
+    static constexpr std::chrono::milliseconds modifierPollInterval{15};
+    static constexpr std::chrono::milliseconds changeTimeout{800};
+    static constexpr std::chrono::milliseconds changePollInterval{20};
+    static constexpr std::chrono::milliseconds restoreDelay{500};
+
+    using Transform = std::function<QCoro::Task<QString>(QString)>;
+    using Body = std::function<QCoro::Task<std::optional<QString>>(std::optional<QString>)>;
+
+    TextReplacer(Clipboard &clipboard, Keyboard &keyboard, Workspace &workspace, SelectionStateSource &selection);
+
+    // The selected text, untrimmed; throws nothingSelected when there is none.
+    QCoro::Task<QString> copySelection();
+    // Returns once none of shift, control, option and command is held, or at the deadline.
+    QCoro::Task<void> waitForModifierRelease(std::chrono::milliseconds timeout);
+    // Pastes a finished text, provided `app` is still in front; does not wait for the modifiers.
+    QCoro::Task<void> paste(QString text, std::optional<RunningApp> app);
+    // Copies the selection, transforms it and pastes the result over it.
+    QCoro::Task<void> replaceSelection(Transform transform);
+    // Runs the body on the selection or on none, and pastes its output when there was a
+    // selection and there is an output.
+    QCoro::Task<void> withOptionalSelection(Body body);
+
+private:
+    struct Copied {
+        PasteboardSnapshot snapshot;
+        std::optional<QString> text;
+    };
+
+    QCoro::Task<bool> waitForChange(qint64 fromCount, std::chrono::milliseconds timeout);
+    // Snapshot, copy keys, wait for the clipboard, read the text; nothing is restored here.
+    QCoro::Task<Copied> copyKeepingSnapshot(std::optional<RunningApp> app);
+    QCoro::Task<void> pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot);
+    QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, PasteboardSnapshot snapshot);
+
+    Clipboard &m_clipboard;
+    Keyboard &m_keyboard;
+    Workspace &m_workspace;
+    SelectionStateSource &m_selection;
+};
