@@ -1,0 +1,154 @@
+#include "platform/x11/x11clipboard.h"
+
+#include "platform/x11/clipboardtargets.h"
+#include "platform/x11/x11connection.h"
+#include "platform/x11/x11selectionreader.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QMimeData>
+
+#include <xcb/xcb.h>
+#include <xcb/xfixes.h>
+
+namespace {
+Q_LOGGING_CATEGORY(lcClipboard, "ringle.x11.clipboard")
+
+using Clock = std::chrono::steady_clock;
+
+void setOnQt(QMimeData *data)
+{
+    // Qt takes ownership of the selection and answers other applications from the event loop.
+    QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+}
+} // namespace
+
+X11Clipboard::X11Clipboard(X11Connection &connection, QObject *parent)
+    : QObject(parent)
+    , m_connection(connection)
+    , m_reader(std::make_unique<X11SelectionReader>(connection, QByteArrayLiteral("CLIPBOARD")))
+    , m_selection(connection.atom("CLIPBOARD"))
+{
+    m_handler = m_connection.addEventHandler([this](const void *event) { onEvent(event); });
+    if (m_connection.xfixesFirstEvent() < 0) {
+        qCWarning(lcClipboard) << "the X server has no XFixes; clipboard changes are seen only through Qt";
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { ++m_changeCount; });
+        return;
+    }
+    // Owner changes, also when an owner goes away with its window or its connection.
+    m_window = m_connection.createWindow();
+    xcb_xfixes_select_selection_input(m_connection.connection(), m_window, m_selection,
+                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER
+                                          | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
+                                          | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    m_connection.sync();
+}
+
+X11Clipboard::~X11Clipboard()
+{
+    m_connection.removeEventHandler(m_handler);
+    if (m_window)
+        m_connection.destroyWindow(m_window);
+}
+
+void X11Clipboard::onEvent(const void *e)
+{
+    const auto *event = static_cast<const xcb_generic_event_t *>(e);
+    if (m_connection.xfixesFirstEvent() < 0 || (event->response_type & 0x7f) != m_connection.xfixesFirstEvent() + XCB_XFIXES_SELECTION_NOTIFY)
+        return;
+    const auto *n = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
+    if (n->selection == m_selection)
+        ++m_changeCount;
+}
+
+qint64 X11Clipboard::changeCount()
+{
+    // The round trip makes every owner change the server has made so far visible here,
+    // including the one Qt just made for us.
+    m_connection.sync();
+    return m_changeCount;
+}
+
+QCoro::Task<QList<ClipboardItem>> X11Clipboard::readItems()
+{
+    if (!m_reader->hasOwner())
+        co_return QList<ClipboardItem>{};
+    const auto deadline = Clock::now() + snapshotBudget;
+    const std::optional<QList<quint32>> atoms = co_await m_reader->targets(deadline);
+    if (!atoms) {
+        qCWarning(lcClipboard) << "the clipboard's owner did not list its formats";
+        co_return QList<ClipboardItem>{};
+    }
+    QStringList offered;
+    QHash<QString, quint32> atomOf;
+    for (quint32 a : *atoms) {
+        const QString name = QString::fromLatin1(m_connection.atomName(a));
+        offered.append(name);
+        atomOf.insert(name, a);
+    }
+    ClipboardItem item;
+    for (const QString &target : ClipboardTargets::targetsToRead(offered)) {
+        const X11SelectionReader::Result r = co_await m_reader->convert(atomOf.value(target), deadline);
+        if (r.status == X11SelectionReader::Status::timedOut) {
+            // An owner that stopped answering would make every further format wait as long.
+            qCWarning(lcClipboard) << "the clipboard's owner stopped answering at" << target;
+            break;
+        }
+        if (r.status == X11SelectionReader::Status::ok && r.format == 8 && ClipboardTargets::keepDelivered(target, r.data))
+            item.append({target, r.data});
+    }
+    if (item.isEmpty())
+        co_return QList<ClipboardItem>{};
+    co_return QList<ClipboardItem>{item};
+}
+
+void X11Clipboard::writeItems(const QList<ClipboardItem> &items)
+{
+    if (items.isEmpty()) {
+        // Qt's clear() does nothing unless Qt owns the selection; giving it to no one works
+        // whoever owns it (the owner is told to let go).
+        xcb_set_selection_owner(m_connection.connection(), XCB_NONE, m_selection, XCB_CURRENT_TIME);
+        m_connection.flush();
+        return;
+    }
+    // The selection holds one item; further items add the formats the first one lacks.
+    ClipboardItem merged;
+    for (const ClipboardItem &item : items) {
+        for (const ClipboardFormat &f : item) {
+            const bool known = std::any_of(merged.cbegin(), merged.cend(), [&](const ClipboardFormat &m) { return m.type == f.type; });
+            if (!known)
+                merged.append(f);
+        }
+    }
+    auto *data = new QMimeData;
+    for (const ClipboardFormat &f : ClipboardTargets::toMimeFormats(merged))
+        data->setData(f.type, f.data);
+    setOnQt(data);
+}
+
+void X11Clipboard::writeText(const QString &text, bool transient)
+{
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("text/plain"), text.toUtf8());
+    if (transient) {
+        data->setData(transientType, QByteArray());
+        data->setData(passwordHintType, QByteArrayLiteral("secret"));
+    }
+    setOnQt(data);
+}
+
+QCoro::Task<std::optional<QString>> X11Clipboard::readText()
+{
+    if (!m_reader->hasOwner())
+        co_return std::nullopt;
+    const auto deadline = Clock::now() + textBudget;
+    for (const QString &target : ClipboardTargets::textTargets()) {
+        const X11SelectionReader::Result r = co_await m_reader->convert(m_connection.atom(target.toLatin1()), deadline);
+        if (r.status == X11SelectionReader::Status::timedOut)
+            break;
+        if (r.status == X11SelectionReader::Status::ok && r.format == 8)
+            co_return ClipboardTargets::decodeText(target, r.data);
+    }
+    co_return std::nullopt;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/clipboard.h"
+
+#include <QObject>
+#include <memory>
+
+class X11Connection;
+class X11SelectionReader;
+
+// The CLIPBOARD selection. Reading goes through a reader of our own with deadlines (Qt's reads
+// block the event loop for up to five seconds per format on an owner that does not answer);
+// writing goes through Qt, which then serves the content to other applications. The change
+// count follows XFixes owner-change events, so changes by this process count too.
+class X11Clipboard final : public QObject, public Clipboard {
+    Q_OBJECT
+public:
+    static inline const QString transientType = QStringLiteral("org.nspasteboard.TransientType");
+    static inline const QString passwordHintType = QStringLiteral("x-kde-passwordManagerHint");
+
+    // The whole read of a snapshot, however many formats the owner has.
+    static constexpr std::chrono::milliseconds snapshotBudget{3000};
+    static constexpr std::chrono::milliseconds textBudget{2000};
+
+    explicit X11Clipboard(X11Connection &connection, QObject *parent = nullptr);
+    ~X11Clipboard() override;
+
+    qint64 changeCount() override;
+    QCoro::Task<QList<ClipboardItem>> readItems() override;
+    void writeItems(const QList<ClipboardItem> &items) override;
+    void writeText(const QString &text, bool transient) override;
+    QCoro::Task<std::optional<QString>> readText() override;
+
+private:
+    void onEvent(const void *event);
+
+    X11Connection &m_connection;
+    std::unique_ptr<X11SelectionReader> m_reader;
+    quint32 m_selection = 0;
+    quint32 m_window = 0;
+    int m_handler = 0;
+    qint64 m_changeCount = 0;
+};

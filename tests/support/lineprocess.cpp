@@ -1,0 +1,106 @@
+#include "lineprocess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTest>
+
+namespace TestSupport {
+QString programPath(const QString &name)
+{
+    const QString relative = u"tests/programs/"_qs + name + u'/' + name;
+    const QString buildDir = qEnvironmentVariable("RINGLE_BUILD_DIR");
+    if (!buildDir.isEmpty())
+        return QDir(buildDir).filePath(relative);
+    // Run by hand: look upwards from the executable for the build directory.
+    for (QDir dir(QCoreApplication::applicationDirPath()); !dir.isRoot(); dir.cdUp()) {
+        if (QFileInfo::exists(dir.filePath(relative)))
+            return dir.filePath(relative);
+    }
+    return relative;
+}
+
+LineProcess::~LineProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(2000)) {
+            m_process.kill();
+            m_process.waitForFinished(2000);
+        }
+    }
+}
+
+bool LineProcess::start(const QString &program, const QStringList &args, int timeoutMs)
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(program, args);
+    if (!m_process.waitForStarted(timeoutMs))
+        return false;
+    const QByteArray ready = readLine(timeoutMs);
+    if (!ready.startsWith("ready "))
+        return false;
+    m_pid = ready.mid(6).toLongLong();
+    return true;
+}
+
+void LineProcess::send(const QByteArray &command)
+{
+    m_process.write(command + '\n');
+}
+
+QByteArray LineProcess::request(const QByteArray &command, int timeoutMs)
+{
+    send(command);
+    return readLine(timeoutMs);
+}
+
+QByteArray LineProcess::readLine(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        m_buffer += m_process.readAllStandardOutput();
+        const qsizetype nl = m_buffer.indexOf('\n');
+        if (nl >= 0) {
+            const QByteArray line = m_buffer.left(nl);
+            m_buffer.remove(0, nl + 1);
+            return line;
+        }
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+            return {};
+        QTest::qWait(5);
+    }
+}
+
+QByteArray encodeText(const QString &text)
+{
+    return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+}
+
+QString decodeText(const QByteArray &json)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    return doc.isArray() ? doc.array().at(0).toString() : QString();
+}
+
+QByteArray encodeFormats(const Formats &formats)
+{
+    QJsonArray array;
+    for (const auto &[type, data] : formats)
+        array.append(QJsonArray{type, QString::fromLatin1(data.toBase64())});
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+Formats decodeFormats(const QByteArray &json)
+{
+    Formats formats;
+    for (const QJsonValue &v : QJsonDocument::fromJson(json).array()) {
+        const QJsonArray p = v.toArray();
+        formats.append({p.at(0).toString(), QByteArray::fromBase64(p.at(1).toString().toLatin1())});
+    }
+    return formats;
+}
+} // namespace TestSupport

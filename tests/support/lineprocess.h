@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace TestSupport {
+// The path of a helper program built from tests/programs/<name>/.
+QString programPath(const QString &name);
+
+// A helper program driven by one command line in and one reply line out (the test editor, the
+// clipboard tool). Waits run the event loop, so this process keeps serving the X server.
+class LineProcess final {
+public:
+    LineProcess() = default;
+    ~LineProcess();
+    LineProcess(const LineProcess &) = delete;
+    LineProcess &operator=(const LineProcess &) = delete;
+
+    // Starts the program and waits for its "ready <pid>" line.
+    bool start(const QString &program, const QStringList &args = {}, int timeoutMs = 10000);
+    // Sends one command and returns its reply line (empty after the timeout).
+    QByteArray request(const QByteArray &command, int timeoutMs = 10000);
+    // Sends a command that gets no reply.
+    void send(const QByteArray &command);
+    qint64 pid() const { return m_pid; }
+    QProcess &process() { return m_process; }
+
+private:
+    QByteArray readLine(int timeoutMs);
+
+    QProcess m_process;
+    QByteArray m_buffer;
+    qint64 m_pid = 0;
+};
+
+// The test editor's text encoding: a JSON array holding one string.
+QByteArray encodeText(const QString &text);
+QString decodeText(const QByteArray &json);
+
+// The clipboard tool's content encoding: a JSON array of [type, base64] pairs.
+using Formats = QList<QPair<QString, QByteArray>>;
+QByteArray encodeFormats(const Formats &formats);
+Formats decodeFormats(const QByteArray &json);
+} // namespace TestSupport
