@@ -8,7 +8,8 @@
 //   selection             -> selection <json> (of the focused text)
 //   activate              raise and activate the window              -> ok
 //   quit
-// Options: --title <title>, --ignore-copy (swallows the copy keys, like an app that forbids copying).
+// Options: --title <title>, --ignore-copy (swallows the copy keys, like an app that forbids copying),
+// --no-stdin (started by something else than a test: takes no commands and stays until closed).
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -93,6 +94,7 @@ int main(int argc, char *argv[])
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    input.setEnabled(!args.contains(u"--no-stdin"_qs));
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char buffer[65536];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
