@@ -1,0 +1,118 @@
+#include "platform/x11/clipboardtargets.h"
+#include "platform/x11/terminalapps.h"
+#include "platform/x11/x11windowprops.h"
+
+#include <QTest>
+
+using namespace ClipboardTargets;
+
+class TestClipboardTargets final : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void targetsToRead_data()
+    {
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QStringList>("read");
+        QTest::newRow("a Qt owner") << QStringList{u"TARGETS"_qs, u"MULTIPLE"_qs, u"TIMESTAMP"_qs, u"SAVE_TARGETS"_qs, u"text/plain"_qs,
+                                                   u"UTF8_STRING"_qs, u"STRING"_qs, u"TEXT"_qs, u"text/html"_qs, u"image/png"_qs,
+                                                   u"application/x-qt-image"_qs, u"application/x-custom"_qs}
+                                    << QStringList{u"UTF8_STRING"_qs, u"text/html"_qs, u"image/png"_qs, u"application/x-custom"_qs};
+        QTest::newRow("side effects and server resources") << QStringList{u"DELETE"_qs, u"INSERT_SELECTION"_qs, u"INSERT_PROPERTY"_qs,
+                                                                          u"PIXMAP"_qs, u"BITMAP"_qs, u"DRAWABLE"_qs, u"COLORMAP"_qs,
+                                                                          u"CLIENT_WINDOW"_qs, u"LENGTH"_qs, u"image/bmp"_qs}
+                                                           << QStringList{u"image/bmp"_qs};
+        QTest::newRow("old owner with Latin-1 only") << QStringList{u"STRING"_qs, u"TEXT"_qs} << QStringList{u"STRING"_qs, u"TEXT"_qs};
+        QTest::newRow("text/plain without UTF8_STRING") << QStringList{u"text/plain"_qs, u"STRING"_qs} << QStringList{u"text/plain"_qs};
+        QTest::newRow("duplicates and empty names") << QStringList{u"a/b"_qs, QString(), u"a/b"_qs} << QStringList{u"a/b"_qs};
+        QTest::newRow("nothing") << QStringList{} << QStringList{};
+    }
+    void targetsToRead()
+    {
+        QFETCH(QStringList, offered);
+        QFETCH(QStringList, read);
+        QCOMPARE(ClipboardTargets::targetsToRead(offered), read);
+    }
+
+    void keptFormats()
+    {
+        QVERIFY(!keepDelivered(u"image/png"_qs, {}));
+        QVERIFY(keepDelivered(u"image/png"_qs, "x"));
+        QVERIFY(keepDelivered(u"org.nspasteboard.TransientType"_qs, {}));
+        QVERIFY(keepDelivered(u"application/x-empty"_qs, {}));
+    }
+
+    void mimeFormats_data()
+    {
+        QTest::addColumn<ClipboardItem>("item");
+        QTest::addColumn<ClipboardItem>("mime");
+        const QByteArray latin1("gr\xfc\xdf", 4);
+        QTest::newRow("UTF-8 text first, then the rest in order")
+            << ClipboardItem{{u"text/html"_qs, "<b>x</b>"}, {u"UTF8_STRING"_qs, "x\xc3\xbc"}, {u"image/png"_qs, "png"}}
+            << ClipboardItem{{u"text/html"_qs, "<b>x</b>"}, {u"text/plain"_qs, "x\xc3\xbc"}, {u"image/png"_qs, "png"}};
+        QTest::newRow("Latin-1 becomes UTF-8") << ClipboardItem{{u"STRING"_qs, latin1}}
+                                               << ClipboardItem{{u"text/plain"_qs, QStringLiteral("grüß").toUtf8()}};
+        QTest::newRow("UTF8_STRING wins over text/plain") << ClipboardItem{{u"text/plain"_qs, "ascii?"}, {u"UTF8_STRING"_qs, "utf8"}}
+                                                          << ClipboardItem{{u"text/plain"_qs, "utf8"}};
+        QTest::newRow("charset-tagged text passes through")
+            << ClipboardItem{{u"text/plain;charset=utf-8"_qs, "t"}} << ClipboardItem{{u"text/plain;charset=utf-8"_qs, "t"}};
+        QTest::newRow("Qt's image and repeated types dropped")
+            << ClipboardItem{{u"application/x-qt-image"_qs, "i"}, {u"a/b"_qs, "1"}, {u"a/b"_qs, "2"}}
+            << ClipboardItem{{u"a/b"_qs, "1"}};
+        QTest::newRow("zero bytes kept") << ClipboardItem{{u"x-marker"_qs, {}}} << ClipboardItem{{u"x-marker"_qs, {}}};
+    }
+    void mimeFormats()
+    {
+        QFETCH(ClipboardItem, item);
+        QFETCH(ClipboardItem, mime);
+        QCOMPARE(toMimeFormats(item), mime);
+    }
+
+    void textDecoding()
+    {
+        QCOMPARE(decodeText(u"UTF8_STRING"_qs, "\xc3\xa9"), u"é"_qs);
+        QCOMPARE(decodeText(u"STRING"_qs, "\xe9"), u"é"_qs);
+        QCOMPARE(textTargets().first(), u"UTF8_STRING"_qs);
+    }
+
+    void terminals_data()
+    {
+        QTest::addColumn<QString>("appId");
+        QTest::addColumn<bool>("terminal");
+        QTest::newRow("GNOME Terminal") << u"org.gnome.Terminal"_qs << true;
+        QTest::newRow("Konsole by class") << u"konsole"_qs << true;
+        QTest::newRow("Debian's xterm entry") << u"debian-xterm"_qs << true;
+        QTest::newRow("kitty") << u"kitty"_qs << true;
+        QTest::newRow("an editor") << u"org.gnome.TextEditor"_qs << false;
+        QTest::newRow("nothing") << QString() << false;
+    }
+    void terminals()
+    {
+        QFETCH(QString, appId);
+        QFETCH(bool, terminal);
+        QCOMPARE(TerminalApps::isTerminalEmulator(appId), terminal);
+    }
+
+    void wmClass_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("instance");
+        QTest::addColumn<QString>("cls");
+        QTest::newRow("well formed") << QByteArray("navigator\0firefox-esr\0", 22) << u"navigator"_qs << u"firefox-esr"_qs;
+        QTest::newRow("no terminators") << QByteArray("lonely") << u"lonely"_qs << QString();
+        QTest::newRow("missing last terminator") << QByteArray("a\0b", 3) << u"a"_qs << u"b"_qs;
+        QTest::newRow("extra strings") << QByteArray("a\0b\0c\0", 6) << u"a"_qs << u"b"_qs;
+        QTest::newRow("empty") << QByteArray() << QString() << QString();
+    }
+    void wmClass()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, instance);
+        QFETCH(QString, cls);
+        const auto [i, c] = X11WindowProps::splitWmClass(value);
+        QCOMPARE(i, instance);
+        QCOMPARE(c, cls);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClipboardTargets)
+#include "test_clipboardtargets.moc"
