@@ -48,12 +48,10 @@ class ItestTextReplacer final : public QObject {
 
     Workspace &workspace() { return m_backend->platform().workspace; }
 
-    std::unique_ptr<LineProcess> startEditor(const QStringList &args = {})
+    std::unique_ptr<LineProcess> startEditor(const QString &title, const QStringList &args = {})
     {
         auto editor = std::make_unique<LineProcess>();
-        if (!editor->start(TestSupport::programPath(u"testeditor"_qs), args))
-            return nullptr;
-        if (!waitForFront(editor->pid()))
+        if (!TestSupport::startTestEditor(*editor, title, args) || !waitForFront(editor->pid()))
             return nullptr;
         return editor;
     }
@@ -116,7 +114,7 @@ private Q_SLOTS:
 
     void copySelectionRestoresTheClipboard()
     {
-        auto editor = startEditor();
+        auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
         setAndSelect(*editor, u"Hello brave new world"_qs, 6, 11);
         const auto outcome = TestSupport::run(m_replacer->copySelection());
@@ -127,7 +125,7 @@ private Q_SLOTS:
 
     void replaceSelectionPastesAndRestoresLater()
     {
-        auto editor = startEditor();
+        auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
         setAndSelect(*editor, u"Hello brave new world"_qs, 6, 15);
         QStringList seen;
@@ -147,11 +145,11 @@ private Q_SLOTS:
 
     void switchingAppsLeavesTheResultOnTheClipboard()
     {
-        auto editor = startEditor();
+        auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
-        auto other = startEditor({u"--title"_qs, u"Other"_qs});
+        auto other = startEditor(u"Other"_qs);
         QVERIFY(other);
-        QCOMPARE(editor->request("activate"), QByteArray("ok"));
+        QVERIFY(TestSupport::waitUntilActive(editor->pid(), QString::fromLatin1(QTest::currentTestFunction())));
         QVERIFY(waitForFront(editor->pid()));
         setAndSelect(*editor, u"keep me"_qs, 0, 4);
         const auto error = TestSupport::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
@@ -171,7 +169,7 @@ private Q_SLOTS:
 
     void appIgnoringCopyGivesNothingSelected()
     {
-        auto editor = startEditor({u"--ignore-copy"_qs});
+        auto editor = startEditor(u"Ignores copy"_qs, {u"--ignore-copy"_qs});
         QVERIFY(editor);
         setAndSelect(*editor, u"not copyable"_qs, 0, 3);
         QElapsedTimer timer;
@@ -185,7 +183,7 @@ private Q_SLOTS:
 
     void heldModifiersDoNotReachTheApplication()
     {
-        auto editor = startEditor();
+        auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
         setAndSelect(*editor, u"with alt held"_qs, 5, 8);
         QVERIFY(xdotool({u"keydown"_qs, u"alt"_qs}));
@@ -205,7 +203,7 @@ private Q_SLOTS:
 
     void hugeSelection()
     {
-        auto editor = startEditor();
+        auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
         QString text;
         for (int i = 0; text.size() < 1'000'000; ++i)

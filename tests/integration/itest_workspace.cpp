@@ -65,9 +65,9 @@ private Q_SLOTS:
     void frontAndRunningApplications()
     {
         LineProcess editor;
-        QVERIFY(editor.start(TestSupport::programPath(u"testeditor"_qs)));
+        QVERIFY(TestSupport::startTestEditor(editor, u"Front"_qs));
         std::optional<RunningApp> front;
-        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->pid == editor.pid(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->pid == editor.pid(), 20000);
         QCOMPARE(front->appId, u"org-ringle-TestEditor"_qs);
         QCOMPARE(front->name, u"Ringle Test Editor"_qs);
         QVERIFY(workspace().runningApplications().contains(*front));
@@ -89,12 +89,18 @@ private Q_SLOTS:
     {
         QVERIFY(!workspace().openApplication(u"com.example.NotInstalled"_qs));
         QVERIFY(workspace().openApplication(u"org-ringle-TestEditor"_qs));
+        // The launched editor's title proves the quoted argument arrived.
+        QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(u"xdotool"_qs, {u"search"_qs, u"--name"_qs, u"^Launched from entry$"_qs}) == 0, 20000);
+        QProcess pidOf;
+        pidOf.start(u"xdotool"_qs, {u"search"_qs, u"--name"_qs, u"^Launched from entry$"_qs, u"getwindowpid"_qs});
+        QVERIFY(pidOf.waitForFinished(5000));
+        const qint64 pid = pidOf.readAllStandardOutput().trimmed().toLongLong();
+        QVERIFY(pid > 0);
+        QVERIFY(TestSupport::waitUntilActive(pid, u"Launched from entry"_qs));
         std::optional<RunningApp> front;
-        // The launched editor comes to the front; its title proves the quoted argument arrived.
-        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->appId == u"org-ringle-TestEditor", 10000);
-        QVERIFY(front->pid > 0);
-        QTRY_VERIFY(QProcess::execute(u"xdotool"_qs, {u"search"_qs, u"--name"_qs, u"^Launched from entry$"_qs}) == 0);
-        ::kill(pid_t(front->pid), SIGTERM);
+        QTRY_VERIFY((front = workspace().frontApplication()) && front->pid == pid);
+        QCOMPARE(front->appId, u"org-ringle-TestEditor"_qs);
+        ::kill(pid_t(pid), SIGTERM);
     }
 
     void openUrlUsesTheDesktopHandler()

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace TestSupport {
@@ -73,6 +74,40 @@ QByteArray LineProcess::readLine(int timeoutMs)
             return {};
         QTest::qWait(5);
     }
+}
+
+namespace {
+QByteArray xdotoolOutput(const QStringList &args)
+{
+    QProcess p;
+    p.start(u"xdotool"_qs, args);
+    if (!p.waitForFinished(5000))
+        return {};
+    return p.readAllStandardOutput().trimmed();
+}
+} // namespace
+
+bool waitUntilActive(qint64 pid, const QString &title, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QDeadlineTimer nextAsk(1000);
+    while (!deadline.hasExpired()) {
+        if (xdotoolOutput({u"getactivewindow"_qs, u"getwindowpid"_qs}).toLongLong() == pid)
+            return true;
+        if (nextAsk.hasExpired()) {
+            xdotoolOutput({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u'^' + QRegularExpression::escape(title) + u'$',
+                           u"windowactivate"_qs});
+            nextAsk.setRemainingTime(1000);
+        }
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+bool startTestEditor(LineProcess &editor, const QString &title, const QStringList &extraArgs)
+{
+    return editor.start(programPath(u"testeditor"_qs), QStringList{u"--title"_qs, title} + extraArgs)
+        && waitUntilActive(editor.pid(), title);
 }
 
 QByteArray encodeText(const QString &text)

@@ -37,6 +37,14 @@ private:
     qint64 m_pid = 0;
 };
 
+// Waits until the window manager has made the window titled `title` of process `pid` the
+// active one, asking for it now and then (a loaded machine may map a window before the window
+// manager looks after it).
+bool waitUntilActive(qint64 pid, const QString &title, int timeoutMs = 20000);
+
+// Starts the test editor under a title of its own and waits until it is the active window.
+bool startTestEditor(LineProcess &editor, const QString &title, const QStringList &extraArgs = {});
+
 // The test editor's text encoding: a JSON array holding one string.
 QByteArray encodeText(const QString &text);
 QString decodeText(const QByteArray &json);

@@ -2,12 +2,10 @@
 
 #include "platform/x11/clipboardtargets.h"
 #include "platform/x11/x11connection.h"
+#include "platform/x11/x11selectionowner.h"
 #include "platform/x11/x11selectionreader.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QMimeData>
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
@@ -16,24 +14,18 @@ namespace {
 Q_LOGGING_CATEGORY(lcClipboard, "ringle.x11.clipboard")
 
 using Clock = std::chrono::steady_clock;
-
-void setOnQt(QMimeData *data)
-{
-    // Qt takes ownership of the selection and answers other applications from the event loop.
-    QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
-}
 } // namespace
 
 X11Clipboard::X11Clipboard(X11Connection &connection, QObject *parent)
     : QObject(parent)
     , m_connection(connection)
     , m_reader(std::make_unique<X11SelectionReader>(connection, QByteArrayLiteral("CLIPBOARD")))
+    , m_owner(std::make_unique<X11SelectionOwner>(connection, QByteArrayLiteral("CLIPBOARD")))
     , m_selection(connection.atom("CLIPBOARD"))
 {
     m_handler = m_connection.addEventHandler([this](const void *event) { onEvent(event); });
     if (m_connection.xfixesFirstEvent() < 0) {
-        qCWarning(lcClipboard) << "the X server has no XFixes; clipboard changes are seen only through Qt";
-        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { ++m_changeCount; });
+        qCWarning(lcClipboard) << "the X server has no XFixes; changes of the clipboard cannot be seen";
         return;
     }
     // Owner changes, also when an owner goes away with its window or its connection.
@@ -65,7 +57,7 @@ void X11Clipboard::onEvent(const void *e)
 qint64 X11Clipboard::changeCount()
 {
     // The round trip makes every owner change the server has made so far visible here,
-    // including the one Qt just made for us.
+    // including the ones this process just made.
     m_connection.sync();
     return m_changeCount;
 }
@@ -106,13 +98,10 @@ QCoro::Task<QList<ClipboardItem>> X11Clipboard::readItems()
 void X11Clipboard::writeItems(const QList<ClipboardItem> &items)
 {
     if (items.isEmpty()) {
-        // Qt's clear() does nothing unless Qt owns the selection; giving it to no one works
-        // whoever owns it (the owner is told to let go).
-        xcb_set_selection_owner(m_connection.connection(), XCB_NONE, m_selection, XCB_CURRENT_TIME);
-        m_connection.flush();
+        m_owner->clear();
         return;
     }
-    // The selection holds one item; further items add the formats the first one lacks.
+    // The selection holds one item; further items add the targets the first one lacks.
     ClipboardItem merged;
     for (const ClipboardItem &item : items) {
         for (const ClipboardFormat &f : item) {
@@ -121,21 +110,19 @@ void X11Clipboard::writeItems(const QList<ClipboardItem> &items)
                 merged.append(f);
         }
     }
-    auto *data = new QMimeData;
-    for (const ClipboardFormat &f : ClipboardTargets::toMimeFormats(merged))
-        data->setData(f.type, f.data);
-    setOnQt(data);
+    m_owner->own(std::move(merged));
 }
 
 void X11Clipboard::writeText(const QString &text, bool transient)
 {
-    auto *data = new QMimeData;
-    data->setData(QStringLiteral("text/plain"), text.toUtf8());
+    const QByteArray utf8 = text.toUtf8();
+    ClipboardItem item{{u"UTF8_STRING"_qs, utf8}, {u"text/plain;charset=utf-8"_qs, utf8}, {u"text/plain"_qs, utf8},
+                       {u"STRING"_qs, text.toLatin1()}};
     if (transient) {
-        data->setData(transientType, QByteArray());
-        data->setData(passwordHintType, QByteArrayLiteral("secret"));
+        item.append({transientType, QByteArray()});
+        item.append({passwordHintType, QByteArrayLiteral("secret")});
     }
-    setOnQt(data);
+    m_owner->own(std::move(item));
 }
 
 QCoro::Task<std::optional<QString>> X11Clipboard::readText()
@@ -148,7 +135,7 @@ QCoro::Task<std::optional<QString>> X11Clipboard::readText()
         if (r.status == X11SelectionReader::Status::timedOut)
             break;
         if (r.status == X11SelectionReader::Status::ok && r.format == 8)
-            co_return ClipboardTargets::decodeText(target, r.data);
+            co_return ClipboardTargets::decodeText(QString::fromLatin1(m_connection.atomName(r.type)), r.data);
     }
     co_return std::nullopt;
 }

@@ -6,11 +6,12 @@
 #include <memory>
 
 class X11Connection;
+class X11SelectionOwner;
 class X11SelectionReader;
 
-// The CLIPBOARD selection. Reading goes through a reader of our own with deadlines (Qt's reads
-// block the event loop for up to five seconds per format on an owner that does not answer);
-// writing goes through Qt, which then serves the content to other applications. The change
+// The CLIPBOARD selection, read and served on a connection of our own. Reading has deadlines
+// (Qt's reads block the event loop for up to five seconds per format on an owner that does not
+// answer); content is kept as the raw bytes of each target and served back unchanged. The change
 // count follows XFixes owner-change events, so changes by this process count too.
 class X11Clipboard final : public QObject, public Clipboard {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
 
     X11Connection &m_connection;
     std::unique_ptr<X11SelectionReader> m_reader;
+    std::unique_ptr<X11SelectionOwner> m_owner;
     quint32 m_selection = 0;
     quint32 m_window = 0;
     int m_handler = 0;

@@ -185,5 +185,6 @@ QCoro::Task<X11SelectionReader::Result> X11SelectionReader::convert(quint32 targ
     result.status = Status::ok;
     result.data = std::move(data);
     result.format = format;
+    result.type = type;
     co_return result;
 }

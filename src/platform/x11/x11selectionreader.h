@@ -21,7 +21,8 @@ public:
     struct Result {
         Status status = Status::refused;
         QByteArray data;
-        int format = 8; // bits per item of the property
+        int format = 8;    // bits per item of the property
+        quint32 type = 0;  // the type the owner gave the data
     };
 
     // How long an owner may take for each answer (the conversion, every increment).
