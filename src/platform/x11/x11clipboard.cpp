@@ -64,6 +64,9 @@ qint64 X11Clipboard::changeCount()
 
 QCoro::Task<QList<ClipboardItem>> X11Clipboard::readItems()
 {
+    // Content this process serves itself needs no trip through the server.
+    if (m_owner->owns())
+        co_return m_owner->targets().isEmpty() ? QList<ClipboardItem>{} : QList<ClipboardItem>{m_owner->targets()};
     if (!m_reader->hasOwner())
         co_return QList<ClipboardItem>{};
     const auto deadline = Clock::now() + snapshotBudget;

@@ -101,7 +101,8 @@ void X11SelectionOwner::handleRequest(const void *r)
             if (pairs && pairs->format == 32) {
                 const int count = xcb_get_property_value_length(pairs) / 4;
                 QList<quint32> atoms(count);
-                std::memcpy(atoms.data(), xcb_get_property_value(pairs), size_t(count) * 4);
+                if (count > 0)
+                    std::memcpy(atoms.data(), xcb_get_property_value(pairs), size_t(count) * 4);
                 for (int i = 0; i + 1 < count; i += 2) {
                     if (atoms[i] == request->target || !convert(request->requestor, atoms[i], atoms[i + 1]))
                         atoms[i + 1] = XCB_NONE;

@@ -30,6 +30,8 @@ public:
     // Leaves the selection without owner, whoever owns it now.
     void clear();
     bool owns();
+    // What this process serves while it owns the selection.
+    const ClipboardItem &targets() const { return m_targets; }
 
 private:
     struct Transfer {

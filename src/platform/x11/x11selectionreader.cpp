@@ -2,8 +2,9 @@
 
 #include "platform/x11/x11connection.h"
 
-#include <QCoroSignal>
+#include <QCoroTimer>
 #include <QLoggingCategory>
+#include <QTimer>
 
 #include <xcb/xcb.h>
 
@@ -93,7 +94,15 @@ QCoro::Task<bool> X11SelectionReader::waitUntil(const std::shared_ptr<Transfer> 
         if (now >= deadline)
             co_return false;
         const auto slice = std::min<Clock::duration>(waitSlice, deadline - now);
-        co_await qCoro(&m_connection, &X11Connection::eventsDispatched, std::chrono::ceil<std::chrono::milliseconds>(slice));
+        // New events cut the wait short. The wake-up goes through the timer rather than straight
+        // from the signal: QCoro's own signal-with-timeout awaiter touches its freed timer when
+        // the awaiting task ends inside the emission.
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.start(std::chrono::ceil<std::chrono::milliseconds>(slice));
+        const auto wake = QObject::connect(&m_connection, &X11Connection::eventsDispatched, &timer, [&timer] { timer.start(0); });
+        co_await timer;
+        QObject::disconnect(wake);
         // Events that arrived with a reply sit in the library's queue without waking the notifier.
         m_connection.dispatchPending();
     }
@@ -124,7 +133,8 @@ QCoro::Task<std::optional<QList<quint32>>> X11SelectionReader::targets(Clock::ti
     if (result.status != Status::ok || result.format != 32)
         co_return std::nullopt;
     QList<quint32> atoms(result.data.size() / 4);
-    std::memcpy(atoms.data(), result.data.constData(), size_t(atoms.size()) * 4);
+    if (!atoms.isEmpty())
+        std::memcpy(atoms.data(), result.data.constData(), size_t(atoms.size()) * 4);
     co_return atoms;
 }
 
