@@ -88,7 +88,7 @@ class ItestClipboard final : public QObject {
 
     QList<ClipboardItem> read()
     {
-        return *TestSupport::run(m_clipboard->readItems()).value;
+        return *TaskRunner::run(m_clipboard->readItems()).value;
     }
 
 private Q_SLOTS:
@@ -122,7 +122,7 @@ private Q_SLOTS:
 
         QElapsedTimer timer;
         timer.start();
-        const PasteboardSnapshot snapshot = *TestSupport::run(PasteboardSnapshot::take(*m_clipboard)).value;
+        const PasteboardSnapshot snapshot = *TaskRunner::run(PasteboardSnapshot::take(*m_clipboard)).value;
         qInfo("snapshot of %lld formats in %lld ms", qlonglong(snapshot.items().value(0).size()), timer.elapsed());
         QCOMPARE(snapshot.items().size(), 1);
 
@@ -137,7 +137,7 @@ private Q_SLOTS:
         const auto second = X11Connection::open();
         QVERIFY(second);
         X11Clipboard other(*second);
-        QCOMPARE(*TestSupport::run(other.readItems()).value, snapshot.items());
+        QCOMPARE(*TaskRunner::run(other.readItems()).value, snapshot.items());
         for (const auto &[type, data] : formats)
             QCOMPARE(asMap(before).value(type), data);
     }
@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         m_clipboard->writeItems({});
         QVERIFY(read().isEmpty());
-        const PasteboardSnapshot snapshot = *TestSupport::run(PasteboardSnapshot::take(*m_clipboard)).value;
+        const PasteboardSnapshot snapshot = *TaskRunner::run(PasteboardSnapshot::take(*m_clipboard)).value;
         QVERIFY(snapshot.isEmpty());
         auto other = ownerOf({{u"text/plain"_qs, QByteArrayLiteral("copied meanwhile")}});
         QVERIFY(other);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QVERIFY(seen.contains(u"org.nspasteboard.TransientType"_qs));
         QCOMPARE(seen.value(u"org.nspasteboard.TransientType"_qs), QByteArray());
         QCOMPARE(seen.value(u"x-kde-passwordManagerHint"_qs), QByteArray("secret"));
-        QCOMPARE(*TestSupport::run(m_clipboard->readText()).value, std::optional<QString>(u"secret résumé"_qs));
+        QCOMPARE(*TaskRunner::run(m_clipboard->readText()).value, std::optional<QString>(u"secret résumé"_qs));
 
         m_clipboard->writeText(u"plain"_qs, false);
         QVERIFY(!asMap(dumpFromOtherProcess()).contains(u"org.nspasteboard.TransientType"_qs));
@@ -210,7 +210,7 @@ private Q_SLOTS:
         timer.start();
         const QList<ClipboardItem> items = read();
         const qint64 snapshotMs = timer.restart();
-        const auto text = TestSupport::run(m_clipboard->readText()).value;
+        const auto text = TaskRunner::run(m_clipboard->readText()).value;
         const qint64 textMs = timer.elapsed();
         qInfo("frozen owner: snapshot %lld ms, text %lld ms, longest stall %lld ms", snapshotMs, textMs, meter.longestMs());
         QVERIFY(items.isEmpty());

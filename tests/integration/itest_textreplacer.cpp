@@ -117,7 +117,7 @@ private Q_SLOTS:
         auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
         setAndSelect(*editor, u"Hello brave new world"_qs, 6, 11);
-        const auto outcome = TestSupport::run(m_replacer->copySelection());
+        const auto outcome = TaskRunner::run(m_replacer->copySelection());
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, u"brave"_qs);
         QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QStringList seen;
         QElapsedTimer timer;
         timer.start();
-        const auto error = TestSupport::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
+        const auto error = TaskRunner::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
             seen.append(text);
             co_return text.toUpper();
         }));
@@ -152,14 +152,14 @@ private Q_SLOTS:
         QVERIFY(TestSupport::waitUntilActive(editor->pid(), QString::fromLatin1(QTest::currentTestFunction())));
         QVERIFY(waitForFront(editor->pid()));
         setAndSelect(*editor, u"keep me"_qs, 0, 4);
-        const auto error = TestSupport::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
+        const auto error = TaskRunner::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
             // The user clicks into another window while the model works.
             xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"^Other$"_qs, u"windowactivate"_qs, u"--sync"_qs});
             const QString result = text.toUpper();
             co_await MonotonicSleep::sleepFor(50ms);
             co_return result;
         }));
-        QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::focusChanged());
+        QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::focusChanged());
         QCOMPARE(editorText(*editor), u"keep me"_qs);
         QCOMPARE(editorText(*other), QString());
         const auto board = contentOf(dumpFromOtherProcess());
@@ -174,9 +174,9 @@ private Q_SLOTS:
         setAndSelect(*editor, u"not copyable"_qs, 0, 3);
         QElapsedTimer timer;
         timer.start();
-        const auto outcome = TestSupport::run(m_replacer->copySelection());
+        const auto outcome = TaskRunner::run(m_replacer->copySelection());
         const qint64 elapsed = timer.elapsed();
-        QCOMPARE(TestSupport::errorAs<RingleError>(outcome.error), RingleError::nothingSelected());
+        QCOMPARE(TaskRunner::errorAs<RingleError>(outcome.error), RingleError::nothingSelected());
         QVERIFY2(elapsed >= 790 && elapsed < 1500, qPrintable(QString::number(elapsed)));
         QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
     }
@@ -190,7 +190,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m_backend->platform().keyboard.modifierFlags() & EventFlag::option);
         QElapsedTimer timer;
         timer.start();
-        const auto outcome = TestSupport::run(m_replacer->copySelection());
+        const auto outcome = TaskRunner::run(m_replacer->copySelection());
         const qint64 elapsed = timer.elapsed();
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, u"alt"_qs);
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(editor->request("select 0 " + QByteArray::number(text.size())), QByteArray("ok"));
         QElapsedTimer timer;
         timer.start();
-        const auto outcome = TestSupport::run(m_replacer->copySelection());
+        const auto outcome = TaskRunner::run(m_replacer->copySelection());
         qInfo("copied %lld characters in %lld ms", qlonglong(text.size()), timer.elapsed());
         QVERIFY(!outcome.error);
         QCOMPARE(outcome.value->size(), text.size());

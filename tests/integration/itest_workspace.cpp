@@ -119,11 +119,11 @@ private Q_SLOTS:
 
     void applicationForUrl()
     {
-        const auto handler = TestSupport::run(workspace().applicationForUrl(QUrl(u"ringletest://x"_qs)));
+        const auto handler = TaskRunner::run(workspace().applicationForUrl(QUrl(u"ringletest://x"_qs)));
         QVERIFY(handler.value && handler.value->has_value());
         QCOMPARE((*handler.value)->appId, u"ringle-catcher"_qs);
         QCOMPARE((*handler.value)->name, u"URL Catcher"_qs);
-        const auto none = TestSupport::run(workspace().applicationForUrl(QUrl(u"nosuchscheme://x"_qs)));
+        const auto none = TaskRunner::run(workspace().applicationForUrl(QUrl(u"nosuchscheme://x"_qs)));
         QVERIFY(none.value && !none.value->has_value());
     }
 };

@@ -101,6 +101,9 @@ bool waitUntilActive(qint64 pid, const QString &title, int timeoutMs)
         }
         QTest::qWait(50);
     }
+    qWarning() << "window" << title << "of" << pid << "never became active; active window's process:"
+               << xdotoolOutput({u"getactivewindow"_qs, u"getwindowpid"_qs}) << "windows by that title:"
+               << xdotoolOutput({u"search"_qs, u"--name"_qs, u'^' + QRegularExpression::escape(title) + u'$'});
     return false;
 }
 

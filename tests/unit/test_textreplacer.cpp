@@ -133,11 +133,11 @@ private Q_SLOTS:
         rig.app.setRespondsToCopy(respondsToCopy);
         const qint64 countBefore = rig.fake.clipboard.changeCount();
         const auto start = Clock::now();
-        const auto outcome = TestSupport::run(rig.replacer.copySelection());
+        const auto outcome = TaskRunner::run(rig.replacer.copySelection());
         const qint64 elapsed = msSince(start);
 
         if (expected.isEmpty()) {
-            QCOMPARE(TestSupport::errorAs<RingleError>(outcome.error), RingleError::nothingSelected());
+            QCOMPARE(TaskRunner::errorAs<RingleError>(outcome.error), RingleError::nothingSelected());
         } else {
             QVERIFY(!outcome.error);
             QCOMPARE(*outcome.value, expected);
@@ -164,7 +164,7 @@ private Q_SLOTS:
         rig.app.setSelection(u"text"_qs);
         rig.fake.keyboard.holdModifiers(EventFlag::option | EventFlag::shift, std::chrono::milliseconds(holdMs));
         const auto start = Clock::now();
-        const auto outcome = TestSupport::run(rig.replacer.copySelection());
+        const auto outcome = TaskRunner::run(rig.replacer.copySelection());
         QVERIFY(!outcome.error);
         const qint64 sentAfter = msBetween(start, rig.fake.keyboard.postTimes().first());
         QVERIFY2(sentAfter >= minMs && sentAfter <= maxMs, qPrintable(QString::number(sentAfter)));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         Rig rig;
         rig.fake.clipboard.setContentFromOtherProcess({});
         rig.app.setSelection(u"text"_qs);
-        const auto outcome = TestSupport::run(rig.replacer.copySelection());
+        const auto outcome = TaskRunner::run(rig.replacer.copySelection());
         QCOMPARE(*outcome.value, u"text"_qs);
         QVERIFY(rig.fake.clipboard.items().isEmpty());
         QCOMPARE(rig.fake.clipboard.itemWrites().last(), QList<ClipboardItem>{});
@@ -191,7 +191,7 @@ private Q_SLOTS:
         Rig rig;
         rig.app.setSelection(u"late"_qs);
         rig.app.setCopyDelay(600ms);
-        const auto outcome = TestSupport::run(rig.replacer.copySelection());
+        const auto outcome = TaskRunner::run(rig.replacer.copySelection());
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, u"late"_qs);
         QVERIFY(rig.restoredToUserContent());
@@ -252,13 +252,13 @@ private Q_SLOTS:
         };
         std::exception_ptr error;
         if (viaOptional) {
-            error = TestSupport::run(rig.replacer.withOptionalSelection([&](std::optional<QString> s) -> QCoro::Task<std::optional<QString>> {
+            error = TaskRunner::run(rig.replacer.withOptionalSelection([&](std::optional<QString> s) -> QCoro::Task<std::optional<QString>> {
                 if (!s)
                     throw RingleError::nothingSelected();
                 co_return co_await transform(*s);
             }));
         } else {
-            error = TestSupport::run(rig.replacer.replaceSelection(transform));
+            error = TaskRunner::run(rig.replacer.replaceSelection(transform));
         }
 
         switch (expect) {
@@ -266,13 +266,13 @@ private Q_SLOTS:
             QVERIFY(!error);
             break;
         case Expect::nothingSelected:
-            QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::nothingSelected());
+            QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::nothingSelected());
             break;
         case Expect::focusChanged:
-            QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::focusChanged());
+            QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::focusChanged());
             break;
         case Expect::bodyError:
-            QVERIFY(TestSupport::errorAs<BodyFailure>(error));
+            QVERIFY(TaskRunner::errorAs<BodyFailure>(error));
             break;
         }
         const bool transformRan = expect == Expect::none || expect == Expect::bodyError || expect == Expect::focusChanged;
@@ -327,7 +327,7 @@ private Q_SLOTS:
         rig.app.setSelection(appSelection);
         const qint64 countBefore = rig.fake.clipboard.changeCount();
         QList<std::optional<QString>> inputs;
-        const auto error = TestSupport::run(rig.replacer.withOptionalSelection([&](std::optional<QString> s) -> QCoro::Task<std::optional<QString>> {
+        const auto error = TaskRunner::run(rig.replacer.withOptionalSelection([&](std::optional<QString> s) -> QCoro::Task<std::optional<QString>> {
             inputs.append(s);
             co_return std::optional<QString>(output);
         }));
@@ -342,11 +342,11 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.selection.state = SelectionState::empty;
-        const auto error = TestSupport::run(rig.replacer.withOptionalSelection([](std::optional<QString>) -> QCoro::Task<std::optional<QString>> {
+        const auto error = TaskRunner::run(rig.replacer.withOptionalSelection([](std::optional<QString>) -> QCoro::Task<std::optional<QString>> {
             throw BodyFailure();
             co_return std::nullopt;
         }));
-        QVERIFY(TestSupport::errorAs<BodyFailure>(error));
+        QVERIFY(TaskRunner::errorAs<BodyFailure>(error));
         QCOMPARE(rig.fake.clipboard.writeCount(), 0);
         QVERIFY(rig.fake.keyboard.events().isEmpty());
     }
@@ -359,7 +359,7 @@ private Q_SLOTS:
         rig.fake.clipboard.setContentFromOtherProcess(newer);
         rig.fake.keyboard.holdModifiers(EventFlag::command, 2s);
         const auto start = Clock::now();
-        const auto error = TestSupport::run(rig.replacer.paste(u"result"_qs, editor));
+        const auto error = TaskRunner::run(rig.replacer.paste(u"result"_qs, editor));
         QVERIFY(!error);
         // Pasting does not wait for the modifiers.
         QVERIFY(msBetween(start, rig.fake.keyboard.postTimes().first()) < 100);
@@ -384,8 +384,8 @@ private Q_SLOTS:
         QFETCH(bool, targetPresent);
         Rig rig;
         rig.fake.workspace.setFrontApplication(frontPresent ? std::optional<RunningApp>(otherApp) : std::nullopt);
-        const auto error = TestSupport::run(rig.replacer.paste(u"result"_qs, targetPresent ? std::optional<RunningApp>(editor) : std::nullopt));
-        QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::focusChanged());
+        const auto error = TaskRunner::run(rig.replacer.paste(u"result"_qs, targetPresent ? std::optional<RunningApp>(editor) : std::nullopt));
+        QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::focusChanged());
         QVERIFY(rig.fake.keyboard.events().isEmpty());
         QCOMPARE(rig.fake.clipboard.currentText(), std::optional<QString>(u"result"_qs));
         QCOMPARE(rig.fake.clipboard.readCount(), 0);

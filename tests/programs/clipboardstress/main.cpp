@@ -113,10 +113,10 @@ int main(int argc, char *argv[])
         op.start();
         bool ok;
         if (i % 2 == 0) {
-            const auto outcome = TestSupport::run(replacer.copySelection());
+            const auto outcome = TaskRunner::run(replacer.copySelection());
             ok = !outcome.error && *outcome.value == QString::number(i);
         } else {
-            const auto error = TestSupport::run(replacer.replaceSelection([](QString s) -> QCoro::Task<QString> { co_return s + u"!"_qs; }));
+            const auto error = TaskRunner::run(replacer.replaceSelection([](QString s) -> QCoro::Task<QString> { co_return s + u"!"_qs; }));
             ok = !error;
         }
         longest = std::max(longest, op.elapsed());
