@@ -1,0 +1,3 @@
+#include "caret/textaccesslog.h"
+
+Q_LOGGING_CATEGORY(lcTextAccess, "TextAccess", QtInfoMsg)

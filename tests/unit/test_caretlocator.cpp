@@ -1,0 +1,335 @@
+#include "caret/caretlocator.h"
+#include "platform/fake/fakeaccessibility.h"
+#include "platform/fake/fakescreens.h"
+#include "platform/fake/fakeworkspace.h"
+
+#include <QLoggingCategory>
+#include <QTest>
+
+using namespace std::chrono_literals;
+using Kind = AccessibleRole::Kind;
+using Element = FakeAccessibleElement;
+
+namespace {
+using BoundsList = QList<QPair<TextRange, QRectF>>;
+const RunningApp browser{777, QStringLiteral("chromium"), QStringLiteral("Chromium")};
+
+// A chain of `depth` plain elements under `top`; returns the deepest.
+Element::Ptr chainUnder(const Element::Ptr &top, int depth)
+{
+    Element::Ptr current = top;
+    for (int i = 0; i < depth; ++i)
+        current = current->append(Element::create());
+    return current;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<Kind>)
+Q_DECLARE_METATYPE(std::optional<TextRange>)
+Q_DECLARE_METATYPE(std::optional<QString>)
+Q_DECLARE_METATYPE(SelectionState)
+Q_DECLARE_METATYPE(TextAccess)
+
+class TestCaretLocator final : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        FakeAccessibilityTree tree;
+        FakeWorkspace workspace;
+        FakeScreens screens;
+        std::chrono::steady_clock::time_point now{};
+        CaretLocator locator{tree, workspace, screens, [this] { return now; }};
+
+        Element::Ptr focus(Element::Ptr element)
+        {
+            tree.focused = element;
+            return element;
+        }
+        // A browser window in front; the content is built by the test.
+        Element::Ptr browserWindow()
+        {
+            workspace.setFrontApplication(browser);
+            auto window = Element::create(Kind::other, QStringLiteral("frame"));
+            tree.windows.insert(browser.pid, window);
+            return window;
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("TextAccess.debug=true")); }
+
+    void selectionState_data()
+    {
+        QTest::addColumn<std::optional<Kind>>("role");
+        QTest::addColumn<std::optional<TextRange>>("range");
+        QTest::addColumn<std::optional<QString>>("selectedText");
+        QTest::addColumn<SelectionState>("expected");
+
+        const std::optional<QString> none;
+        QTest::newRow("range unreadable") << std::optional(Kind::textField) << std::optional<TextRange>() << none
+                                          << SelectionState::unknown;
+        QTest::newRow("text selected anywhere") << std::optional(Kind::other) << std::optional(TextRange{3, 4}) << none
+                                                << SelectionState::selected;
+        QTest::newRow("caret in a text field") << std::optional(Kind::textField) << std::optional(TextRange{3, 0})
+                                               << std::optional(QString()) << SelectionState::empty;
+        QTest::newRow("caret, selected text unreadable") << std::optional(Kind::textArea) << std::optional(TextRange{0, 0})
+                                                         << none << SelectionState::empty;
+        QTest::newRow("empty range but text reported") << std::optional(Kind::comboBox) << std::optional(TextRange{2, 0})
+                                                       << std::optional(QStringLiteral("ab")) << SelectionState::selected;
+        QTest::newRow("empty range outside text controls")
+            << std::optional(Kind::webArea) << std::optional(TextRange{0, 0}) << std::optional(QString())
+            << SelectionState::unknown;
+        QTest::newRow("empty range, role unreadable") << std::optional<Kind>() << std::optional(TextRange{0, 0})
+                                                      << std::optional(QString()) << SelectionState::unknown;
+    }
+
+    void selectionState()
+    {
+        QFETCH(std::optional<Kind>, role);
+        QFETCH(std::optional<TextRange>, range);
+        QFETCH(std::optional<QString>, selectedText);
+        QFETCH(SelectionState, expected);
+
+        Rig rig;
+        auto element = rig.focus(Element::create(role));
+        element->selectedRangeAnswer = range;
+        element->selectedTextAnswer = selectedText;
+        QCOMPARE(rig.locator.selectionState(), expected);
+        QVERIFY(element->reads <= 4);
+    }
+
+    void noAccessibilityMeansNoAnswers()
+    {
+        Rig rig;
+        rig.workspace.setFrontApplication(browser);
+        QCOMPARE(rig.locator.selectionState(), SelectionState::unknown);
+        QTest::ignoreMessage(QtDebugMsg, "Inget fokuserat element → unknown");
+        QCOMPARE(rig.locator.textAccess(), TextAccess::unknown);
+        QCOMPARE(rig.locator.selectionEndRect(), std::nullopt);
+        QCOMPARE(rig.locator.browserHost(), std::nullopt);
+    }
+
+    void textAccess_data()
+    {
+        QTest::addColumn<std::optional<Kind>>("role");
+        QTest::addColumn<std::optional<QString>>("selectedText");
+        QTest::addColumn<bool>("editableAncestor");
+        QTest::addColumn<bool>("valueSettable");
+        QTest::addColumn<bool>("selectedTextSettable");
+        QTest::addColumn<int>("webAreaLevelsUp"); // -1: no web area
+        QTest::addColumn<TextAccess>("expected");
+        QTest::addColumn<QString>("log");
+
+        const std::optional<QString> word(QStringLiteral("word"));
+        QTest::newRow("inside an editable region") << std::optional(Kind::other) << std::optional(QStringLiteral("  "))
+                                                   << true << false << false << 0 << TextAccess::editable
+                                                   << "Roll panel → editable";
+        QTest::newRow("blank selection") << std::optional(Kind::textArea) << std::optional(QStringLiteral(" \n\t"))
+                                         << false << true << true << 0 << TextAccess::unknown << "Roll panel → unknown";
+        QTest::newRow("settable text field") << std::optional(Kind::textField) << word << false << true << false << -1
+                                             << TextAccess::editable << "Roll panel → editable";
+        QTest::newRow("only the selection settable") << std::optional(Kind::textArea) << std::optional<QString>()
+                                                     << false << false << true << -1 << TextAccess::editable
+                                                     << "Roll panel → editable";
+        QTest::newRow("read-only text view") << std::optional(Kind::textArea) << word << false << false << false << 0
+                                             << TextAccess::readOnly << "Roll panel → readOnly";
+        QTest::newRow("page text") << std::optional(Kind::other) << word << false << false << false << 3
+                                   << TextAccess::readOnly << "Roll panel → readOnly";
+        QTest::newRow("the web area itself") << std::optional(Kind::webArea) << word << false << false << false << 0
+                                             << TextAccess::readOnly << "Roll panel → readOnly";
+        QTest::newRow("web area 9 levels up") << std::optional(Kind::other) << word << false << false << false << 9
+                                              << TextAccess::readOnly << "Roll panel → readOnly";
+        QTest::newRow("web area 10 levels up") << std::optional(Kind::other) << word << false << false << false << 10
+                                               << TextAccess::unknown << "Roll panel → unknown";
+        QTest::newRow("role unreadable") << std::optional<Kind>() << word << false << true << true << -1
+                                         << TextAccess::unknown << "Roll ? → unknown";
+    }
+
+    void textAccess()
+    {
+        QFETCH(std::optional<Kind>, role);
+        QFETCH(std::optional<QString>, selectedText);
+        QFETCH(bool, editableAncestor);
+        QFETCH(bool, valueSettable);
+        QFETCH(bool, selectedTextSettable);
+        QFETCH(int, webAreaLevelsUp);
+        QFETCH(TextAccess, expected);
+        QFETCH(QString, log);
+
+        Rig rig;
+        Element::Ptr element = Element::create(role);
+        // Parents are held weakly, like a real tree's, so the test keeps the top alive.
+        const auto webArea = Element::create(Kind::webArea, QStringLiteral("document web"));
+        if (webAreaLevelsUp > 0) {
+            chainUnder(webArea, webAreaLevelsUp - 1)->append(element);
+        } else if (webAreaLevelsUp == 0 && role == Kind::webArea) {
+            element->roleAnswer->name = QStringLiteral("panel");
+        }
+        rig.focus(element);
+        element->selectedTextAnswer = selectedText;
+        element->valueSettable = valueSettable;
+        element->selectedTextSettable = selectedTextSettable;
+        if (editableAncestor)
+            element->editableAncestorAnswer = Element::create(Kind::textArea);
+        QTest::ignoreMessage(QtDebugMsg, log.toUtf8().constData());
+        QCOMPARE(rig.locator.textAccess(), expected);
+    }
+
+    void selectionEndRect_data()
+    {
+        QTest::addColumn<TextRange>("range");
+        QTest::addColumn<std::optional<QString>>("selectedText");
+        QTest::addColumn<BoundsList>("bounds");
+        QTest::addColumn<std::optional<QRectF>>("expected");
+
+        // Accessibility coordinates: y down from the top of the 1440×900 primary screen.
+        const QRectF glyph(100, 200, 8, 16);
+        const QRectF glyphUp(100, 900 - 216, 8, 16);
+        const QRectF line(40, 300, 400, 18);
+        const QRectF lineUp(40, 900 - 318, 400, 18);
+        using Bounds = BoundsList;
+        QTest::newRow("last character") << TextRange{10, 5} << std::optional(QStringLiteral("hello"))
+                                        << Bounds{{{14, 1}, glyph}} << std::optional(glyphUp);
+        QTest::newRow("trailing line break skipped") << TextRange{10, 7} << std::optional(QStringLiteral("hello\r\n"))
+                                                     << Bounds{{{14, 1}, glyph}, {{16, 1}, line}} << std::optional(glyphUp);
+        QTest::newRow("text unreadable: last offset") << TextRange{10, 7} << std::optional<QString>()
+                                                      << Bounds{{{16, 1}, glyph}} << std::optional(glyphUp);
+        QTest::newRow("caret") << TextRange{5, 0} << std::optional(QString()) << Bounds{{{5, 1}, glyph}}
+                               << std::optional(glyphUp);
+        QTest::newRow("only blanks: the first offset") << TextRange{4, 3} << std::optional(QStringLiteral("   "))
+                                                       << Bounds{{{4, 1}, glyph}} << std::optional(glyphUp);
+        QTest::newRow("zero height: whole range") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
+                                                  << Bounds{{{2, 1}, QRectF(5, 5, 8, 0)}, {{0, 3}, line}}
+                                                  << std::optional(lineUp);
+        QTest::newRow("at the origin: whole range") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
+                                                    << Bounds{{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, line}}
+                                                    << std::optional(lineUp);
+        QTest::newRow("both fail") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
+                                   << Bounds{{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, QRectF(1, 1, 0, 0)}}
+                                   << std::optional<QRectF>();
+        QTest::newRow("off every screen") << TextRange{0, 1} << std::optional(QStringLiteral("a"))
+                                          << Bounds{{{0, 1}, QRectF(3000, 200, 8, 16)}} << std::optional<QRectF>();
+        QTest::newRow("on the second screen") << TextRange{0, 1} << std::optional(QStringLiteral("a"))
+                                              << Bounds{{{0, 1}, QRectF(-500, 100, 8, 16)}}
+                                              << std::optional(QRectF(-500, 900 - 116, 8, 16));
+    }
+
+    void selectionEndRect()
+    {
+        QFETCH(TextRange, range);
+        QFETCH(std::optional<QString>, selectedText);
+        QFETCH(BoundsList, bounds);
+        QFETCH(std::optional<QRectF>, expected);
+
+        Rig rig;
+        // A second screen left of the primary one, its top 100 points higher.
+        rig.screens.setScreens({{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)},
+                                {QRectF(-1024, 0, 1024, 1000), QRectF(-1024, 0, 1024, 1000)}});
+        auto element = rig.focus(Element::create(Kind::textArea));
+        element->selectedRangeAnswer = range;
+        element->selectedTextAnswer = selectedText;
+        for (const auto &[r, rect] : bounds)
+            element->setBounds(r, rect);
+        QCOMPARE(rig.locator.selectionEndRect(), expected);
+        QVERIFY(element->reads <= 5);
+    }
+
+    void selectionEndRectWithoutScreens()
+    {
+        Rig rig;
+        rig.screens.setScreens({});
+        auto element = rig.focus(Element::create(Kind::textArea));
+        element->selectedRangeAnswer = TextRange{0, 1};
+        element->setBounds({0, 1}, QRectF(10, 10, 8, 16));
+        QCOMPARE(rig.locator.selectionEndRect(), std::nullopt);
+    }
+
+    void pageAddressWinsOverAddressField()
+    {
+        Rig rig;
+        auto window = rig.browserWindow();
+        auto toolbar = window->append(Element::create());
+        auto field = toolbar->append(Element::create(Kind::textField, QStringLiteral("entry")));
+        field->valueAnswer = QStringLiteral("other.example.org/path");
+        auto webArea = chainUnder(window, 4)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
+        webArea->urlAnswer = QUrl(QStringLiteral("https://www.Example.test:8443/page?q=1"));
+        QTest::ignoreMessage(QtDebugMsg, "Webbplats example.test (sidan)");
+        QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.test"));
+    }
+
+    void addressFieldWhenThePageHasNoAddress()
+    {
+        Rig rig;
+        auto window = rig.browserWindow();
+        window->append(Element::create(Kind::webArea, QStringLiteral("document web")));
+        auto search = window->append(Element::create(Kind::textField, QStringLiteral("entry")));
+        search->valueAnswer = QStringLiteral("Search or type");
+        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("www.example.net/a b");
+        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("example.net/docs");
+        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("late.example.com");
+        QTest::ignoreMessage(QtDebugMsg, "Webbplats example.net (adressfältet)");
+        QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.net"));
+    }
+
+    void websiteSearchLimits_data()
+    {
+        QTest::addColumn<int>("siblingsBefore"); // plain elements queued before the web area's branch
+        QTest::addColumn<int>("level");          // the web area's level below the window
+        QTest::addColumn<bool>("found");
+
+        QTest::newRow("deepest examined level") << 0 << 12 << true;
+        QTest::newRow("below it") << 0 << 13 << false;
+        QTest::newRow("last examined position") << 397 << 1 << true;
+        QTest::newRow("first position past the limit") << 398 << 1 << false;
+    }
+
+    void websiteSearchLimits()
+    {
+        QFETCH(int, siblingsBefore);
+        QFETCH(int, level);
+        QFETCH(bool, found);
+
+        Rig rig;
+        auto window = rig.browserWindow();
+        for (int i = 0; i < siblingsBefore; ++i)
+            window->append(Element::create());
+        auto webArea = chainUnder(window, level - 1)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
+        webArea->urlAnswer = QUrl(QStringLiteral("http://example.test/"));
+        QCOMPARE(rig.locator.browserHost(), found ? std::optional(QStringLiteral("example.test")) : std::nullopt);
+    }
+
+    void slowBrowserYieldsTheCandidateSoFar()
+    {
+        Rig rig;
+        auto window = rig.browserWindow();
+        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("example.org");
+        auto webArea = chainUnder(window, 40)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
+        webArea->urlAnswer = QUrl(QStringLiteral("https://example.test/"));
+        int reads = 0;
+        std::function<void(const Element::Ptr &)> slowDown = [&](const Element::Ptr &e) {
+            e->onRead = [&] {
+                ++reads;
+                rig.now += 10ms;
+            };
+            for (const Element::Ptr &child : e->childElements())
+                slowDown(child);
+        };
+        slowDown(window);
+        QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.org"));
+        // Each element costs at most a role, a value and a children read; the budget stops the rest.
+        QVERIFY2(reads <= 30 + 3, qPrintable(QString::number(reads)));
+    }
+
+    void unreadableChildrenEndTheBranch()
+    {
+        Rig rig;
+        auto window = rig.browserWindow();
+        auto hidden = window->append(Element::create());
+        hidden->childrenReadable = false;
+        hidden->append(Element::create(Kind::webArea))->urlAnswer = QUrl(QStringLiteral("https://example.test/"));
+        QCOMPARE(rig.locator.browserHost(), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCaretLocator)
+#include "test_caretlocator.moc"
