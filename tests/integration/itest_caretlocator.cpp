@@ -3,57 +3,13 @@
 #include "platform/fake/fakescreens.h"
 #include "platform/fake/fakeworkspace.h"
 #include "platform/x11/atspiaccessibility.h"
+#include "textwindowdriver.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QScreen>
 #include <QTest>
 
 namespace {
-// The test window in its own process: a process cannot answer accessibility calls while it is
-// the one waiting for them.
-class TextWindow final {
-public:
-    bool start()
-    {
-        m_process.setProgram(qEnvironmentVariable("RINGLE_BUILD_DIR")
-                             + QStringLiteral("/tests/programs/accessibletextwindow/accessibletextwindow"));
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        return m_process.waitForStarted(5000) && readLine() == QLatin1String("ready");
-    }
-    ~TextWindow()
-    {
-        m_process.write("quit\n");
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-    QString send(const QString &command)
-    {
-        m_process.write(command.toUtf8() + '\n');
-        return readLine();
-    }
-    QRect rect(const QString &command)
-    {
-        const QStringList n = send(command).split(QLatin1Char(' '));
-        return n.size() == 4 ? QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()) : QRect();
-    }
-    qint64 pid() const { return m_process.processId(); }
-
-private:
-    QString readLine()
-    {
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(5000))
-                return {};
-        }
-        return QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-
-    QProcess m_process;
-};
-
 QRectF primaryFrameYUp()
 {
     return QRectF(QPointF(0, 0), QGuiApplication::primaryScreen()->geometry().size());
@@ -70,7 +26,7 @@ class ItestCaretLocator final : public QObject {
     FakeScreens m_screens;
     std::unique_ptr<AtspiAccessibility> m_tree;
     std::unique_ptr<CaretLocator> m_locator;
-    TextWindow m_window;
+    TextWindowDriver m_window;
 
 private Q_SLOTS:
     void withoutABusNothingCanBeTold()

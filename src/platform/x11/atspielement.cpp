@@ -353,20 +353,24 @@ std::optional<QUrl> AtspiElement::url()
         const auto document = AtspiRef<AtspiDocument>::adopt(atspi_accessible_get_document_iface(m_object.get()));
         if (!document)
             return true;
-        // Gecko names the address "DocURL", WebKit and Chromium "URI".
+        // Gecko names the address "DocURL", WebKit and Chromium "URI". The whole table is read:
+        // not every toolkit answers for a single attribute.
+        AtspiError error;
+        GHashTable *attributes = atspi_document_get_document_attributes(document.get(), error.out());
+        if (error.isSet() || !attributes) {
+            if (attributes)
+                g_hash_table_unref(attributes);
+            return false;
+        }
         for (const char *name : {"DocURL", "URI"}) {
-            AtspiError error;
-            bool present = false;
-            const QString text = atspiTakeString(
-                atspi_document_get_document_attribute_value(document.get(), const_cast<gchar *>(name), error.out()), &present);
-            if (error.isSet())
-                return false;
-            const QUrl url(text, QUrl::StrictMode);
-            if (present && url.isValid() && !url.scheme().isEmpty()) {
+            const auto *text = static_cast<const char *>(g_hash_table_lookup(attributes, name));
+            const QUrl url(QString::fromUtf8(text), QUrl::StrictMode);
+            if (text && url.isValid() && !url.scheme().isEmpty()) {
                 result = url;
                 break;
             }
         }
+        g_hash_table_unref(attributes);
         return true;
     });
     return result;
