@@ -107,8 +107,9 @@ QString explanation(AccessibilityStatus::State state)
     case AccessibilityStatus::State::notEnabled:
         return QCoreApplication::translate(
             "Accessibility",
-            "Some applications do not share their text with assistive tools until the desktop's "
-            "accessibility support is turned on, so Ringle may not see their selection or caret.");
+            "Some applications (Qt, Chromium, Electron) share their text with assistive tools only "
+            "while the desktop's accessibility support is on, so Ringle may not see their selection "
+            "or caret. Turn it on in the desktop's accessibility settings.");
     case AccessibilityStatus::State::missing:
         break;
     }
