@@ -7,7 +7,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QElapsedTimer>
 #include <QTest>
+#include <csignal>
 
 namespace {
 QRectF primaryFrameYUp()
@@ -96,9 +98,11 @@ private Q_SLOTS:
     {
         QCOMPARE(m_window.send(QStringLiteral("focus edit")), QStringLiteral("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(m_locator->textAccess(), TextAccess::editable, 5000);
-        m_workspace.setFrontApplication(RunningApp{m_window.pid() + 100000, QStringLiteral("other"), QString()});
-        QCOMPARE(m_locator->selectionState(), SelectionState::unknown);
-        QCOMPARE(m_locator->textAccess(), TextAccess::unknown);
+        for (const qint64 pid : {m_window.pid() + 100000, QCoreApplication::applicationPid()}) {
+            m_workspace.setFrontApplication(RunningApp{pid, QStringLiteral("other"), QString()});
+            QCOMPARE(m_locator->selectionState(), SelectionState::unknown);
+            QCOMPARE(m_locator->textAccess(), TextAccess::unknown);
+        }
         m_workspace.setFrontApplication(RunningApp{m_window.pid(), QStringLiteral("accessibletextwindow"), QString()});
     }
 
@@ -135,6 +139,25 @@ private Q_SLOTS:
         QVERIFY2(qAbs(down.x() - glyph.x()) <= 2, qPrintable(both));
         QVERIFY2(qAbs(down.right() - (glyph.x() + glyph.width())) <= 2, qPrintable(both));
         QVERIFY2(qAbs(down.center().y() - glyph.center().y()) <= 2, qPrintable(both));
+    }
+
+    // Last, as the window stays unanswered for a while afterwards.
+    void aHungApplicationCostsOneTimeOut()
+    {
+        QCOMPARE(m_window.send(QStringLiteral("focus edit")), QStringLiteral("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_locator->textAccess(), TextAccess::editable, 5000);
+        QVERIFY(::kill(pid_t(m_window.pid()), SIGSTOP) == 0);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(m_locator->selectionState(), SelectionState::unknown);
+        const qint64 first = timer.restart();
+        QCOMPARE(m_locator->textAccess(), TextAccess::unknown);
+        QCOMPARE(m_locator->selectionEndRect(), std::nullopt);
+        QCOMPARE(m_locator->browserHost(), std::nullopt);
+        const qint64 rest = timer.elapsed();
+        QVERIFY(::kill(pid_t(m_window.pid()), SIGCONT) == 0);
+        QVERIFY2(first < 2 * AccessibilityTree::callTimeout.count(), qPrintable(QString::number(first)));
+        QVERIFY2(rest < 50, qPrintable(QString::number(rest)));
     }
 
     void cleanupTestCase()
