@@ -1,7 +1,9 @@
+#include "actions/ringleerror.h"
+#include "actions/textreplacer.h"
 #include "caret/caretlocator.h"
 #include "platform/fake/fakeaccessibility.h"
-#include "platform/fake/fakescreens.h"
-#include "platform/fake/fakeworkspace.h"
+#include "platform/fake/fakeplatform.h"
+#include "taskrunner.h"
 
 #include <QLoggingCategory>
 #include <QTest>
@@ -318,6 +320,23 @@ private Q_SLOTS:
         QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.org"));
         // Each element costs at most a role, a value and a children read; the budget stops the rest.
         QVERIFY2(reads <= 30 + 3, qPrintable(QString::number(reads)));
+    }
+
+    // The copy protocol asks the locator first: an empty text field means no copy keys at all.
+    void copyOfAnEmptyTextFieldIsSkipped()
+    {
+        FakePlatform fake;
+        FakeAccessibilityTree tree;
+        CaretLocator locator(tree, fake.workspace, fake.screens);
+        TextReplacer replacer(fake.clipboard, fake.keyboard, fake.workspace, locator);
+        auto field = Element::create(Kind::textField, QStringLiteral("text"));
+        field->selectedRangeAnswer = TextRange{3, 0};
+        field->selectedTextAnswer = QString();
+        tree.focused = field;
+        const std::exception_ptr error = TestSupport::run(replacer.copySelection()).error;
+        QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::nothingSelected());
+        QVERIFY(fake.keyboard.events().isEmpty());
+        QCOMPARE(fake.clipboard.readCount(), 0);
     }
 
     void unreadableChildrenEndTheBranch()
