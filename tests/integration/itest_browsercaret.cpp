@@ -27,7 +27,8 @@ private Q_SLOTS:
             QSKIP("chromium is not installed");
         m_tree = std::make_unique<AtspiAccessibility>(m_workspace);
         QVERIFY(m_browser.start());
-        // Chromium stalls its first page load while an assistive tool queries it at start-up.
+        // Chromium stalls its first page load while an assistive tool keeps querying it during its
+        // start-up, so the questions begin once the page runs.
         QTRY_VERIFY_WITH_TIMEOUT(m_browser.isPageRunning(), 30000);
         m_workspace.setFrontApplication(RunningApp{m_browser.pid(), QStringLiteral("chromium"), QStringLiteral("Chromium")});
         QVERIFY(m_tree->status().isUsable());

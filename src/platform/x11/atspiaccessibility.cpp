@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QLoggingCategory>
+#include <optional>
 #include <atspi/atspi.h>
 
 Q_LOGGING_CATEGORY(lcAtspi, "ringle.x11.atspi", QtInfoMsg)
@@ -15,12 +16,14 @@ Q_LOGGING_CATEGORY(lcAtspi, "ringle.x11.atspi", QtInfoMsg)
 namespace {
 constexpr const char *focusEvent = "object:state-changed:focused";
 
-// libatspi keeps one connection per process; it is opened once, and only to a bus that answers.
+// libatspi keeps one connection per process and cannot be started twice: after a failed start it
+// aborts the process on the next call that needs the bus. So it is started once, only towards a
+// bus that answered, and a failure is final.
 bool initialise(const QByteArray &address)
 {
-    static bool initialised = false;
-    if (initialised)
-        return true;
+    static std::optional<bool> started;
+    if (started)
+        return *started;
     // The address found is handed over for the one lookup and taken back, so applications we
     // start later look for the bus themselves.
     const QByteArray previous = qgetenv("AT_SPI_BUS_ADDRESS");
@@ -31,10 +34,10 @@ bool initialise(const QByteArray &address)
         qputenv("AT_SPI_BUS_ADDRESS", previous);
     else
         qunsetenv("AT_SPI_BUS_ADDRESS");
-    initialised = result == 0 || result == 1;
-    if (initialised)
+    started = result == 0 || result == 1; // 1: already started in this process, by a toolkit
+    if (*started)
         atspi_set_timeout(int(AccessibilityTree::callTimeout.count()), int(AccessibilityTree::callTimeout.count()));
-    return initialised;
+    return *started;
 }
 
 AtspiRef<AtspiAccessible> childAt(AtspiContext &context, AtspiAccessible *parent, gint index)
