@@ -36,8 +36,13 @@ bool isTopOfEditableSearch(AtspiRole role)
 } // namespace
 
 struct AtspiElement::Selection {
-    gint start = 0;
-    gint end = 0; // equal to start for a caret
+    int start = 0;
+    int end = 0; // equal to start for a caret
+};
+
+struct AtspiElement::TextHolder {
+    AtspiRef<_AtspiAccessible> object;
+    std::optional<Selection> selection;
 };
 
 AtspiElement::AtspiElement(AtspiRef<_AtspiAccessible> object, std::shared_ptr<AtspiContext> context)
@@ -157,45 +162,50 @@ std::optional<AtspiElement::Selection> AtspiElement::selection(_AtspiAccessible 
     return result;
 }
 
-_AtspiAccessible *AtspiElement::textHolder()
+AtspiRef<_AtspiAccessible> AtspiElement::embeddedObjectAt(_AtspiAccessible *parent, int offset)
+{
+    AtspiRef<_AtspiAccessible> child;
+    m_context->guarded(parent, [&] {
+        const auto text = AtspiRef<AtspiText>::adopt(atspi_accessible_get_text_iface(parent));
+        const auto hypertext = AtspiRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(parent));
+        if (!text || !hypertext)
+            return true;
+        AtspiError error;
+        if (atspi_text_get_character_at_offset(text.get(), offset, error.out()) != objectReplacementCharacter)
+            return !error.isSet();
+        const gint linkIndex = atspi_hypertext_get_link_index(hypertext.get(), offset, error.out());
+        if (error.isSet() || linkIndex < 0)
+            return !error.isSet();
+        const auto link = AtspiRef<AtspiHyperlink>::adopt(atspi_hypertext_get_link(hypertext.get(), linkIndex, error.out()));
+        if (error.isSet() || !link)
+            return !error.isSet();
+        child = AtspiRef<_AtspiAccessible>::adopt(atspi_hyperlink_get_object(link.get(), 0, error.out()));
+        return !error.isSet();
+    });
+    return child;
+}
+
+const AtspiElement::TextHolder &AtspiElement::textHolder()
 {
     if (m_textHolder)
-        return m_textHolder->get();
-    AtspiRef<_AtspiAccessible> holder = m_object;
-    for (int depth = 0; depth < embeddedDepthLimit; ++depth) {
-        const std::optional<Selection> range = selection(holder.get());
-        if (!range || range->end <= range->start)
-            break;
-        AtspiRef<_AtspiAccessible> child;
-        m_context->guarded(holder.get(), [&] {
-            const auto text = AtspiRef<AtspiText>::adopt(atspi_accessible_get_text_iface(holder.get()));
-            const auto hypertext = AtspiRef<AtspiHypertext>::adopt(atspi_accessible_get_hypertext_iface(holder.get()));
-            if (!text || !hypertext)
-                return true;
-            AtspiError error;
-            const gint last = range->end - 1;
-            if (atspi_text_get_character_at_offset(text.get(), last, error.out()) != objectReplacementCharacter)
-                return !error.isSet();
-            const gint linkIndex = atspi_hypertext_get_link_index(hypertext.get(), last, error.out());
-            if (error.isSet() || linkIndex < 0)
-                return !error.isSet();
-            const auto link = AtspiRef<AtspiHyperlink>::adopt(atspi_hypertext_get_link(hypertext.get(), linkIndex, error.out()));
-            if (error.isSet() || !link)
-                return !error.isSet();
-            child = AtspiRef<_AtspiAccessible>::adopt(atspi_hyperlink_get_object(link.get(), 0, error.out()));
-            return !error.isSet();
-        });
+        return *m_textHolder;
+    TextHolder current{m_object, selection(m_object.get())};
+    for (int depth = 0; depth < embeddedDepthLimit && current.selection && current.selection->end > current.selection->start; ++depth) {
+        AtspiRef<_AtspiAccessible> child = embeddedObjectAt(current.object.get(), current.selection->end - 1);
         if (!child)
             break;
-        holder = std::move(child);
+        std::optional<Selection> childSelection = selection(child.get());
+        if (!childSelection)
+            break; // the parent's answer stands
+        current = TextHolder{std::move(child), childSelection};
     }
-    m_textHolder = holder;
-    return m_textHolder->get();
+    m_textHolder = std::make_unique<TextHolder>(std::move(current));
+    return *m_textHolder;
 }
 
 std::optional<TextRange> AtspiElement::selectedTextRange()
 {
-    const std::optional<Selection> range = selection(textHolder());
+    const std::optional<Selection> &range = textHolder().selection;
     if (!range)
         return std::nullopt;
     return TextRange{range->start, range->end - range->start};
@@ -203,8 +213,8 @@ std::optional<TextRange> AtspiElement::selectedTextRange()
 
 std::optional<QString> AtspiElement::selectedText()
 {
-    _AtspiAccessible *holder = textHolder();
-    const std::optional<Selection> range = selection(holder);
+    _AtspiAccessible *holder = textHolder().object.get();
+    const std::optional<Selection> &range = textHolder().selection;
     if (!range)
         return std::nullopt;
     if (range->end == range->start)
@@ -324,7 +334,7 @@ std::optional<QRectF> AtspiElement::boundsForRange(TextRange range)
 {
     if (!fitsInt(range.location) || !fitsInt(range.length) || !fitsInt(range.location + range.length))
         return std::nullopt;
-    _AtspiAccessible *holder = textHolder();
+    _AtspiAccessible *holder = textHolder().object.get();
     std::optional<QRectF> result;
     m_context->guarded(holder, [&] {
         const auto text = AtspiRef<AtspiText>::adopt(atspi_accessible_get_text_iface(holder));

@@ -38,16 +38,19 @@ public:
 
 private:
     struct Selection;
+    struct TextHolder;
 
     bool isEditable();
-    // The element whose text holds the selection: this one, or the descendant a web page's
-    // embedded-object characters lead to (pages put the selection in the paragraph, not in the
-    // document that has the focus).
-    _AtspiAccessible *textHolder();
-    std::optional<Selection> selection(_AtspiAccessible *holder);
+    // The element whose text holds the selection, with that selection: this one, or the
+    // descendant a web page's embedded-object characters lead to (pages put the selection in the
+    // paragraph, not in the document that has the focus).
+    const TextHolder &textHolder();
+    std::optional<Selection> selection(_AtspiAccessible *object);
+    // The child an embedded-object character at `offset` stands for.
+    AtspiRef<_AtspiAccessible> embeddedObjectAt(_AtspiAccessible *parent, int offset);
 
     AtspiRef<_AtspiAccessible> m_object;
     std::shared_ptr<AtspiContext> m_context;
     std::optional<std::optional<quint64>> m_states;
-    std::optional<AtspiRef<_AtspiAccessible>> m_textHolder;
+    std::unique_ptr<TextHolder> m_textHolder;
 };
