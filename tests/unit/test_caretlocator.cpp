@@ -333,8 +333,8 @@ private Q_SLOTS:
         field->selectedRangeAnswer = TextRange{3, 0};
         field->selectedTextAnswer = QString();
         tree.focused = field;
-        const std::exception_ptr error = TestSupport::run(replacer.copySelection()).error;
-        QCOMPARE(TestSupport::errorAs<RingleError>(error), RingleError::nothingSelected());
+        const auto outcome = TaskRunner::run(replacer.copySelection());
+        QCOMPARE(outcome.ringleError(), RingleError::nothingSelected());
         QVERIFY(fake.keyboard.events().isEmpty());
         QCOMPARE(fake.clipboard.readCount(), 0);
     }
