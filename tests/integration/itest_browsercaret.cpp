@@ -1,8 +1,9 @@
 // The caret locator and the website search against a real browser window.
 #include "caret/caretlocator.h"
-#include "platform/fake/fakescreens.h"
-#include "platform/fake/fakeworkspace.h"
+#include "platform/platform.h"
 #include "platform/x11/atspiaccessibility.h"
+#include "platform/x11/x11platform.h"
+#include "lineprocess.h"
 #include "testbrowser.h"
 
 #include <QLoggingCategory>
@@ -15,8 +16,7 @@ class ItestBrowserCaret final : public QObject {
     Q_OBJECT
 
     TestBrowser m_browser;
-    FakeWorkspace m_workspace;
-    FakeScreens m_screens;
+    std::unique_ptr<X11Platform> m_x11;
     std::unique_ptr<AtspiAccessibility> m_tree;
     std::unique_ptr<CaretLocator> m_locator;
 
@@ -25,14 +25,17 @@ private Q_SLOTS:
     {
         if (TestBrowser::executable().isEmpty())
             QSKIP("chromium is not installed");
-        m_tree = std::make_unique<AtspiAccessibility>(m_workspace);
+        m_x11 = X11Platform::create();
+        QVERIFY(m_x11);
+        Platform platform = m_x11->platform();
+        m_tree = std::make_unique<AtspiAccessibility>(platform.workspace);
         QVERIFY(m_browser.start());
         // Chromium stalls its first page load while an assistive tool keeps querying it during its
         // start-up, so the questions begin once the page runs.
         QTRY_VERIFY_WITH_TIMEOUT(m_browser.isPageRunning(), 30000);
-        m_workspace.setFrontApplication(RunningApp{m_browser.pid(), QStringLiteral("chromium"), QStringLiteral("Chromium")});
+        QVERIFY(TestSupport::waitUntilActive(m_browser.pid(), QStringLiteral("Ringle test page - Chromium")));
         QVERIFY(m_tree->status().isUsable());
-        m_locator = std::make_unique<CaretLocator>(*m_tree, m_workspace, m_screens);
+        m_locator = std::make_unique<CaretLocator>(*m_tree, platform.workspace, platform.screens);
     }
 
     void siteOfThePage()
@@ -76,6 +79,7 @@ private Q_SLOTS:
     {
         m_locator.reset();
         m_tree.reset();
+        m_x11.reset();
     }
 };
 
