@@ -169,12 +169,25 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
 void CursorIndicatorPanel::setFrame(const QRectF &frame)
 {
     setGeometry(ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect());
+    applyInputShape();
 }
 
 void CursorIndicatorPanel::setTakesClicks(bool takesClicks)
 {
-    if (QWindow *window = windowHandle())
-        window->setFlag(Qt::WindowTransparentForInput, !takesClicks);
+    m_takesClicks = takesClicks;
+    applyInputShape();
+}
+
+void CursorIndicatorPanel::applyInputShape()
+{
+    // Qt gives a window that takes input again an input region of its size at that moment, which a
+    // later resize leaves behind; passing through "transparent" renews it at the current size.
+    QWindow *window = windowHandle();
+    if (!window)
+        return;
+    window->setFlag(Qt::WindowTransparentForInput, true);
+    if (m_takesClicks)
+        window->setFlag(Qt::WindowTransparentForInput, false);
 }
 
 bool CursorIndicatorPanel::isOnScreen() const
@@ -188,6 +201,7 @@ void CursorIndicatorPanel::orderFront()
     setWindowOpacity(0);
     show();
     raise();
+    applyInputShape();
 }
 
 void CursorIndicatorPanel::orderOut()

@@ -42,6 +42,7 @@ protected:
 
 private:
     void fitMessage(const QString &text, int availableWidth);
+    void applyInputShape();
 
     SpinnerView *m_spinner;
     IndicatorSymbolView *m_symbol;
@@ -53,4 +54,5 @@ private:
     ResultButton *m_copy;
     ResultButton *m_replace;
     QPropertyAnimation *m_fade;
+    bool m_takesClicks = false;
 };
