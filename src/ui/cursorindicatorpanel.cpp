@@ -4,10 +4,10 @@
 #include "platform/screencoordinates.h"
 #include "ui/indicatorsymbols.h"
 #include "ui/resultbutton.h"
+#include "ui/wrappedtext.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -46,10 +46,10 @@ CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
                   | Qt::X11BypassWindowManagerHint)
     , m_spinner(new SpinnerView)
     , m_symbol(new IndicatorSymbolView)
-    , m_message(new QLabel)
+    , m_message(new WrappedText)
     , m_statusRow(new QWidget)
     , m_answerArea(new QScrollArea)
-    , m_answer(new QLabel)
+    , m_answer(new WrappedText)
     , m_buttonRow(new QWidget)
     , m_copy(new ResultButton(tr("Copy")))
     , m_replace(new ResultButton(tr("Replace")))
@@ -64,12 +64,7 @@ CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
     QFont textFont = font();
     textFont.setPixelSize(textPixelSize);
     m_message->setFont(textFont);
-    m_message->setTextFormat(Qt::PlainText);
-    m_message->setWordWrap(true);
     m_answer->setFont(textFont);
-    m_answer->setTextFormat(Qt::PlainText);
-    m_answer->setWordWrap(true);
-    m_answer->setAlignment(Qt::AlignLeading | Qt::AlignTop);
 
     auto *statusLayout = new QHBoxLayout(m_statusRow);
     statusLayout->setContentsMargins(0, 0, 0, 0);
@@ -125,8 +120,7 @@ void CursorIndicatorPanel::fitMessage(const QString &text, int availableWidth)
 {
     m_message->setText(text);
     // One line when it fits, wrapped at the available width otherwise.
-    const int natural = QFontMetrics(m_message->font()).horizontalAdvance(text) + 1;
-    const int width = std::min(natural, availableWidth);
+    const int width = std::min(m_message->naturalWidth(), availableWidth);
     m_message->setFixedWidth(width);
     m_message->setFixedHeight(m_message->heightForWidth(width));
 }
@@ -160,6 +154,12 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
         fitMessage(text, int(proposed.width()) - 2 * horizontalMargin - m_symbol->width() - spacing);
     }
 
+    // Rows change size while the panel may be hidden, when no layout request gets processed: the
+    // fitting size is taken from freshly computed layouts.
+    for (QWidget *row : {m_statusRow, m_buttonRow}) {
+        row->layout()->invalidate();
+        row->updateGeometry();
+    }
     layout()->invalidate();
     layout()->activate();
     const QSize hint = layout()->sizeHint();

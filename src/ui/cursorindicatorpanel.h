@@ -5,11 +5,11 @@
 #include <QWidget>
 
 class IndicatorSymbolView;
-class QLabel;
 class QPropertyAnimation;
 class QScrollArea;
 class ResultButton;
 class SpinnerView;
+class WrappedText;
 
 // The result panel as a Qt window: frameless, above other windows, never activated and never given
 // the keyboard focus (its buttons still take clicks). Without a compositing manager translucency is
@@ -33,7 +33,7 @@ public:
     // For tests and screenshots.
     ResultButton *copyButton() const { return m_copy; }
     ResultButton *replaceButton() const { return m_replace; }
-    QLabel *messageLabel() const { return m_message; }
+    WrappedText *messageText() const { return m_message; }
     QScrollArea *answerArea() const { return m_answerArea; }
 
 protected:
@@ -46,10 +46,10 @@ private:
 
     SpinnerView *m_spinner;
     IndicatorSymbolView *m_symbol;
-    QLabel *m_message;
+    WrappedText *m_message;
     QWidget *m_statusRow;
     QScrollArea *m_answerArea;
-    QLabel *m_answer;
+    WrappedText *m_answer;
     QWidget *m_buttonRow;
     ResultButton *m_copy;
     ResultButton *m_replace;
