@@ -20,3 +20,12 @@ public:
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
 };
+
+// For a desktop that cannot report input from other applications: a result then stays until the
+// user clicks Copy or Replace or something else is shown.
+class NoGlobalInputMonitor final : public GlobalInputMonitor {
+public:
+    bool start(Handler) override { return false; }
+    void stop() override {}
+    bool isActive() const override { return false; }
+};
