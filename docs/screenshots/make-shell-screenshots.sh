@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the result panel and the tray menu. Run it inside a private X session:
+#   tests/integration/x11-session.sh docs/screenshots/make-shell-screenshots.sh build/dev
+set -euo pipefail
+build=$(realpath "${1:?usage: $0 BUILD_DIR}")
+out=$(cd "$(dirname "$0")" && pwd)
+demo=$build/tests/programs/shelldemo/shelldemo
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work
+
+shot() { # name crop
+    /usr/bin/import -window root "$work/full.png"
+    /usr/bin/convert "$work/full.png" -crop "$2" +repage "$out/$1.png"
+}
+
+panel() { # name state [args...]
+    local name=$1
+    shift
+    "$demo" indicator "$@" >"$work/demo.out" &
+    local pid=$!
+    for _ in $(seq 1 100); do grep -q shown "$work/demo.out" && break; sleep 0.1; done
+    sleep 0.6 # the fade-in
+    shot "$name" 700x270+100+120
+    kill $pid
+    wait $pid 2>/dev/null || true
+}
+
+panel result-panel result
+panel working-panel working
+panel failed-panel failed "The model did not answer."
+
+# The tray needs a host: trayer on the top edge.
+trayer --edge top --align right --widthtype request --height 28 --transparent false >/dev/null 2>&1 &
+sleep 1
+"$demo" tray --working &
+sleep 2
+tray=$(xdotool search --name "^panel$" | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$tray")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+sleep 1
+shot tray-menu 300x110+980+0

@@ -1,0 +1,130 @@
+#include "actions/cursorindicator.h"
+
+#include "platform/screens.h"
+
+#include <QTimer>
+
+CursorIndicator::CursorIndicator(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
+                                 CaretSource caret, Timings timings, QObject *parent)
+    : QObject(parent)
+    , m_screens(screens)
+    , m_outsideInput(outsideInput)
+    , m_panelFactory(std::move(panelFactory))
+    , m_caret(std::move(caret))
+    , m_timings(timings)
+    , m_hideTimer(new QTimer(this))
+{
+    m_hideTimer->setSingleShot(true);
+    m_hideTimer->setInterval(m_timings.failureHide);
+    connect(m_hideTimer, &QTimer::timeout, this, &CursorIndicator::hide);
+}
+
+CursorIndicator::~CursorIndicator()
+{
+    m_outsideInput.stop();
+}
+
+bool CursorIndicator::isVisible() const
+{
+    return m_panel && m_panel->isOnScreen();
+}
+
+bool CursorIndicator::watchesOutsideInput() const
+{
+    return m_outsideInput.isActive();
+}
+
+bool CursorIndicator::hideIsPending() const
+{
+    return m_hideTimer->isActive();
+}
+
+void CursorIndicator::show(const CursorIndicatorState &state)
+{
+    m_hideTimer->stop();
+    ++m_generation;
+    m_state = state;
+
+    if (!anchor) {
+        if (m_caret)
+            anchor = m_caret();
+        if (!anchor)
+            anchor = IndicatorGeometry::fallbackAnchor(m_screens.pointerLocation());
+    }
+
+    if (!m_panel) {
+        m_panel = m_panelFactory();
+        // Each button hides the panel first, then acts; a second click while it fades does nothing,
+        // so a result is never pasted twice.
+        m_panel->copyClicked = [this] {
+            if (!m_buttonsLive)
+                return;
+            hide();
+            if (onCopy)
+                onCopy();
+        };
+        m_panel->replaceClicked = [this] {
+            if (!m_buttonsLive)
+                return;
+            const std::function<void()> replace = m_shownReplace;
+            hide();
+            if (replace)
+                replace();
+        };
+    }
+
+    qreal answerHeight = 0;
+    m_buttonsLive = state.takesClicks();
+    m_panel->setTakesClicks(state.takesClicks());
+    if (state.takesClicks()) {
+        answerHeight = IndicatorGeometry::answerHeight(m_panel->answerTextHeight(state.text));
+        if (!m_outsideInput.isActive())
+            m_outsideInput.start([this](GlobalInputMonitor::Input input) { outsideInput(input); });
+        m_shownReplace = onReplace;
+    } else {
+        m_outsideInput.stop();
+        m_shownReplace = nullptr;
+    }
+
+    const QSizeF size = m_panel->setContent(state, answerHeight, bool(m_shownReplace),
+                                            IndicatorGeometry::proposedSize(state.kind));
+    m_frame = IndicatorGeometry::frame(size, *anchor, m_screens.screens(), m_screens.mainScreen());
+    m_panel->setFrame(m_frame);
+    if (!m_panel->isOnScreen())
+        m_panel->orderFront();
+    m_panel->animateOpacity(1, m_timings.fadeIn);
+}
+
+void CursorIndicator::fail(const QString &message)
+{
+    show(CursorIndicatorState::failed(message));
+    m_hideTimer->start();
+}
+
+void CursorIndicator::hide()
+{
+    m_outsideInput.stop();
+    m_buttonsLive = false;
+    if (!isVisible()) {
+        anchor.reset();
+        return;
+    }
+    const quint64 fading = m_generation;
+    m_panel->animateOpacity(0, m_timings.fadeOut);
+    QTimer::singleShot(m_timings.orderOutDelay, this, [this, fading] {
+        // A show() since the fade began keeps the panel, with its new anchor.
+        if (m_generation != fading)
+            return;
+        m_panel->orderOut();
+        anchor.reset();
+    });
+}
+
+void CursorIndicator::outsideInput(GlobalInputMonitor::Input input)
+{
+    // A click on the panel itself (its buttons) is not a click elsewhere.
+    if (input == GlobalInputMonitor::Input::buttonPress && isVisible()
+        && m_frame.contains(m_screens.pointerLocation()))
+        return;
+    hide();
+}

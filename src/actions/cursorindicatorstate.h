@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// What the result panel shows: work in progress with a title, a failure message, a result with Copy
+// and Replace, or a brief "Done".
+struct CursorIndicatorState {
+    enum class Kind {
+        working,
+        failed,
+        result,
+        done,
+    };
+
+    Kind kind = Kind::done;
+    QString text; // the title, the message or the result; empty for done
+
+    static CursorIndicatorState working(const QString &title) { return {Kind::working, title}; }
+    static CursorIndicatorState failed(const QString &message) { return {Kind::failed, message}; }
+    static CursorIndicatorState result(const QString &text) { return {Kind::result, text}; }
+    static CursorIndicatorState done() { return {Kind::done, {}}; }
+
+    // Only a result has buttons; the other states let clicks through to what lies below.
+    bool takesClicks() const { return kind == Kind::result; }
+
+    friend bool operator==(const CursorIndicatorState &, const CursorIndicatorState &) = default;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "actions/cursorindicatorstate.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <chrono>
+#include <functional>
+
+// The floating panel of the result indicator as the indicator drives it: it lays out and draws one
+// state, and reports clicks on its buttons. Frames are global points with y up. It never takes the
+// keyboard focus.
+class IndicatorPanel {
+public:
+    virtual ~IndicatorPanel() = default;
+
+    // The height of `text` laid out as the answer, at the answer width, unlimited.
+    virtual qreal answerTextHeight(const QString &text) = 0;
+    // Shows `state` (a result in an area `answerHeight` high, with Replace when `offersReplace`) and
+    // answers the content's fitting size within `proposed`.
+    virtual QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+                              QSizeF proposed) = 0;
+    virtual void setFrame(const QRectF &frame) = 0;
+    // Whether clicks reach the panel or pass through to what lies below.
+    virtual void setTakesClicks(bool takesClicks) = 0;
+
+    virtual bool isOnScreen() const = 0;
+    // Puts the panel on screen at opacity 0 without activating anything.
+    virtual void orderFront() = 0;
+    virtual void orderOut() = 0;
+    virtual void animateOpacity(qreal opacity, std::chrono::milliseconds duration) = 0;
+
+    // Set by the indicator.
+    std::function<void()> copyClicked;
+    std::function<void()> replaceClicked;
+};

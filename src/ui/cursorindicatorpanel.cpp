@@ -1,0 +1,238 @@
+#include "ui/cursorindicatorpanel.h"
+
+#include "actions/indicatorgeometry.h"
+#include "platform/screencoordinates.h"
+#include "ui/indicatorsymbols.h"
+#include "ui/resultbutton.h"
+#include "ui/wrappedtext.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <QtMath>
+
+namespace {
+constexpr int horizontalMargin = 12;
+constexpr int verticalMargin = 10;
+constexpr int spacing = 8;
+constexpr int textPixelSize = 13;
+
+QRectF primaryScreenGeometry()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    return primary ? QRectF(primary->geometry()) : QRectF();
+}
+
+QPainterPath outline(const QRectF &rect)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, IndicatorGeometry::cornerRadius, IndicatorGeometry::cornerRadius);
+    return path;
+}
+} // namespace
+
+CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                  // Unmanaged like a tooltip: no window manager focuses it on a click or moves it.
+                  | Qt::X11BypassWindowManagerHint)
+    , m_spinner(new SpinnerView)
+    , m_symbol(new IndicatorSymbolView)
+    , m_message(new WrappedText)
+    , m_statusRow(new QWidget)
+    , m_answerArea(new QScrollArea)
+    , m_answer(new WrappedText)
+    , m_buttonRow(new QWidget)
+    , m_copy(new ResultButton(tr("Copy")))
+    , m_replace(new ResultButton(tr("Replace")))
+    , m_fade(new QPropertyAnimation(this, "windowOpacity", this))
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
+    setFocusPolicy(Qt::NoFocus);
+    setObjectName(QStringLiteral("ringleResultPanel"));
+    setWindowTitle(QStringLiteral("Ringle"));
+
+    QFont textFont = font();
+    textFont.setPixelSize(textPixelSize);
+    m_message->setFont(textFont);
+    m_answer->setFont(textFont);
+
+    auto *statusLayout = new QHBoxLayout(m_statusRow);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->setSpacing(spacing);
+    statusLayout->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    statusLayout->addWidget(m_symbol, 0, Qt::AlignVCenter);
+    statusLayout->addWidget(m_message, 0, Qt::AlignVCenter);
+
+    m_answerArea->setWidget(m_answer);
+    m_answerArea->setFrameShape(QFrame::NoFrame);
+    m_answerArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_answerArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_answerArea->setFocusPolicy(Qt::NoFocus);
+    m_answerArea->viewport()->setAutoFillBackground(false);
+    m_answer->setAutoFillBackground(false);
+
+    auto *buttonLayout = new QHBoxLayout(m_buttonRow);
+    buttonLayout->setContentsMargins(0, 0, 0, 0);
+    buttonLayout->setSpacing(spacing);
+    buttonLayout->addStretch();
+    buttonLayout->addWidget(m_copy);
+    buttonLayout->addWidget(m_replace);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(horizontalMargin, verticalMargin, horizontalMargin, verticalMargin);
+    layout->setSpacing(spacing + 2);
+    layout->addWidget(m_statusRow);
+    layout->addWidget(m_answerArea);
+    layout->addWidget(m_buttonRow);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+
+    connect(m_copy, &QAbstractButton::clicked, this, [this] {
+        if (copyClicked)
+            copyClicked();
+    });
+    connect(m_replace, &QAbstractButton::clicked, this, [this] {
+        if (replaceClicked)
+            replaceClicked();
+    });
+    // The native window exists from the start, so input transparency can be switched on it.
+    winId();
+}
+
+CursorIndicatorPanel::~CursorIndicatorPanel() = default;
+
+qreal CursorIndicatorPanel::answerTextHeight(const QString &text)
+{
+    m_answer->setText(text);
+    return m_answer->heightForWidth(int(IndicatorGeometry::answerWidth));
+}
+
+void CursorIndicatorPanel::fitMessage(const QString &text, int availableWidth)
+{
+    m_message->setText(text);
+    // One line when it fits, wrapped at the available width otherwise.
+    const int width = std::min(m_message->naturalWidth(), availableWidth);
+    m_message->setFixedWidth(width);
+    m_message->setFixedHeight(m_message->heightForWidth(width));
+}
+
+QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+                                        QSizeF proposed)
+{
+    const bool isResult = state.kind == CursorIndicatorState::Kind::result;
+    m_statusRow->setVisible(!isResult);
+    m_answerArea->setVisible(isResult);
+    m_buttonRow->setVisible(isResult);
+
+    if (isResult) {
+        const int width = int(IndicatorGeometry::answerWidth);
+        m_answer->setText(state.text);
+        const bool scrolls = m_answer->heightForWidth(width) + 1 > answerHeight;
+        const int textWidth = scrolls ? width - style()->pixelMetric(QStyle::PM_ScrollBarExtent) : width;
+        m_answer->setFixedSize(textWidth, m_answer->heightForWidth(textWidth));
+        m_answerArea->setFixedSize(width, qCeil(answerHeight));
+        m_answerArea->verticalScrollBar()->setValue(0);
+        m_replace->setVisible(offersReplace);
+        m_replace->setProminent(true);
+        // Alone, Copy is the prominent action.
+        m_copy->setProminent(!offersReplace);
+    } else {
+        m_spinner->setVisible(state.kind == CursorIndicatorState::Kind::working);
+        m_symbol->setVisible(state.kind != CursorIndicatorState::Kind::working);
+        m_symbol->setSymbol(state.kind == CursorIndicatorState::Kind::failed ? IndicatorSymbolView::Symbol::warning
+                                                                              : IndicatorSymbolView::Symbol::check);
+        const QString text = state.kind == CursorIndicatorState::Kind::done ? tr("Done") : state.text;
+        fitMessage(text, int(proposed.width()) - 2 * horizontalMargin - m_symbol->width() - spacing);
+    }
+
+    // Rows change size while the panel may be hidden, when no layout request gets processed: the
+    // fitting size is taken from freshly computed layouts.
+    for (QWidget *row : {m_statusRow, m_buttonRow}) {
+        row->layout()->invalidate();
+        row->updateGeometry();
+    }
+    layout()->invalidate();
+    layout()->activate();
+    const QSize hint = layout()->sizeHint();
+    return {std::min<qreal>(hint.width(), proposed.width()), std::min<qreal>(hint.height(), proposed.height())};
+}
+
+void CursorIndicatorPanel::setFrame(const QRectF &frame)
+{
+    setGeometry(ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect());
+    applyInputShape();
+}
+
+void CursorIndicatorPanel::setTakesClicks(bool takesClicks)
+{
+    m_takesClicks = takesClicks;
+    applyInputShape();
+}
+
+void CursorIndicatorPanel::applyInputShape()
+{
+    // Qt gives a window that takes input again an input region of its size at that moment, which a
+    // later resize leaves behind; passing through "transparent" renews it at the current size.
+    QWindow *window = windowHandle();
+    if (!window)
+        return;
+    window->setFlag(Qt::WindowTransparentForInput, true);
+    if (m_takesClicks)
+        window->setFlag(Qt::WindowTransparentForInput, false);
+}
+
+bool CursorIndicatorPanel::isOnScreen() const
+{
+    return QWidget::isVisible();
+}
+
+void CursorIndicatorPanel::orderFront()
+{
+    m_fade->stop();
+    setWindowOpacity(0);
+    show();
+    raise();
+    applyInputShape();
+}
+
+void CursorIndicatorPanel::orderOut()
+{
+    m_fade->stop();
+    hide();
+}
+
+void CursorIndicatorPanel::animateOpacity(qreal opacity, std::chrono::milliseconds duration)
+{
+    m_fade->stop();
+    m_fade->setDuration(int(duration.count()));
+    m_fade->setStartValue(windowOpacity());
+    m_fade->setEndValue(opacity);
+    m_fade->start();
+}
+
+void CursorIndicatorPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = palette().color(QPalette::Window);
+    QColor border = palette().color(QPalette::WindowText);
+    border.setAlphaF(0.22f);
+    painter.setPen(QPen(border, 1));
+    painter.setBrush(fill);
+    painter.drawPath(outline(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
+}
+
+void CursorIndicatorPanel::resizeEvent(QResizeEvent *event)
+{
+    setMask(QRegion(outline(QRectF(rect())).toFillPolygon().toPolygon()));
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "actions/indicatorpanel.h"
+
+#include <QWidget>
+
+class IndicatorSymbolView;
+class QPropertyAnimation;
+class QScrollArea;
+class ResultButton;
+class SpinnerView;
+class WrappedText;
+
+// The result panel as a Qt window: frameless, above other windows, never activated and never given
+// the keyboard focus (its buttons still take clicks). Without a compositing manager translucency is
+// not available, so the rounded corners come from a window mask.
+class CursorIndicatorPanel final : public QWidget, public IndicatorPanel {
+    Q_OBJECT
+public:
+    explicit CursorIndicatorPanel(QWidget *parent = nullptr);
+    ~CursorIndicatorPanel() override;
+
+    qreal answerTextHeight(const QString &text) override;
+    QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+                      QSizeF proposed) override;
+    void setFrame(const QRectF &frame) override;
+    void setTakesClicks(bool takesClicks) override;
+    bool isOnScreen() const override;
+    void orderFront() override;
+    void orderOut() override;
+    void animateOpacity(qreal opacity, std::chrono::milliseconds duration) override;
+
+    // For tests and screenshots.
+    ResultButton *copyButton() const { return m_copy; }
+    ResultButton *replaceButton() const { return m_replace; }
+    WrappedText *messageText() const { return m_message; }
+    QScrollArea *answerArea() const { return m_answerArea; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitMessage(const QString &text, int availableWidth);
+    void applyInputShape();
+
+    SpinnerView *m_spinner;
+    IndicatorSymbolView *m_symbol;
+    WrappedText *m_message;
+    QWidget *m_statusRow;
+    QScrollArea *m_answerArea;
+    WrappedText *m_answer;
+    QWidget *m_buttonRow;
+    ResultButton *m_copy;
+    ResultButton *m_replace;
+    QPropertyAnimation *m_fade;
+    bool m_takesClicks = false;
+};

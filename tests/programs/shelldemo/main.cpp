@@ -1,0 +1,106 @@
+// Shows pieces of the app shell in a chosen state on the current X display:
+//   shelldemo indicator working|failed|result|done [TEXT] [--no-replace]
+//       a text window with a selection, and the result panel beside the selection's end
+//   shelldemo tray [--working | --error TEXT]
+//       the tray icon and its menu with the controller in that state
+#include "actions/appnotifications.h"
+#include "actions/controllerstatus.h"
+#include "actions/cursorindicator.h"
+#include "app/ringleapp.h"
+#include "platform/fake/memorydefaults.h"
+#include "platform/screencoordinates.h"
+#include "platform/x11/x11globalinputmonitor.h"
+#include "platform/x11/x11platform.h"
+#include "ui/cursorindicatorpanel.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+const char sampleText[] = "Dear team,\n\nThanks for the quick turnaround on the draft. Their going to review the "
+                          "numbers tomorow and get back to us before the meeting.\n\nBest,\nAnna";
+const char sampleSelection[] = "Their going to review the numbers tomorow and get back to us before the meeting.";
+const char sampleResult[] = "They're going to review the numbers tomorrow and get back to us before the meeting.";
+
+int usage()
+{
+    std::fputs("usage: shelldemo indicator working|failed|result|done [TEXT] [--no-replace]\n"
+               "       shelldemo tray [--working | --error TEXT]\n",
+               stderr);
+    return 2;
+}
+
+int indicator(QApplication &app, const QStringList &args)
+{
+    const QString kind = args.value(0);
+    const bool offerReplace = !args.contains(QStringLiteral("--no-replace"));
+    QString text = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--")) ? args.at(1) : QString();
+
+    QTextEdit editor;
+    editor.setWindowTitle(QStringLiteral("Notes"));
+    editor.setPlainText(QString::fromUtf8(sampleText));
+    editor.resize(560, 200);
+    editor.move(120, 160);
+    editor.show();
+    QTextCursor cursor = editor.document()->find(QString::fromUtf8(sampleSelection));
+    editor.setTextCursor(cursor);
+
+    auto backend = X11Platform::create();
+    if (!backend)
+        return 1;
+    auto monitor = X11GlobalInputMonitor::create(backend->connection());
+    if (!monitor)
+        return 1;
+    CursorIndicator indicator(backend->platform().screens, *monitor, [] { return std::make_unique<CursorIndicatorPanel>(); });
+    if (offerReplace)
+        indicator.onReplace = [] { std::puts("replace"); };
+    indicator.onCopy = [] { std::puts("copy"); };
+
+    QTimer::singleShot(800, &editor, [&] {
+        // The anchor is the selection's end, as the caret locator would report it.
+        const QRect end = editor.cursorRect(editor.textCursor());
+        const QRect global(editor.viewport()->mapToGlobal(end.topLeft()), end.size());
+        indicator.anchor = ScreenCoordinates::toYUp(QRectF(global), QGuiApplication::primaryScreen()->geometry());
+        if (kind == QLatin1String("working"))
+            indicator.show(CursorIndicatorState::working(text.isEmpty() ? QStringLiteral("Proofreading…") : text));
+        else if (kind == QLatin1String("failed"))
+            indicator.fail(text.isEmpty() ? QStringLiteral("The model did not answer.") : text);
+        else if (kind == QLatin1String("done"))
+            indicator.show(CursorIndicatorState::done());
+        else
+            indicator.show(CursorIndicatorState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text));
+        std::puts("shown");
+        std::fflush(stdout);
+    });
+    return app.exec();
+}
+
+int tray(QApplication &app, const QStringList &args)
+{
+    MemoryDefaults defaults;
+    ControllerStatus status;
+    AppNotifications notifications;
+    RingleApp shell(defaults, status, notifications);
+    if (args.value(0) == QLatin1String("--working"))
+        status.setWorking(true);
+    else if (args.value(0) == QLatin1String("--error"))
+        status.setLastError(args.value(1));
+    shell.start();
+    return app.exec();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QStringList kinds{"working", "failed", "result", "done"};
+    if (args.value(0) == QLatin1String("indicator") && kinds.contains(args.value(1)))
+        return indicator(app, args.mid(1));
+    if (args.value(0) == QLatin1String("tray"))
+        return tray(app, args.mid(1));
+    return usage();
+}

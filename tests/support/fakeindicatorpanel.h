@@ -1,0 +1,48 @@
+#pragma once
+
+#include "actions/indicatorpanel.h"
+
+#include <QList>
+
+// A result panel that records what the indicator asked of it. Answers are 16 points per line; the
+// content fits at 364 points wide for a result, 200 for the other states.
+class FakeIndicatorPanel final : public IndicatorPanel {
+public:
+    struct Content {
+        CursorIndicatorState state;
+        qreal answerHeight = 0;
+        bool offersReplace = false;
+        QSizeF proposed;
+    };
+
+    qreal answerTextHeight(const QString &text) override { return 16.0 * (text.count(QLatin1Char('\n')) + 1) - 0.4; }
+    QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+                      QSizeF proposed) override
+    {
+        contents.append({state, answerHeight, offersReplace, proposed});
+        return state.takesClicks() ? QSizeF(364, answerHeight + 48) : QSizeF(200, 36);
+    }
+    void setFrame(const QRectF &f) override { frame = f; }
+    void setTakesClicks(bool takes) override { takesClicks = takes; }
+    bool isOnScreen() const override { return onScreen; }
+    void orderFront() override
+    {
+        onScreen = true;
+        opacity = 0;
+        ++frontOrders;
+    }
+    void orderOut() override
+    {
+        onScreen = false;
+        ++outOrders;
+    }
+    void animateOpacity(qreal to, std::chrono::milliseconds) override { opacity = to; }
+
+    QList<Content> contents;
+    QRectF frame;
+    bool takesClicks = false;
+    bool onScreen = false;
+    qreal opacity = 0; // where the last animation ends
+    int frontOrders = 0;
+    int outOrders = 0;
+};
