@@ -78,7 +78,7 @@ WheelMouseSettings WheelMouseSettings::current(const UserDefaults &defaults)
 {
     WheelMouseSettings settings;
     if (const std::optional<QString> raw = defaults.stringValue(buttonKey)) {
-        if (const std::optional<Button> stored = button(*raw))
+        if (const std::optional<Button> stored = buttonFromRawValue(*raw))
             settings.button = *stored;
     }
     if (const std::optional<qint64> raw = defaults.intValue(modifiersKey)) {
@@ -94,7 +94,7 @@ QString WheelMouseSettings::rawValue(Button button)
     return QString::fromLatin1(info(button).rawValue);
 }
 
-std::optional<WheelMouseSettings::Button> WheelMouseSettings::button(const QString &rawValue)
+std::optional<WheelMouseSettings::Button> WheelMouseSettings::buttonFromRawValue(const QString &rawValue)
 {
     for (const ButtonInfo &entry : buttons) {
         if (rawValue == QLatin1String(entry.rawValue))

@@ -40,7 +40,7 @@ struct WheelMouseSettings {
     static WheelMouseSettings current(const UserDefaults &defaults);
 
     static QString rawValue(Button button);
-    static std::optional<Button> button(const QString &rawValue);
+    static std::optional<Button> buttonFromRawValue(const QString &rawValue);
     // The button's number as mouse events count it (right 1, middle 2, button4 3, button5 4); none for off.
     static std::optional<qint64> buttonNumber(Button button);
     static QString title(Button button);
