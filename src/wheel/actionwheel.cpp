@@ -52,7 +52,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     if (!m_panel && m_panelFactory)
         m_panel = m_panelFactory(m_model);
     if (m_panel)
-        m_panel->show(p, visible);
+        m_panel->showWheel(p, visible);
 
     if (!point) {
         // The timer exists only while the wheel follows the pointer: no wake-ups otherwise.
@@ -130,7 +130,7 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
     delete m_pollTimer;
     m_pollTimer = nullptr;
     if (m_panel)
-        m_panel->hide();
+        m_panel->hideWheel();
 
     const std::optional<int> selected = m_model.selectedSlot();
     if (!selected)

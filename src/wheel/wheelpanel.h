@@ -11,7 +11,7 @@ public:
 
     // Shows the model's current state with the wheel's centre on `origin` (screen points, y up),
     // kept inside the visible frame of the screen when one is known.
-    virtual void show(QPointF origin, const std::optional<QRectF> &visibleFrame) = 0;
+    virtual void showWheel(QPointF origin, const std::optional<QRectF> &visibleFrame) = 0;
     // Hides at once; the window is kept for the next show.
-    virtual void hide() = 0;
+    virtual void hideWheel() = 0;
 };

@@ -33,12 +33,12 @@ struct RecordingPanel final : WheelPanel {
     int *shows;
     int *hides;
     std::optional<QRectF> *lastVisible;
-    void show(QPointF, const std::optional<QRectF> &visible) override
+    void showWheel(QPointF, const std::optional<QRectF> &visible) override
     {
         ++*shows;
         *lastVisible = visible;
     }
-    void hide() override { ++*hides; }
+    void hideWheel() override { ++*hides; }
 };
 
 struct Fixture {
