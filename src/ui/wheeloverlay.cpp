@@ -13,7 +13,7 @@
 namespace {
 constexpr double listCornerRadius = 10;
 // How much of the surface colour shows over the desktop when the window can be translucent.
-constexpr double surfaceOpacity = 0.9;
+constexpr double surfaceOpacity = 0.94;
 
 QRectF primaryDesktopFrame()
 {
