@@ -1,6 +1,8 @@
 #include "platform/x11/x11compositing.h"
 
-#include <QGuiApplication>
+#include "platform/x11/qtxcbconnection.h"
+
+#include <QByteArray>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -8,9 +10,7 @@
 namespace X11Compositing {
 bool isActive()
 {
-    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    const auto *x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = qtXcbConnection();
     if (!connection)
         return false;
     // Interned once it exists; until a compositor has ever run there is no such atom.

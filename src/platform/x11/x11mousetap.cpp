@@ -1,11 +1,11 @@
 #include "platform/x11/x11mousetap.h"
 
+#include "platform/x11/qtxcbconnection.h"
+#include "platform/x11/x11keymap.h"
+
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-#include <X11/keysym.h>
 
 #include <cstdlib>
 
@@ -54,9 +54,7 @@ qint64 buttonFromState(quint16 state)
 
 std::unique_ptr<X11MouseTap> X11MouseTap::create()
 {
-    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    const auto *x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = qtXcbConnection();
     if (!connection)
         return nullptr;
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -70,8 +68,8 @@ std::unique_ptr<X11MouseTap> X11MouseTap::create()
 X11MouseTap::X11MouseTap(xcb_connection_t *connection, quint32 root)
     : m_connection(connection)
     , m_root(root)
+    , m_keymap(std::make_unique<X11Keymap>(connection))
 {
-    m_numLockMask = findNumLockMask();
 }
 
 X11MouseTap::~X11MouseTap()
@@ -144,45 +142,6 @@ void X11MouseTap::setHandler(Handler handler)
     m_handler = std::move(handler);
 }
 
-quint16 X11MouseTap::findNumLockMask() const
-{
-    xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(m_connection);
-    if (!symbols)
-        return 0;
-    xcb_keycode_t *numLockCodes = xcb_key_symbols_get_keycode(symbols, XK_Num_Lock);
-    xcb_key_symbols_free(symbols);
-    if (!numLockCodes)
-        return 0;
-    quint16 mask = 0;
-    xcb_get_modifier_mapping_reply_t *reply =
-        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr);
-    if (reply) {
-        const xcb_keycode_t *map = xcb_get_modifier_mapping_keycodes(reply);
-        const int perModifier = reply->keycodes_per_modifier;
-        const int length = xcb_get_modifier_mapping_keycodes_length(reply);
-        for (int modifier = 0; modifier < 8 && !mask; ++modifier) {
-            for (int i = 0; i < perModifier && modifier * perModifier + i < length && !mask; ++i) {
-                const xcb_keycode_t code = map[modifier * perModifier + i];
-                for (const xcb_keycode_t *n = numLockCodes; code != 0 && *n != XCB_NO_SYMBOL; ++n) {
-                    if (*n == code)
-                        mask = quint16(1 << modifier);
-                }
-            }
-        }
-        std::free(reply);
-    }
-    std::free(numLockCodes);
-    return mask;
-}
-
-QList<quint16> X11MouseTap::lockVariants() const
-{
-    QList<quint16> variants{0, XCB_MOD_MASK_LOCK};
-    if (m_numLockMask && m_numLockMask != XCB_MOD_MASK_LOCK)
-        variants << m_numLockMask << quint16(m_numLockMask | XCB_MOD_MASK_LOCK);
-    return variants;
-}
-
 bool X11MouseTap::watch(const std::optional<Trigger> &trigger)
 {
     ungrab();
@@ -200,7 +159,7 @@ bool X11MouseTap::grab()
     m_grabButton = *button;
     m_grabModifiers = modifierMask(m_trigger->modifierFlags);
     QList<xcb_void_cookie_t> cookies;
-    const QList<quint16> variants = lockVariants();
+    const QList<quint16> variants = m_keymap->lockVariants();
     for (const quint16 variant : variants) {
         // Synchronous pointer: the press waits until we say whether it is ours or goes on below.
         cookies.append(xcb_grab_button_checked(m_connection, 0, m_root, pointerEvents, XCB_GRAB_MODE_SYNC,
@@ -229,7 +188,7 @@ void X11MouseTap::ungrab()
 {
     if (!m_grabbed)
         return;
-    for (const quint16 variant : lockVariants())
+    for (const quint16 variant : m_keymap->lockVariants())
         xcb_ungrab_button(m_connection, m_grabButton, m_root, quint16(m_grabModifiers | variant));
     xcb_flush(m_connection);
     m_grabbed = false;
@@ -331,7 +290,7 @@ bool X11MouseTap::nativeEventFilter(const QByteArray &eventType, void *message, 
             // Num Lock may have moved to another modifier bit: grab its variants anew.
             const bool wasGrabbed = m_grabbed;
             ungrab();
-            m_numLockMask = findNumLockMask();
+            m_keymap->refresh();
             if (wasGrabbed && m_trigger && !grab())
                 qCDebug(lcMouseTap) << "grabbing again after a keyboard mapping change failed";
         }

@@ -7,6 +7,7 @@
 #include <memory>
 
 struct xcb_connection_t;
+class X11Keymap;
 
 // The mouse trigger's events on X11, read from Qt's own connection. The configured button with its
 // modifiers is grabbed on the root window (for every Caps Lock and Num Lock state) in synchronous
@@ -36,18 +37,16 @@ private:
     X11MouseTap(xcb_connection_t *connection, quint32 root);
     bool grab();
     void ungrab();
-    QList<quint16> lockVariants() const;
-    quint16 findNumLockMask() const;
     bool deliver(const MouseTapEvent &event);
 
     xcb_connection_t *m_connection;
     quint32 m_root;
+    std::unique_ptr<X11Keymap> m_keymap;
     Handler m_handler;
     std::optional<Trigger> m_trigger;
     bool m_grabbed = false;
     quint8 m_grabButton = 0;
     quint16 m_grabModifiers = 0;
-    quint16 m_numLockMask = 0;
     // A press of the grabbed button is held: the passive grab is active.
     bool m_gestureActive = false;
     bool m_scrollCapture = false;
