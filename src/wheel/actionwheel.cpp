@@ -1,6 +1,5 @@
 #include "wheel/actionwheel.h"
 
-#include "platform/screens.h"
 #include "wheel/wheelgeometry.h"
 #include "wheel/wheelstore.h"
 
@@ -8,11 +7,10 @@
 #include <QtMath>
 #include <cmath>
 
-ActionWheel::ActionWheel(WheelStore &store, Screens &screens, Context context, PanelFactory panelFactory,
-                         Clock clock, QObject *parent)
+ActionWheel::ActionWheel(WheelStore &store, Context context, PanelFactory panelFactory, Clock clock,
+                         QObject *parent)
     : QObject(parent)
     , m_store(store)
-    , m_screens(screens)
     , m_context(std::move(context))
     , m_panelFactory(std::move(panelFactory))
     , m_clock(clock ? std::move(clock) : Clock([] { return std::chrono::steady_clock::now(); }))
@@ -27,7 +25,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     if (m_open)
         return;
     m_open = true;
-    const QPointF p = point.value_or(m_screens.pointerLocation());
+    const QPointF p = point ? *point : pointerLocation();
     m_origin = m_lastPoint = p;
     m_scrollAccumulator = 0;
     m_scrollLockedUntil = m_clock();
@@ -65,7 +63,12 @@ void ActionWheel::open(std::optional<QPointF> point)
 
 void ActionWheel::poll()
 {
-    select(m_screens.pointerLocation());
+    select(pointerLocation());
+}
+
+QPointF ActionWheel::pointerLocation() const
+{
+    return m_context.pointerLocation ? m_context.pointerLocation() : m_lastPoint;
 }
 
 void ActionWheel::select(QPointF point)
@@ -125,7 +128,7 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
     if (point)
         select(*point);
     else if (m_pollTimer)
-        select(m_screens.pointerLocation());
+        select(pointerLocation());
     m_open = false;
     delete m_pollTimer;
     m_pollTimer = nullptr;
@@ -144,11 +147,15 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
 
 std::optional<QRectF> ActionWheel::visibleFrame(QPointF point) const
 {
-    for (const ScreenInfo &screen : m_screens.screens()) {
-        if (screen.frame.contains(point))
-            return screen.visibleFrame;
+    if (m_context.screens) {
+        for (const Screen &screen : m_context.screens()) {
+            if (screen.frame.contains(point))
+                return screen.visibleFrame;
+        }
     }
-    if (const std::optional<ScreenInfo> main = m_screens.mainScreen())
-        return main->visibleFrame;
+    if (m_context.mainScreen) {
+        if (const std::optional<Screen> main = m_context.mainScreen())
+            return main->visibleFrame;
+    }
     return std::nullopt;
 }

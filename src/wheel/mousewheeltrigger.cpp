@@ -1,6 +1,5 @@
 #include "wheel/mousewheeltrigger.h"
 
-#include "platform/screens.h"
 #include "platform/userdefaults.h"
 #include "wheel/wheellogging.h"
 
@@ -16,11 +15,12 @@ std::optional<MouseTap::Trigger> triggerFor(const WheelMouseSettings &settings)
 }
 } // namespace
 
-MouseWheelTrigger::MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, Screens &screens, QObject *parent)
+MouseWheelTrigger::MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, std::function<QPointF()> mouseLocation,
+                                     QObject *parent)
     : QObject(parent)
     , m_defaults(defaults)
     , m_tap(tap)
-    , m_screens(screens)
+    , m_mouseLocation(std::move(mouseLocation))
 {
 }
 
@@ -123,7 +123,7 @@ bool MouseWheelTrigger::handle(const MouseTapEvent &event)
         m_trackedButton = event.button;
         m_downLocation = event.location;
         report([this] {
-            m_startPoint = m_screens.pointerLocation();
+            m_startPoint = m_mouseLocation ? m_mouseLocation() : QPointF();
             if (onBegin)
                 onBegin(m_startPoint);
         });

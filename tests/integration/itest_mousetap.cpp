@@ -2,7 +2,6 @@
 // the grab follows the setting, Num Lock does not matter, a grab held by another client is retried
 // until it is free, and scroll capture works without a button held.
 #include "platform/fake/memorydefaults.h"
-#include "platform/x11/qtscreens.h"
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11mousetap.h"
 #include "wheel/mousewheeltrigger.h"
@@ -96,9 +95,8 @@ private Q_SLOTS:
     void grabFollowsTheSettingAndIgnoresNumLock()
     {
         MemoryDefaults defaults;
-        QtScreens screens;
         std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
-        MouseWheelTrigger trigger(defaults, *tap, screens);
+        MouseWheelTrigger trigger(defaults, *tap, [] { return QPointF(); });
         QStringList reports;
         trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
         trigger.onEnd = [&](std::optional<QPointF> p) { reports << (p ? QStringLiteral("end") : QStringLiteral("cut")); };
@@ -127,9 +125,8 @@ private Q_SLOTS:
         other->sync();
 
         MemoryDefaults defaults;
-        QtScreens screens;
         std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
-        MouseWheelTrigger trigger(defaults, *tap, screens);
+        MouseWheelTrigger trigger(defaults, *tap, [] { return QPointF(); });
         QStringList reports;
         trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
         trigger.start();
