@@ -2,10 +2,10 @@
 // paint, over 50 opens driven by xdotool on a real X server. Run inside a private X session:
 //   tests/integration/x11-session.sh build/release/bench/bench_wheelopen
 #include "platform/fake/memorydefaults.h"
+#include "platform/x11/qtscreens.h"
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11mousetap.h"
 #include "ui/slotlabels.h"
-#include "ui/wheeldesktop.h"
 #include "ui/wheeloverlay.h"
 #include "wheel/actionwheel.h"
 #include "wheel/keycombostore.h"
@@ -70,6 +70,7 @@ int main(int argc, char *argv[])
     PromptStore prompts(defaults, store);
     const WheelItemDisplay display(combos, prompts, defaults, [](const QString &id) { return id; });
     const SlotLabels labels(display);
+    QtScreens screens;
     std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
     if (!tap) {
         out << "bench_wheelopen needs an X11 display\n";
@@ -79,7 +80,7 @@ int main(int argc, char *argv[])
     app.installNativeEventFilter(&pressClock); // after the tap's filter, so it runs first
 
     std::optional<Clock::time_point> painted;
-    ActionWheel wheel(store, WheelDesktop::context(), [&](WheelModel &model) {
+    ActionWheel wheel(store, screens, {}, [&](WheelModel &model) {
         auto overlay = std::make_unique<WheelOverlay>(
             model, [&](const WheelItem &item) { return labels.label(item); }, &X11Compositing::isActive);
         overlay->setPaintObserver([&] {
@@ -88,7 +89,7 @@ int main(int argc, char *argv[])
         });
         return overlay;
     });
-    MouseWheelTrigger trigger(defaults, *tap, &WheelDesktop::pointerLocation);
+    MouseWheelTrigger trigger(defaults, *tap, screens);
     trigger.onBegin = [&](QPointF p) {
         wheel.open(p);
         trigger.setCapturesScroll(true);

@@ -1,10 +1,11 @@
 #include "app/wheeldemo.h"
 
 #include "platform/userdefaults.h"
+#include "platform/workspace.h"
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11mousetap.h"
+#include "platform/x11/x11platform.h"
 #include "ui/slotlabels.h"
-#include "ui/wheeldesktop.h"
 #include "ui/wheeloverlay.h"
 #include "wheel/actionwheel.h"
 #include "wheel/keycombostore.h"
@@ -14,8 +15,36 @@
 #include "wheel/wheelstore.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QIcon>
 
 namespace {
+// Application icons by id, kept once found (a missing one is asked again next time).
+class AppIcons final {
+public:
+    explicit AppIcons(Workspace &workspace)
+        : m_workspace(workspace)
+    {
+    }
+    QIcon icon(const QString &appId)
+    {
+        if (const auto it = m_icons.constFind(appId); it != m_icons.cend())
+            return *it;
+        const std::optional<ApplicationInfo> app = m_workspace.application(appId);
+        if (!app || app->icon.isEmpty())
+            return {};
+        const QIcon icon = QFileInfo(app->icon).isAbsolute() ? QIcon(app->icon) : QIcon::fromTheme(app->icon);
+        if (!icon.isNull())
+            m_icons.insert(appId, icon);
+        return icon;
+    }
+
+private:
+    Workspace &m_workspace;
+    QHash<QString, QIcon> m_icons;
+};
+
 QString point(QPointF p)
 {
     return QStringLiteral("%1,%2").arg(qRound(p.x())).arg(qRound(p.y()));
@@ -25,20 +54,30 @@ QString point(QPointF p)
 namespace WheelDemo {
 int run(UserDefaults &defaults, QTextStream &out)
 {
+    std::unique_ptr<X11Platform> x11 = X11Platform::create();
     std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
-    if (!tap) {
+    if (!x11 || !tap) {
         out << "ringle: --demo-wheel needs an X11 display\n";
         out.flush();
         return 1;
     }
+    const Platform ports = x11->platform();
     WheelStore store(defaults);
     KeyComboStore combos(defaults, store);
     PromptStore prompts(defaults, store);
-    // Application names, icons and the application in front come with the workspace of the full app.
-    const WheelItemDisplay display(combos, prompts, defaults, [](const QString &appId) { return appId; });
-    const SlotLabels labels(display);
+    const WheelItemDisplay display(combos, prompts, defaults, [&](const QString &appId) {
+        const std::optional<ApplicationInfo> app = ports.workspace.application(appId);
+        return app ? app->name : appId;
+    });
+    AppIcons appIcons(ports.workspace);
+    const SlotLabels labels(display, [&](const QString &appId) { return appIcons.icon(appId); });
 
-    ActionWheel wheel(store, WheelDesktop::context(), [&](WheelModel &model) {
+    ActionWheel::Context context;
+    context.frontApplication = [&]() -> std::optional<QString> {
+        const std::optional<RunningApp> app = ports.workspace.frontApplication();
+        return app ? std::optional<QString>(app->appId) : std::nullopt;
+    };
+    ActionWheel wheel(store, ports.screens, context, [&](WheelModel &model) {
         return std::make_unique<WheelOverlay>(
             model, [&](const WheelItem &item) { return labels.label(item); }, &X11Compositing::isActive);
     });
@@ -51,7 +90,7 @@ int run(UserDefaults &defaults, QTextStream &out)
         out.flush();
     });
 
-    MouseWheelTrigger trigger(defaults, *tap, &WheelDesktop::pointerLocation);
+    MouseWheelTrigger trigger(defaults, *tap, ports.screens);
     trigger.onBegin = [&](QPointF p) {
         wheel.open(p);
         scrolling = true;

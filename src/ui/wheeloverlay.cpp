@@ -1,5 +1,6 @@
 #include "ui/wheeloverlay.h"
 
+#include "platform/screencoordinates.h"
 #include "ui/wheeltablistpainter.h"
 
 #include <QFontDatabase>
@@ -66,10 +67,7 @@ void WheelOverlay::showWheel(QPointF origin, const std::optional<QRectF> &visibl
 {
     m_composited = m_compositing && m_compositing();
     const WheelLayout layout = m_model.layout();
-    // Screen points have y up from the primary screen's bottom; the desktop's y runs down.
-    const QRectF panel = layout.panelFrame(origin, visibleFrame);
-    const QRectF primary = primaryDesktopFrame();
-    const QRectF frame(panel.x() + primary.left(), primary.bottom() - panel.bottom(), panel.width(), panel.height());
+    const QRectF frame = ScreenCoordinates::fromYUp(layout.panelFrame(origin, visibleFrame), primaryDesktopFrame());
     setGeometry(QRect(qRound(frame.x()), qRound(frame.y()), qRound(frame.width()), qRound(frame.height())));
 
     m_crossFade->stop();

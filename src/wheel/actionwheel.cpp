@@ -1,5 +1,6 @@
 #include "wheel/actionwheel.h"
 
+#include "platform/screens.h"
 #include "wheel/wheelgeometry.h"
 #include "wheel/wheelstore.h"
 
@@ -7,10 +8,11 @@
 #include <QtMath>
 #include <cmath>
 
-ActionWheel::ActionWheel(WheelStore &store, Context context, PanelFactory panelFactory, Clock clock,
-                         QObject *parent)
+ActionWheel::ActionWheel(WheelStore &store, Screens &screens, Context context, PanelFactory panelFactory,
+                         Clock clock, QObject *parent)
     : QObject(parent)
     , m_store(store)
+    , m_screens(screens)
     , m_context(std::move(context))
     , m_panelFactory(std::move(panelFactory))
     , m_clock(clock ? std::move(clock) : Clock([] { return std::chrono::steady_clock::now(); }))
@@ -25,7 +27,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     if (m_open)
         return;
     m_open = true;
-    const QPointF p = point ? *point : pointerLocation();
+    const QPointF p = point.value_or(m_screens.pointerLocation());
     m_origin = m_lastPoint = p;
     m_scrollAccumulator = 0;
     m_scrollLockedUntil = m_clock();
@@ -63,12 +65,7 @@ void ActionWheel::open(std::optional<QPointF> point)
 
 void ActionWheel::poll()
 {
-    select(pointerLocation());
-}
-
-QPointF ActionWheel::pointerLocation() const
-{
-    return m_context.pointerLocation ? m_context.pointerLocation() : m_lastPoint;
+    select(m_screens.pointerLocation());
 }
 
 void ActionWheel::select(QPointF point)
@@ -128,7 +125,7 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
     if (point)
         select(*point);
     else if (m_pollTimer)
-        select(pointerLocation());
+        select(m_screens.pointerLocation());
     m_open = false;
     delete m_pollTimer;
     m_pollTimer = nullptr;
@@ -147,15 +144,11 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
 
 std::optional<QRectF> ActionWheel::visibleFrame(QPointF point) const
 {
-    if (m_context.screens) {
-        for (const Screen &screen : m_context.screens()) {
-            if (screen.frame.contains(point))
-                return screen.visibleFrame;
-        }
+    for (const ScreenInfo &screen : m_screens.screens()) {
+        if (screen.frame.contains(point))
+            return screen.visibleFrame;
     }
-    if (m_context.mainScreen) {
-        if (const std::optional<Screen> main = m_context.mainScreen())
-            return main->visibleFrame;
-    }
+    if (const std::optional<ScreenInfo> main = m_screens.mainScreen())
+        return main->visibleFrame;
     return std::nullopt;
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QTimer;
+class Screens;
 class WheelStore;
 
 // The open wheel: chooses the rings when it opens, turns pointer positions and scroll input into
@@ -26,20 +27,8 @@ public:
     static constexpr std::chrono::milliseconds scrollLock{200};
     static constexpr std::chrono::milliseconds pollInterval{16};
 
-    // A display in screen points (y up): its whole frame and the part without panels.
-    struct Screen {
-        QRectF frame;
-        QRectF visibleFrame;
-    };
-
-    // What the wheel asks about the desktop. Missing functions answer "nothing known".
+    // What the wheel asks about the desktop when it opens. Missing functions answer "nothing known".
     struct Context {
-        // Where the pointer is now.
-        std::function<QPointF()> pointerLocation;
-        // Every screen, the primary one first.
-        std::function<QList<Screen>()> screens;
-        // The screen the user works on.
-        std::function<std::optional<Screen>()> mainScreen;
         // The site shown by the browser in front, normalised like stored sites.
         std::function<std::optional<QString>()> browserHost;
         // The application id of the application in front.
@@ -51,7 +40,7 @@ public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     // The panel is made on the first open and kept. The clock defaults to the steady clock.
-    ActionWheel(WheelStore &store, Context context, PanelFactory panelFactory,
+    ActionWheel(WheelStore &store, Screens &screens, Context context, PanelFactory panelFactory,
                 Clock clock = {}, QObject *parent = nullptr);
     ~ActionWheel() override;
 
@@ -76,9 +65,9 @@ private:
     void switchRing(int step);
     std::optional<QRectF> visibleFrame(QPointF point) const;
     void poll();
-    QPointF pointerLocation() const;
 
     WheelStore &m_store;
+    Screens &m_screens;
     Context m_context;
     PanelFactory m_panelFactory;
     Clock m_clock;

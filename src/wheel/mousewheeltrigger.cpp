@@ -1,5 +1,6 @@
 #include "wheel/mousewheeltrigger.h"
 
+#include "platform/screens.h"
 #include "platform/userdefaults.h"
 #include "wheel/wheellogging.h"
 
@@ -15,12 +16,11 @@ std::optional<MouseTap::Trigger> triggerFor(const WheelMouseSettings &settings)
 }
 } // namespace
 
-MouseWheelTrigger::MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, std::function<QPointF()> mouseLocation,
-                                     QObject *parent)
+MouseWheelTrigger::MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, Screens &screens, QObject *parent)
     : QObject(parent)
     , m_defaults(defaults)
     , m_tap(tap)
-    , m_mouseLocation(std::move(mouseLocation))
+    , m_screens(screens)
 {
 }
 
@@ -123,7 +123,7 @@ bool MouseWheelTrigger::handle(const MouseTapEvent &event)
         m_trackedButton = event.button;
         m_downLocation = event.location;
         report([this] {
-            m_startPoint = m_mouseLocation ? m_mouseLocation() : QPointF();
+            m_startPoint = m_screens.pointerLocation();
             if (onBegin)
                 onBegin(m_startPoint);
         });

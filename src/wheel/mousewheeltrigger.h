@@ -10,6 +10,7 @@
 #include <optional>
 
 class QTimer;
+class Screens;
 class UserDefaults;
 
 // Opens the wheel from a held mouse button: recognises the configured button and modifiers in the
@@ -21,9 +22,7 @@ class MouseWheelTrigger final : public QObject {
 public:
     static constexpr std::chrono::seconds retryInterval{2};
 
-    // `mouseLocation` tells where the pointer is, in screen points with y up.
-    MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, std::function<QPointF()> mouseLocation,
-                      QObject *parent = nullptr);
+    MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, Screens &screens, QObject *parent = nullptr);
     ~MouseWheelTrigger() override;
 
     std::function<void(QPointF)> onBegin;
@@ -55,7 +54,7 @@ private:
 
     UserDefaults &m_defaults;
     MouseTap &m_tap;
-    std::function<QPointF()> m_mouseLocation;
+    Screens &m_screens;
     bool m_started = false;
     bool m_watching = false;
     std::optional<MouseTap::Trigger> m_watched;

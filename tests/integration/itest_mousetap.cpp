@@ -2,6 +2,7 @@
 // the grab follows the setting, Num Lock does not matter, a grab held by another client is retried
 // until it is free, and scroll capture works without a button held.
 #include "platform/fake/memorydefaults.h"
+#include "platform/x11/qtscreens.h"
 #include "platform/x11/x11mousetap.h"
 #include "wheel/mousewheeltrigger.h"
 
@@ -97,7 +98,8 @@ private Q_SLOTS:
     {
         MemoryDefaults defaults;
         std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
-        MouseWheelTrigger trigger(defaults, *tap, [] { return QPointF(); });
+        QtScreens screens;
+        MouseWheelTrigger trigger(defaults, *tap, screens);
         QStringList reports;
         trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
         trigger.onEnd = [&](std::optional<QPointF> p) { reports << (p ? QStringLiteral("end") : QStringLiteral("cut")); };
@@ -131,7 +133,8 @@ private Q_SLOTS:
 
         MemoryDefaults defaults;
         std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
-        MouseWheelTrigger trigger(defaults, *tap, [] { return QPointF(); });
+        QtScreens screens;
+        MouseWheelTrigger trigger(defaults, *tap, screens);
         QStringList reports;
         trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
         trigger.start();

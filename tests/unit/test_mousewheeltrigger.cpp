@@ -1,4 +1,5 @@
 #include "platform/fake/fakemousetap.h"
+#include "platform/fake/fakescreens.h"
 #include "platform/fake/memorydefaults.h"
 #include "wheel/mousewheeltrigger.h"
 
@@ -39,11 +40,13 @@ WheelMouseSettings settings(WheelMouseSettings::Button button, int modifiers)
 struct Fixture {
     MemoryDefaults defaults;
     FakeMouseTap tap;
-    MouseWheelTrigger trigger{defaults, tap, [] { return QPointF(500, 600); }};
+    FakeScreens screens;
+    MouseWheelTrigger trigger{defaults, tap, screens};
     QStringList reports;
 
     Fixture()
     {
+        screens.setPointerLocation(QPointF(500, 600));
         trigger.onBegin = [this](QPointF p) { reports << QStringLiteral("begin %1,%2").arg(p.x()).arg(p.y()); };
         trigger.onMove = [this](QPointF p) { reports << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); };
         trigger.onEnd = [this](std::optional<QPointF> p) {
@@ -262,8 +265,9 @@ private Q_SLOTS:
     {
         MemoryDefaults defaults;
         FakeMouseTap tap;
+        FakeScreens screens;
         tap.refuseWatching(2);
-        MouseWheelTrigger trigger(defaults, tap, {});
+        MouseWheelTrigger trigger(defaults, tap, screens);
         trigger.setCapturesScroll(true);
         trigger.start();
         QVERIFY(trigger.isRetrying());

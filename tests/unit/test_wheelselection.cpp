@@ -1,3 +1,4 @@
+#include "platform/fake/fakescreens.h"
 #include "platform/fake/memorydefaults.h"
 #include "wheel/actionwheel.h"
 #include "wheel/wheelgeometry.h"
@@ -40,16 +41,10 @@ struct RecordingPanel final : WheelPanel {
     void hideWheel() override { ++*hides; }
 };
 
-// Screens and pointer set by the test.
-struct Desktop {
-    QList<ActionWheel::Screen> screens{{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}};
-    QPointF pointer{720, 450};
-};
-
 struct Fixture {
     MemoryDefaults defaults;
     WheelStore store{defaults};
-    Desktop desktop;
+    FakeScreens screens;
     Clock::time_point now = Clock::time_point(100s);
     int panelsMade = 0;
     int shows = 0;
@@ -58,14 +53,8 @@ struct Fixture {
     bool readOnly = false;
     int readOnlyQuestions = 0;
     std::optional<QString> frontApp;
-    ActionWheel wheel{store,
-                      ActionWheel::Context{[this] { return desktop.pointer; }, [this] { return desktop.screens; },
-                                           [this] {
-                                               return desktop.screens.isEmpty()
-                                                          ? std::nullopt
-                                                          : std::optional(desktop.screens.first());
-                                           },
-                                           {}, [this] { return frontApp; },
+    ActionWheel wheel{store, screens,
+                      ActionWheel::Context{{}, [this] { return frontApp; },
                                            [this] {
                                                ++readOnlyQuestions;
                                                return readOnly;
@@ -325,7 +314,7 @@ private Q_SLOTS:
         QFETCH(double, x);
         QFETCH(bool, listOnLeft);
         Fixture f({ring("A", 4), ring("B", 4)});
-        f.desktop.screens = {{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}};
+        f.screens.setScreens({{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}});
         f.wheel.open(QPointF(x, 300));
         QCOMPARE(f.wheel.model().layout(), (WheelLayout{2, listOnLeft}));
         QCOMPARE(f.lastVisible, std::optional<QRectF>(QRectF(0, 0, 1440, 875)));
@@ -334,14 +323,14 @@ private Q_SLOTS:
     void secondScreenAndNoScreen()
     {
         Fixture f({ring("A", 4)});
-        const ActionWheel::Screen left{QRectF(-1000, 0, 1000, 800), QRectF(-1000, 40, 1000, 760)};
-        f.desktop.screens = {{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}, left};
+        const ScreenInfo left{QRectF(-1000, 0, 1000, 800), QRectF(-1000, 40, 1000, 760)};
+        f.screens.setScreens({{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}, left});
         f.wheel.open(QPointF(-900, 300));
         QCOMPARE(f.lastVisible, std::optional<QRectF>(left.visibleFrame));
         QVERIFY(!f.wheel.model().layout().listOnLeft); // -1000 > -900 - 253
         f.wheel.close();
 
-        f.desktop.screens = {};
+        f.screens.setScreens({});
         f.wheel.open(QPointF(10, 10));
         QCOMPARE(f.lastVisible, std::nullopt);
         QVERIFY(f.wheel.model().layout().listOnLeft);
@@ -350,14 +339,14 @@ private Q_SLOTS:
     void pollingOnlyWhileOpenedWithoutAPoint()
     {
         Fixture f({ring("A", 4)});
-        f.desktop.pointer = origin;
+        f.screens.setPointerLocation(origin);
         f.wheel.open();
         QVERIFY(f.wheel.isPolling());
         QCOMPARE(f.wheel.origin(), origin);
-        f.desktop.pointer = toward(origin, 90, 50);
+        f.screens.setPointerLocation(toward(origin, 90, 50));
         QTRY_COMPARE_WITH_TIMEOUT(f.wheel.model().selectedSlot(), std::optional<int>(1), 1000);
         // Closing reads the pointer once more.
-        f.desktop.pointer = toward(origin, 180, 50);
+        f.screens.setPointerLocation(toward(origin, 180, 50));
         QCOMPARE(f.wheel.close(), f.store.sets().first().rings.first().slots.at(2));
         QVERIFY(!f.wheel.isPolling());
         QVERIFY(f.wheel.findChildren<QTimer *>().isEmpty());
