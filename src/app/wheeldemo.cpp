@@ -1,5 +1,6 @@
 #include "app/wheeldemo.h"
 
+#include "actions/applookup.h"
 #include "platform/userdefaults.h"
 #include "platform/workspace.h"
 #include "platform/x11/x11compositing.h"
@@ -23,25 +24,25 @@ namespace {
 // Application icons by id, kept once found (a missing one is asked again next time).
 class AppIcons final {
 public:
-    explicit AppIcons(Workspace &workspace)
-        : m_workspace(workspace)
+    explicit AppIcons(const AppLookup &lookup)
+        : m_lookup(lookup)
     {
     }
     QIcon icon(const QString &appId)
     {
         if (const auto it = m_icons.constFind(appId); it != m_icons.cend())
             return *it;
-        const std::optional<ApplicationInfo> app = m_workspace.application(appId);
-        if (!app || app->icon.isEmpty())
+        const std::optional<QString> name = m_lookup.iconName(appId);
+        if (!name)
             return {};
-        const QIcon icon = QFileInfo(app->icon).isAbsolute() ? QIcon(app->icon) : QIcon::fromTheme(app->icon);
+        const QIcon icon = QFileInfo(*name).isAbsolute() ? QIcon(*name) : QIcon::fromTheme(*name);
         if (!icon.isNull())
             m_icons.insert(appId, icon);
         return icon;
     }
 
 private:
-    Workspace &m_workspace;
+    const AppLookup &m_lookup;
     QHash<QString, QIcon> m_icons;
 };
 
@@ -65,11 +66,9 @@ int run(UserDefaults &defaults, QTextStream &out)
     WheelStore store(defaults);
     KeyComboStore combos(defaults, store);
     PromptStore prompts(defaults, store);
-    const WheelItemDisplay display(combos, prompts, defaults, [&](const QString &appId) {
-        const std::optional<ApplicationInfo> app = ports.workspace.application(appId);
-        return app ? app->name : appId;
-    });
-    AppIcons appIcons(ports.workspace);
+    const AppLookup apps(ports.workspace);
+    const WheelItemDisplay display(combos, prompts, defaults, [&](const QString &appId) { return apps.name(appId); });
+    AppIcons appIcons(apps);
     const SlotLabels labels(display, [&](const QString &appId) { return appIcons.icon(appId); });
 
     ActionWheel::Context context;

@@ -69,7 +69,7 @@ class ItestWheelDemo final : public QObject {
     QProcess m_demo;
     QStringList m_lines;
 
-    bool waitForLine(const QString &prefix, int timeoutMs = 5000)
+    bool waitForLine(const QString &prefix, int timeoutMs = 15000)
     {
         return QTest::qWaitFor(
             [&] {
