@@ -1,6 +1,7 @@
 #include "app/configcheck.h"
 #include "app/configcommand.h"
 #include "app/launcher.h"
+#include "app/wheeldemo.h"
 #include "platform/jsonfiledefaults.h"
 #include "wheel/settingsmigration.h"
 
@@ -42,6 +43,10 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return ConfigCommand::run(app->arguments().mid(2), defaults, out, err);
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--demo-wheel") == 0) {
+        QTextStream out(stdout);
+        return WheelDemo::run(defaults, out);
     }
     return Launcher::run(static_cast<QApplication &>(*app), defaults, defaults.filePath(), app->arguments().mid(1));
 }

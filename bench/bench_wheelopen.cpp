@@ -1,0 +1,144 @@
+// Time from the trigger's button press reaching the application to the end of the wheel's first
+// paint, over 50 opens driven by xdotool on a real X server. Run inside a private X session:
+//   tests/integration/x11-session.sh build/release/bench/bench_wheelopen
+#include "platform/fake/memorydefaults.h"
+#include "platform/x11/qtscreens.h"
+#include "platform/x11/x11compositing.h"
+#include "platform/x11/x11mousetap.h"
+#include "ui/slotlabels.h"
+#include "ui/wheeloverlay.h"
+#include "wheel/actionwheel.h"
+#include "wheel/keycombostore.h"
+#include "wheel/mousewheeltrigger.h"
+#include "wheel/promptstore.h"
+#include "wheel/wheelitemdisplay.h"
+#include "wheel/wheelstore.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QCoroProcess>
+#include <QCoroTask>
+#include <QCoroTimer>
+#include <QProcess>
+#include <QTextStream>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+#include <xcb/xcb.h>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+constexpr int opens = 50;
+
+// Notes when the right button's press arrives, before the tap sees it.
+class PressClock final : public QAbstractNativeEventFilter {
+public:
+    std::optional<Clock::time_point> pressed;
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (type == "xcb_generic_event_t" && (event->response_type & ~0x80) == XCB_BUTTON_PRESS
+            && reinterpret_cast<const xcb_button_press_event_t *>(event)->detail == 3)
+            pressed = Clock::now();
+        return false;
+    }
+};
+
+QCoro::Task<bool> xdotool(QStringList args)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    co_await qCoro(process).waitForFinished(5000);
+    co_return process.exitCode() == 0;
+}
+
+double milliseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    MemoryDefaults defaults;
+    WheelStore store(defaults);
+    KeyComboStore combos(defaults, store);
+    PromptStore prompts(defaults, store);
+    const WheelItemDisplay display(combos, prompts, defaults, [](const QString &id) { return id; });
+    const SlotLabels labels(display);
+    QtScreens screens;
+    std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
+    if (!tap) {
+        out << "bench_wheelopen needs an X11 display\n";
+        return 1;
+    }
+    PressClock pressClock;
+    app.installNativeEventFilter(&pressClock); // after the tap's filter, so it runs first
+
+    std::optional<Clock::time_point> painted;
+    ActionWheel wheel(store, screens, {}, [&](WheelModel &model) {
+        auto overlay = std::make_unique<WheelOverlay>(
+            model, [&](const WheelItem &item) { return labels.label(item); }, &X11Compositing::isActive);
+        overlay->setPaintObserver([&] {
+            if (!painted)
+                painted = Clock::now();
+        });
+        return overlay;
+    });
+    MouseWheelTrigger trigger(defaults, *tap, screens);
+    trigger.onBegin = [&](QPointF p) {
+        wheel.open(p);
+        trigger.setCapturesScroll(true);
+    };
+    trigger.onMove = [&](QPointF p) { wheel.select(p); };
+    trigger.onEnd = [&](std::optional<QPointF> p) {
+        trigger.setCapturesScroll(false);
+        wheel.close(p);
+    };
+    trigger.start();
+
+    std::vector<double> times;
+    int status = 0;
+    auto run = [&]() -> QCoro::Task<> {
+        // g++ 12 wants lists outside co_await expressions.
+        const QStringList moveToMiddle{"mousemove", "640", "400"};
+        const QStringList press{"keydown", "ctrl+alt", "mousedown", "3"};
+        const QStringList release{"mouseup", "3", "keyup", "ctrl+alt"};
+        co_await xdotool(moveToMiddle);
+        for (int i = 0; i < opens; ++i) {
+            pressClock.pressed.reset();
+            painted.reset();
+            co_await xdotool(press);
+            for (int waited = 0; !painted && waited < 2000; ++waited)
+                co_await QCoro::sleepFor(1ms);
+            co_await xdotool(release);
+            if (!painted || !pressClock.pressed) {
+                out << "open " << i << " did not paint\n";
+                status = 1;
+                break;
+            }
+            times.push_back(milliseconds(*painted - *pressClock.pressed));
+            co_await QCoro::sleepFor(50ms);
+        }
+        QCoreApplication::exit(status);
+    };
+    QTimer::singleShot(0, &app, [&] { run(); });
+    app.exec();
+
+    if (times.empty())
+        return 1;
+    const double first = times.front();
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    out << QStringLiteral("wheel open to first paint over %1 opens (%2): median %3 ms, worst %4 ms, first %5 ms\n")
+               .arg(times.size())
+               .arg(X11Compositing::isActive() ? QStringLiteral("composited") : QStringLiteral("no compositor"))
+               .arg(sorted[sorted.size() / 2], 0, 'f', 2)
+               .arg(sorted.back(), 0, 'f', 2)
+               .arg(first, 0, 'f', 2);
+    return status;
+}

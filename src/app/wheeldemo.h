@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QTextStream>
+
+class UserDefaults;
+
+// `ringle --demo-wheel`: the wheel on the stored configuration, opened by the mouse trigger (by
+// default Ctrl+Alt and the right button). Prints when it opens, each ring switch and the slot
+// chosen at release, one line each. Runs until ended.
+namespace WheelDemo {
+int run(UserDefaults &defaults, QTextStream &out);
+} // namespace WheelDemo

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/scrollinput.h"
+
+#include <QPointF>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+
+// A mouse event seen by the tap. Buttons are numbered as the trigger counts them: 0 primary,
+// 1 secondary (right), 2 middle, 3 and 4 the side buttons.
+struct MouseTapEvent {
+    enum class Type {
+        // The desktop stopped delivering for a while; a gesture in progress is lost.
+        tapDisabled,
+        buttonDown,
+        buttonDragged,
+        buttonUp,
+        scrollWheel,
+        other,
+    };
+
+    // Modifier flags of `flags`; their values are the stored event-flag word of the product.
+    static constexpr quint64 capsLockFlag = 0x10000;
+    static constexpr quint64 shiftFlag = 0x20000;
+    static constexpr quint64 controlFlag = 0x40000;
+    static constexpr quint64 optionFlag = 0x80000;
+    static constexpr quint64 commandFlag = 0x100000;
+    static constexpr quint64 modifierFlags = shiftFlag | controlFlag | optionFlag | commandFlag;
+
+    Type type = Type::other;
+    qint64 button = 0;
+    quint64 flags = 0;
+    // Desktop coordinates, y pointing down.
+    QPointF location;
+    std::optional<ScrollInput> scroll;
+};
+
+// The system-wide source of the mouse trigger's events. Events reach the handler on the main
+// thread; a handler answering true swallows the event, so the application below never sees it.
+class MouseTap {
+public:
+    using Handler = std::function<bool(const MouseTapEvent &event)>;
+
+    // The gesture worth watching: a button with exactly these modifier flags.
+    struct Trigger {
+        qint64 button = 1;
+        quint64 modifierFlags = 0;
+        friend bool operator==(const Trigger &, const Trigger &) = default;
+    };
+
+    virtual ~MouseTap() = default;
+
+    virtual void setHandler(Handler handler) = 0;
+    // Starts watching presses, drags and releases of the trigger (none: watch nothing). A desktop
+    // that cannot see every event catches only these. False when it cannot watch now; try again later.
+    virtual bool watch(const std::optional<Trigger> &trigger) = 0;
+    // While on, scroll events go to the handler and no further.
+    virtual void setScrollCapture(bool on) = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <optional>
+
+// The overlay window of the wheel as the wheel drives it; it draws the wheel's model.
+class WheelPanel {
+public:
+    virtual ~WheelPanel() = default;
+
+    // Shows the model's current state with the wheel's centre on `origin` (screen points, y up),
+    // kept inside the visible frame of the screen when one is known.
+    virtual void showWheel(QPointF origin, const std::optional<QRectF> &visibleFrame) = 0;
+    // Hides at once; the window is kept for the next show.
+    virtual void hideWheel() = 0;
+};
