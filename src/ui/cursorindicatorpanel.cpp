@@ -8,6 +8,8 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLayout>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -18,6 +20,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <QtMath>
+
+// Where the buttons are on screen, for tests that click them from outside the process.
+Q_LOGGING_CATEGORY(lcPanel, "ringle.indicator.panel", QtInfoMsg)
 
 namespace {
 constexpr int horizontalMargin = 12;
@@ -59,6 +64,8 @@ CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
     setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("ringleResultPanel"));
+    m_copy->setObjectName(QStringLiteral("copy"));
+    m_replace->setObjectName(QStringLiteral("replace"));
     setWindowTitle(QStringLiteral("Ringle"));
 
     QFont textFont = font();
@@ -170,6 +177,15 @@ void CursorIndicatorPanel::setFrame(const QRectF &frame)
 {
     setGeometry(ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect());
     applyInputShape();
+    if (lcPanel().isDebugEnabled() && layout()) {
+        layout()->activate();
+        for (const ResultButton *button : {m_copy, m_replace}) {
+            if (button->isVisibleTo(this)) {
+                const QPoint centre = button->mapTo(this, button->rect().center()) + geometry().topLeft();
+                qCDebug(lcPanel).noquote() << "button" << button->objectName() << centre.x() << centre.y();
+            }
+        }
+    }
 }
 
 void CursorIndicatorPanel::setTakesClicks(bool takesClicks)

@@ -1,6 +1,7 @@
 #include "wheel/actionwheel.h"
 
 #include "platform/screens.h"
+#include "wheel/wheellogging.h"
 #include "wheel/wheelgeometry.h"
 #include "wheel/wheelstore.h"
 
@@ -48,6 +49,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     const std::optional<QRectF> visible = visibleFrame(p);
     const bool listOnLeft = !visible || visible->left() <= p.x() - WheelLayout::listReach;
     m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
+    qCDebug(lcWheel) << "opens at" << p << "with" << rings.size() << "rings";
 
     if (!m_panel && m_panelFactory)
         m_panel = m_panelFactory(m_model);
@@ -133,6 +135,7 @@ WheelSlot ActionWheel::close(std::optional<QPointF> point)
         m_panel->hideWheel();
 
     const std::optional<int> selected = m_model.selectedSlot();
+    qCDebug(lcWheel) << "closes at" << m_lastPoint << "on slot" << selected.value_or(-1);
     if (!selected)
         return std::nullopt;
     m_model.setSelectedSlot(std::nullopt);
