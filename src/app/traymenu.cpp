@@ -3,7 +3,11 @@
 #include "actions/controllerstatus.h"
 
 #include <QAction>
+#include <QLoggingCategory>
 #include <QMenu>
+
+// What the menu's first line says, for diagnostics and for tests that drive the app from outside.
+Q_LOGGING_CATEGORY(lcTray, "ringle.tray", QtInfoMsg)
 
 namespace {
 constexpr int maximumStatusWidth = 420;
@@ -17,6 +21,9 @@ TrayMenu::TrayMenu(ControllerStatus &status, QObject *parent)
     m_statusLine = m_menu->addAction(QString());
     // Information, not a command.
     m_statusLine->setEnabled(false);
+    m_notice = m_menu->addAction(QString());
+    m_notice->setEnabled(false);
+    m_notice->setVisible(false);
     m_menu->setToolTipsVisible(true);
     m_menu->addSeparator();
     m_settings = m_menu->addAction(tr("Settings…"));
@@ -47,13 +54,24 @@ std::optional<QString> TrayMenu::statusLine(bool working, const std::optional<QS
     return std::nullopt;
 }
 
+void TrayMenu::setNotice(const QString &notice)
+{
+    setLine(m_notice, notice);
+    m_notice->setVisible(!notice.isEmpty());
+}
+
+void TrayMenu::setLine(QAction *line, const QString &text)
+{
+    // Messages can be long; the menu stays a sensible width and the tooltip has it all.
+    QString shown = m_menu->fontMetrics().elidedText(text, Qt::ElideRight, maximumStatusWidth);
+    line->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
+    line->setToolTip(text);
+}
+
 void TrayMenu::updateStatus()
 {
     const std::optional<QString> line = statusLine(m_status.isWorking(), m_status.lastError());
-    // Server messages can be long; the menu stays a sensible width and the tooltip has it all.
-    const QString text = line.value_or(QString());
-    QString shown = m_menu->fontMetrics().elidedText(text, Qt::ElideRight, maximumStatusWidth);
-    m_statusLine->setText(shown.replace(QLatin1Char('&'), QLatin1String("&&")));
-    m_statusLine->setToolTip(text);
+    setLine(m_statusLine, line.value_or(QString()));
     m_statusLine->setVisible(line.has_value());
+    qCDebug(lcTray).noquote() << "status line:" << line.value_or(QStringLiteral("(none)"));
 }

@@ -9,7 +9,8 @@ class QAction;
 class QMenu;
 
 // The tray icon's menu: a status line when there is something to say ("Working…" or the last error),
-// a separator, "Settings…" and "Quit Ringle" (Ctrl+Q). The status line follows the controller.
+// an optional notice, a separator, "Settings…" and "Quit Ringle" (Ctrl+Q). The status line follows the
+// controller.
 class TrayMenu final : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     QAction *settingsAction() const { return m_settings; }
     QAction *quitAction() const { return m_quit; }
 
+    // A standing note under the status line about what the desktop does not offer (empty: none).
+    void setNotice(const QString &notice);
     // The first line for a controller in this state; none when there is nothing to say.
     static std::optional<QString> statusLine(bool working, const std::optional<QString> &lastError);
 
@@ -29,10 +32,12 @@ Q_SIGNALS:
 
 private:
     void updateStatus();
+    void setLine(QAction *line, const QString &text);
 
     ControllerStatus &m_status;
     QMenu *m_menu;
     QAction *m_statusLine;
+    QAction *m_notice;
     QAction *m_settings;
     QAction *m_quit;
 };

@@ -116,7 +116,8 @@ QString explanation(AccessibilityStatus::State state)
     return QCoreApplication::translate(
         "Accessibility",
         "The accessibility bus is not running, so Ringle cannot see the selection or the caret in "
-        "other applications. Install at-spi2-core and log in again.");
+        "other applications. Its actions still work, with results shown next to the pointer. Install "
+        "at-spi2-core and log in again.");
 }
 
 Probe probe()
