@@ -2,9 +2,13 @@
 
 #include "actions/appnotifications.h"
 #include "actions/controllerstatus.h"
+#include "actions/appcontroller.h"
 #include "app/applogging.h"
+#include "app/appsession.h"
 #include "app/instancechannel.h"
 #include "app/ringleapp.h"
+#include "app/traymenu.h"
+#include "platform/accessibilitytree.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -17,6 +21,7 @@ namespace {
 struct Session {
     ControllerStatus status;
     AppNotifications notifications;
+    std::unique_ptr<AppSession> app;
     std::unique_ptr<RingleApp> shell;
 };
 
@@ -46,12 +51,25 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         if (!channel.listen())
             qCWarning(lcApp) << "later starts will not find this instance";
         session = std::make_unique<Session>();
+        session->app = AppSession::create(defaults, session->status);
+        if (!session->app) {
+            std::fputs("ringle: needs an X11 display (DISPLAY); Wayland sessions need XWayland\n", stderr);
+            app.exit(1);
+            return;
+        }
         session->shell = std::make_unique<RingleApp>(defaults, session->status, session->notifications);
         QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
                          [shell = session->shell.get()](InstanceChannel::Request received) {
                              if (received == InstanceChannel::Request::openSettings)
                                  shell->openSettings();
                          });
+        // Without the accessibility bus everything still works, but the wheel cannot tell read-only
+        // text or the website in front; the menu says so instead of failing quietly.
+        const AccessibilityStatus accessibility = session->app->accessibility();
+        if (!accessibility.explanation.isEmpty()) {
+            qCWarning(lcApp).noquote() << accessibility.explanation;
+            session->shell->trayMenu().setNotice(accessibility.explanation);
+        }
         session->shell->start();
         if (request == InstanceChannel::Request::openSettings)
             session->shell->openSettings();

@@ -6,6 +6,7 @@
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11mousetap.h"
 #include "platform/x11/x11platform.h"
+#include "ui/appicons.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
 #include "wheel/actionwheel.h"
@@ -16,36 +17,8 @@
 #include "wheel/wheelstore.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QHash>
-#include <QIcon>
 
 namespace {
-// Application icons by id, kept once found (a missing one is asked again next time).
-class AppIcons final {
-public:
-    explicit AppIcons(const AppLookup &lookup)
-        : m_lookup(lookup)
-    {
-    }
-    QIcon icon(const QString &appId)
-    {
-        if (const auto it = m_icons.constFind(appId); it != m_icons.cend())
-            return *it;
-        const std::optional<QString> name = m_lookup.iconName(appId);
-        if (!name)
-            return {};
-        const QIcon icon = QFileInfo(*name).isAbsolute() ? QIcon(*name) : QIcon::fromTheme(*name);
-        if (!icon.isNull())
-            m_icons.insert(appId, icon);
-        return icon;
-    }
-
-private:
-    const AppLookup &m_lookup;
-    QHash<QString, QIcon> m_icons;
-};
-
 QString point(QPointF p)
 {
     return QStringLiteral("%1,%2").arg(qRound(p.x())).arg(qRound(p.y()));

@@ -1,0 +1,139 @@
+#include "app/appsession.h"
+
+#include "actions/appcontroller.h"
+#include "actions/applookup.h"
+#include "actions/cursorindicator.h"
+#include "actions/textreplacer.h"
+#include "ai/aiengine.h"
+#include "ai/localmodelclient.h"
+#include "caret/caretlocator.h"
+#include "globalshortcuts/registry.h"
+#include "platform/unavailableondevicemodel.h"
+#include "platform/x11/atspiaccessibility.h"
+#include "platform/x11/x11compositing.h"
+#include "platform/x11/x11globalinputmonitor.h"
+#include "platform/x11/x11hotkeyservice.h"
+#include "platform/x11/x11mousetap.h"
+#include "platform/x11/x11platform.h"
+#include "ui/appicons.h"
+#include "ui/cursorindicatorpanel.h"
+#include "ui/qtmenutracker.h"
+#include "ui/slotlabels.h"
+#include "ui/wheeloverlay.h"
+#include "wheel/actionwheel.h"
+#include "wheel/keycombostore.h"
+#include "wheel/mousewheeltrigger.h"
+#include "wheel/promptstore.h"
+#include "wheel/wheelitemdisplay.h"
+#include "wheel/wheelstore.h"
+
+namespace {
+std::unique_ptr<GlobalInputMonitor> outsideInputMonitor(X11Platform &x11)
+{
+    if (std::unique_ptr<X11GlobalInputMonitor> monitor = X11GlobalInputMonitor::create(x11.connection()))
+        return monitor;
+    return std::make_unique<NoGlobalInputMonitor>();
+}
+} // namespace
+
+// Members are declared in the order they depend on each other, so they are made and destroyed
+// in a safe order.
+struct AppSession::Parts {
+    Parts(UserDefaults &defaults, ControllerStatus &status, std::unique_ptr<X11Platform> x11In,
+          std::unique_ptr<X11MouseTap> tapIn)
+        : x11(std::move(x11In))
+        , ports(x11->platform())
+        , tap(std::move(tapIn))
+        , accessibility(ports.workspace)
+        , caret(accessibility, ports.workspace, ports.screens)
+        , replacer(ports.clipboard, ports.keyboard, ports.workspace, caret)
+        , engine(defaults, localModels, onDevice)
+        , store(defaults)
+        , combos(defaults, store)
+        , prompts(defaults, store)
+        , apps(ports.workspace)
+        , display(combos, prompts, defaults, [this](const QString &appId) { return apps.name(appId); })
+        , appIcons(apps)
+        , labels(display, [this](const QString &appId) { return appIcons.icon(appId); })
+        , shortcuts(defaults, hotKeys, &menus)
+        , mouseTrigger(defaults, *tap, ports.screens)
+        , wheel(store, ports.screens, wheelContext(),
+                [this](WheelModel &model) {
+                    return std::make_unique<WheelOverlay>(
+                        model, [this](const WheelItem &item) { return labels.label(item); },
+                        &X11Compositing::isActive);
+                })
+        , outsideInput(outsideInputMonitor(*x11))
+        , indicator(ports.screens, *outsideInput, [] { return std::make_unique<CursorIndicatorPanel>(); },
+                    [this] { return caret.selectionEndRect(); })
+        , controller(AppController::Parts{ports, status, shortcuts, wheel, mouseTrigger, indicator, caret, replacer,
+                                          engine, prompts, combos, defaults, {}})
+    {
+    }
+
+    ActionWheel::Context wheelContext()
+    {
+        ActionWheel::Context context;
+        context.browserHost = [this] { return caret.browserHost(); };
+        context.frontApplication = [this]() -> std::optional<QString> {
+            const std::optional<RunningApp> app = ports.workspace.frontApplication();
+            return app ? std::optional<QString>(app->appId) : std::nullopt;
+        };
+        context.focusedTextIsReadOnly = [this] { return caret.textAccess() == TextAccess::readOnly; };
+        return context;
+    }
+
+    std::unique_ptr<X11Platform> x11;
+    Platform ports;
+    std::unique_ptr<X11MouseTap> tap;
+    AtspiAccessibility accessibility;
+    CaretLocator caret;
+    TextReplacer replacer;
+    LocalModelClient localModels;
+    UnavailableOnDeviceModel onDevice;
+    AIEngine engine;
+    WheelStore store;
+    KeyComboStore combos;
+    PromptStore prompts;
+    AppLookup apps;
+    WheelItemDisplay display;
+    AppIcons appIcons;
+    SlotLabels labels;
+    X11HotKeyService hotKeys;
+    QtMenuTracker menus;
+    GlobalShortcuts::Registry shortcuts;
+    MouseWheelTrigger mouseTrigger;
+    ActionWheel wheel;
+    std::unique_ptr<GlobalInputMonitor> outsideInput;
+    CursorIndicator indicator;
+    AppController controller;
+};
+
+std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status)
+{
+    std::unique_ptr<X11Platform> x11 = X11Platform::create();
+    std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
+    if (!x11 || !tap)
+        return nullptr;
+    std::unique_ptr<AppSession> session(
+        new AppSession(std::make_unique<Parts>(defaults, status, std::move(x11), std::move(tap))));
+    session->controller().start();
+    return session;
+}
+
+AppSession::AppSession(std::unique_ptr<Parts> parts)
+    : m_parts(std::move(parts))
+{
+}
+
+AppSession::~AppSession() = default;
+
+AppController &AppSession::controller()
+{
+    return m_parts->controller;
+}
+
+AccessibilityStatus AppSession::accessibility() const
+{
+    return m_parts->accessibility.status();
+}

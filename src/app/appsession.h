@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+class AppController;
+class ControllerStatus;
+class UserDefaults;
+struct AccessibilityStatus;
+
+// Everything the running app is made of on this desktop: the X11 backends, the accessibility
+// client, the model client, the stores, the wheel with its triggers, the result panel and the
+// controller that joins them. Made once after the settings migration; lives until quit.
+class AppSession final {
+public:
+    // None when there is no X11 display to work on.
+    static std::unique_ptr<AppSession> create(UserDefaults &defaults, ControllerStatus &status);
+    ~AppSession();
+
+    AppController &controller();
+    // Whether the focused text and the browser's website can be asked about.
+    AccessibilityStatus accessibility() const;
+
+private:
+    struct Parts;
+    explicit AppSession(std::unique_ptr<Parts> parts);
+    std::unique_ptr<Parts> m_parts;
+};

@@ -1,0 +1,390 @@
+#include "actions/appcontroller.h"
+#include "actions/controllerstatus.h"
+#include "actions/cursorindicator.h"
+#include "actions/ringleerror.h"
+#include "actions/textreplacer.h"
+#include "ai/aiengine.h"
+#include "ai/localmodelclient.h"
+#include "ai/requestcancelled.h"
+#include "caret/caretlocator.h"
+#include "fakeindicatorpanel.h"
+#include "globalshortcuts/modifierflags.h"
+#include "globalshortcuts/registry.h"
+#include "platform/fake/fakeaccessibility.h"
+#include "platform/fake/fakeglobalinputmonitor.h"
+#include "platform/fake/fakehotkeyservice.h"
+#include "platform/fake/fakemousetap.h"
+#include "platform/fake/fakeondevicemodel.h"
+#include "platform/fake/fakeplatform.h"
+#include "platform/fake/faketextapp.h"
+#include "platform/fake/memorydefaults.h"
+#include "wheel/actionwheel.h"
+#include "wheel/customkeycombo.h"
+#include "wheel/customprompt.h"
+#include "wheel/keycombostore.h"
+#include "wheel/mousewheeltrigger.h"
+#include "wheel/promptstore.h"
+#include "wheel/wheelstore.h"
+
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
+const QString fixed = QStringLiteral("This sentence has a typo in it.");
+const KeyCombo selectAll{QStringLiteral("Select All"), 0, KeyModifiers(KeyModifiers::control), QStringLiteral("A")};
+constexpr quint64 wheelButtonFlags = MouseTapEvent::controlFlag | MouseTapEvent::optionFlag;
+
+struct NoWheelPanel final : WheelPanel {
+    void showWheel(QPointF, const std::optional<QRectF> &) override {}
+    void hideWheel() override {}
+};
+
+// The controller over fakes of everything outside the process, with the real core in between: a
+// text application answering the copy and paste keys, a scripted on-device model, the real wheel,
+// mouse trigger, shortcut registry, result indicator and text replacer.
+struct Desk {
+    MemoryDefaults defaults;
+    FakePlatform fakes;
+    FakeTextApp app{fakes.keyboard, fakes.clipboard};
+    FakeAccessibilityTree tree;
+    CaretLocator caret{tree, fakes.workspace, fakes.screens};
+    TextReplacer replacer{fakes.clipboard, fakes.keyboard, fakes.workspace, caret};
+    FakeOnDeviceModel model;
+    LocalModelClient localModels;
+    AIEngine engine{defaults, localModels, model};
+    WheelStore store{defaults};
+    KeyComboStore combos{defaults, store};
+    PromptStore prompts{defaults, store};
+    FakeHotKeyService hotKeys;
+    GlobalShortcuts::Registry shortcuts{defaults, hotKeys, nullptr};
+    FakeMouseTap tap;
+    MouseWheelTrigger trigger{defaults, tap, fakes.screens};
+    ActionWheel wheel{store, fakes.screens, {}, [](WheelModel &) { return std::make_unique<NoWheelPanel>(); }};
+    FakeGlobalInputMonitor outsideInput;
+    FakeIndicatorPanel *panel = nullptr;
+    CursorIndicator indicator{fakes.screens, outsideInput,
+                              [this] {
+                                  auto made = std::make_unique<FakeIndicatorPanel>();
+                                  panel = made.get();
+                                  return made;
+                              },
+                              {}, CursorIndicator::Timings{5ms, 5ms, 10ms, 3000ms}};
+    ControllerStatus status;
+    bool trusted = true;
+    AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, indicator,
+                                                  caret, replacer, engine, prompts, combos, defaults,
+                                                  [this] { return trusted; }}};
+
+    Desk()
+    {
+        fakes.workspace.setFrontApplication(RunningApp{41, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")});
+        app.setSelection(typo);
+        controller.start();
+    }
+
+    // The user's gesture with the mouse trigger: press, drag `offset` (y down), release.
+    void mouseGesture(QPointF offset)
+    {
+        const QPointF start(400, 300);
+        tap.send({MouseTapEvent::Type::buttonDown, 1, wheelButtonFlags, start, {}});
+        tap.send({MouseTapEvent::Type::buttonDragged, 1, wheelButtonFlags, start + offset, {}});
+        tap.send({MouseTapEvent::Type::buttonUp, 1, wheelButtonFlags, start + offset, {}});
+    }
+
+    std::optional<CursorIndicatorState> shown() const { return indicator.state(); }
+    QList<CursorIndicatorState> shownStates() const
+    {
+        QList<CursorIndicatorState> states;
+        if (panel) {
+            for (const FakeIndicatorPanel::Content &content : panel->contents)
+                states.append(content.state);
+        }
+        return states;
+    }
+    bool lastOffersReplace() const { return panel && !panel->contents.isEmpty() && panel->contents.last().offersReplace; }
+    bool isResult() const { return shown() && shown()->kind == CursorIndicatorState::Kind::result; }
+    bool isFailure(const QString &message) const { return shown() == CursorIndicatorState::failed(message); }
+};
+
+bool waitUntilIdle(const ControllerStatus &status)
+{
+    return QTest::qWaitFor([&] { return !status.isWorking(); }, 5000);
+}
+} // namespace
+
+class TestAppController final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void mouseGestureRunsProofreadAndShowsTheResultFirst()
+    {
+        Desk desk;
+        desk.model.enqueue(fixed);
+        desk.mouseGesture({0, -80}); // toward the top slot: Proofread
+        QTRY_VERIFY(desk.status.isWorking());
+        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(QStringLiteral("Proofreading…")));
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(waitUntilIdle(desk.status));
+        QCOMPARE(desk.shown()->text, fixed);
+        QVERIFY(desk.lastOffersReplace());
+        QVERIFY(!desk.status.lastError());
+        QCOMPARE(desk.model.requests().size(), 1);
+        QVERIFY(desk.app.pasted().isEmpty()); // nothing replaced before the user asks
+    }
+
+    void centreReleaseRunsNothing()
+    {
+        Desk desk;
+        desk.mouseGesture({5, -5});
+        QTest::qWait(50);
+        QVERIFY(!desk.wheel.isOpen());
+        QVERIFY(!desk.status.isWorking());
+        QVERIFY(!desk.shown());
+        QCOMPARE(desk.app.copyRequests(), 0);
+        QCOMPARE(desk.fakes.sound.beeps(), 0);
+        QVERIFY(!desk.trigger.capturesScroll());
+    }
+
+    void shortcutOpensAtThePointerAndIsRefusedWhileBusy()
+    {
+        Desk desk;
+        constexpr int controlOption = GlobalShortcuts::HotKeyModifiers::control | GlobalShortcuts::HotKeyModifiers::option;
+        desk.fakes.screens.setPointerLocation({700, 400});
+        desk.app.setCopyDelay(300ms); // keeps the first action running for a while
+        desk.model.enqueue(fixed);
+        QVERIFY(desk.hotKeys.press(4, controlOption));
+        QVERIFY(desk.wheel.isOpen());
+        QVERIFY(desk.trigger.capturesScroll());
+        desk.fakes.screens.setPointerLocation({700, 480}); // y up: toward the top slot
+        QVERIFY(desk.hotKeys.release(4, controlOption));
+        QVERIFY(!desk.trigger.capturesScroll());
+        QVERIFY(desk.status.isWorking());
+
+        // A second press while it runs: the alert sound, no wheel; the release only ends scroll capture.
+        QVERIFY(desk.hotKeys.press(4, controlOption));
+        QVERIFY(!desk.wheel.isOpen());
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+        QVERIFY(desk.hotKeys.release(4, controlOption));
+        QVERIFY(!desk.trigger.capturesScroll());
+        QVERIFY(desk.status.isWorking());
+
+        // Key combinations are never refused, not even now.
+        desk.controller.run(WheelItem::keys(selectAll));
+        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
+
+        QVERIFY(waitUntilIdle(desk.status));
+        QTRY_VERIFY(desk.isResult());
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+    }
+
+    void copyTakesTheTrimmedResultAndReplaceTheWholeOne()
+    {
+        Desk desk;
+        desk.app.setSelection(QStringLiteral(" ") + typo + QStringLiteral("\n"));
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.isResult());
+        QCOMPARE(desk.shown()->text, fixed);
+
+        desk.panel->copyClicked();
+        QCOMPARE(desk.fakes.clipboard.textWrites().size(), 1);
+        QCOMPARE(desk.fakes.clipboard.textWrites().last().text, fixed);
+        QVERIFY(!desk.fakes.clipboard.textWrites().last().transient);
+
+        desk.indicator.show(CursorIndicatorState::result(fixed)); // shown again with the same Replace
+        desk.panel->replaceClicked();
+        QTRY_COMPARE(desk.app.pasted(), QStringList{QStringLiteral(" ") + fixed + QStringLiteral("\n")});
+        QVERIFY(!desk.status.lastError());
+    }
+
+    void replaceAfterAnotherAppCameForwardLeavesTheResultOnTheClipboard()
+    {
+        Desk desk;
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::rewrite());
+        QTRY_VERIFY(desk.isResult());
+        desk.fakes.workspace.setFrontApplication(RunningApp{77, QStringLiteral("org.example.Other"), QStringLiteral("Other")});
+        desk.panel->replaceClicked();
+        const QString message = RingleError::focusChanged().errorDescription();
+        QTRY_VERIFY(desk.isFailure(message));
+        QCOMPARE(desk.status.lastError(), message);
+        QVERIFY(desk.app.pasted().isEmpty());
+        QCOMPARE(desk.fakes.clipboard.textWrites().last().text, fixed);
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+    }
+
+    void directReplacementOnlyWhereItMayReplace()
+    {
+        Desk desk;
+        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_COMPARE(desk.app.pasted(), QStringList{fixed});
+        QVERIFY(waitUntilIdle(desk.status));
+        QVERIFY(desk.shownStates().contains(CursorIndicatorState::done()));
+        QTRY_VERIFY(!desk.indicator.isVisible());
+
+        // Explain always shows its answer, and never offers Replace.
+        desk.model.enqueue(QStringLiteral("The sentence says that it contains a typing mistake."));
+        desk.controller.run(WheelItem::explain());
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(!desk.lastOffersReplace());
+        QCOMPARE(desk.app.pasted().size(), 1);
+
+        // Summarize shows its answer too, but may replace an editable text.
+        desk.model.enqueue(QStringLiteral("A sentence with a typo."));
+        desk.controller.run(WheelItem::summarize());
+        QTRY_COMPARE(desk.shown()->text, QStringLiteral("A sentence with a typo."));
+        QVERIFY(desk.lastOffersReplace());
+    }
+
+    void promptsFollowTheirResultModeAndTitle()
+    {
+        Desk desk;
+        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
+        CustomPrompt shown;
+        shown.name = QStringLiteral("  Pirate  ");
+        shown.instruction = QStringLiteral("Say it like a pirate.");
+        shown.result = CustomPrompt::ResultMode::show;
+        desk.prompts.save(shown);
+        desk.model.enqueue(QStringLiteral("Arr, this sentence has a typo in it."));
+        desk.controller.run(WheelItem::customPrompt(shown.id));
+        QTRY_VERIFY(desk.isResult());
+        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(QStringLiteral("Pirate…")));
+        QVERIFY(desk.app.pasted().isEmpty());
+        QCOMPARE(desk.model.requests().last().instructions.contains(QStringLiteral("Say it like a pirate.")), true);
+
+        // A slot whose prompt or key combination was deleted does nothing at all.
+        QVERIFY(waitUntilIdle(desk.status));
+        const int contents = int(desk.panel->contents.size());
+        const int posts = int(desk.fakes.keyboard.posts().size());
+        desk.controller.run(WheelItem::customPrompt(QUuid::createUuid()));
+        desk.controller.run(WheelItem::customKeys(QUuid::createUuid()));
+        QTest::qWait(30);
+        QCOMPARE(desk.panel->contents.size(), contents);
+        QVERIFY(!desk.status.isWorking());
+        QCOMPARE(desk.fakes.keyboard.posts().size(), posts);
+        QCOMPARE(desk.fakes.sound.beeps(), 0);
+    }
+
+    void readOnlyTextIsNeverReplaced()
+    {
+        Desk desk;
+        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
+        auto label = FakeAccessibleElement::create(AccessibleRole::Kind::textArea, QStringLiteral("text"));
+        label->selectedTextAnswer = typo;
+        desk.tree.focused = label;
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(!desk.lastOffersReplace());
+        QVERIFY(desk.app.pasted().isEmpty());
+    }
+
+    void failuresAreReportedThreeWays_data()
+    {
+        QTest::addColumn<bool>("selection");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing selected") << false << RingleError::nothingSelected().errorDescription();
+        QTest::newRow("model failed") << true << RingleError::localModelFailed(QStringLiteral("out of memory")).errorDescription();
+    }
+    void failuresAreReportedThreeWays()
+    {
+        QFETCH(bool, selection);
+        QFETCH(QString, message);
+        Desk desk;
+        if (selection)
+            desk.model.enqueue(std::make_exception_ptr(RingleError::localModelFailed(QStringLiteral("out of memory"))));
+        else
+            desk.app.setSelection(std::nullopt);
+        desk.controller.run(WheelItem::proofread());
+        QVERIFY(waitUntilIdle(desk.status));
+        QVERIFY(desk.isFailure(message));
+        QCOMPARE(desk.status.lastError(), message);
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+        QCOMPARE(desk.model.requests().isEmpty(), !selection);
+
+        // The next success clears the remembered error.
+        desk.app.setSelection(typo);
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(!desk.status.lastError());
+    }
+
+    void aCancelledRequestIsNotAFailure()
+    {
+        Desk desk;
+        desk.model.enqueue(std::make_exception_ptr(RequestCancelled()));
+        desk.controller.run(WheelItem::proofread());
+        QVERIFY(waitUntilIdle(desk.status));
+        QVERIFY(!desk.status.lastError());
+        QCOMPARE(desk.fakes.sound.beeps(), 0);
+    }
+
+    void withoutTrustNothingIsReadOrTyped()
+    {
+        Desk desk;
+        desk.trusted = false;
+        desk.controller.run(WheelItem::translate());
+        QVERIFY(desk.isFailure(QStringLiteral("Ringle needs Accessibility permission.")));
+        QVERIFY(!desk.status.isWorking());
+        desk.controller.run(WheelItem::keys(selectAll));
+        QTest::qWait(30);
+        QCOMPARE(desk.app.copyRequests(), 0);
+        QVERIFY(desk.fakes.keyboard.events().isEmpty());
+        QCOMPARE(desk.fakes.sound.beeps(), 2);
+
+        // Opening applications needs no trust.
+        desk.fakes.workspace.install({QStringLiteral("org.example.Mail"), QStringLiteral("Mail"), {}, {}});
+        desk.controller.run(WheelItem::openApp(QStringLiteral("org.example.Mail")));
+        QCOMPARE(desk.fakes.workspace.openedApps(), QStringList{QStringLiteral("org.example.Mail")});
+    }
+
+    void keyCombinationsWaitForTheWheelKeysAndKeepTheirModifiers()
+    {
+        Desk desk;
+        desk.fakes.keyboard.holdModifiers(EventFlag::control | EventFlag::option, 150ms);
+        const KeyCombo redo{QStringLiteral("Redo"), 6, KeyModifiers::control | KeyModifiers::shift, QStringLiteral("Z")};
+        const auto started = std::chrono::steady_clock::now();
+        desk.controller.run(WheelItem::keys(redo));
+        QTRY_VERIFY(!desk.fakes.keyboard.posts().isEmpty());
+        QVERIFY(desk.fakes.keyboard.postTimes().first() - started >= 140ms);
+        const QList<KeyEvent> events = desk.fakes.keyboard.events();
+        QVERIFY(events.contains(KeyEvent{6, true, EventFlag::control | EventFlag::shift}));
+        QVERIFY(!desk.status.isWorking());
+
+        CustomKeyCombo custom;
+        custom.combo = selectAll;
+        desk.combos.save(custom);
+        desk.controller.run(WheelItem::customKeys(custom.id));
+        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
+    }
+
+    void opensApplicationsAndAddresses()
+    {
+        Desk desk;
+        desk.fakes.workspace.install({QStringLiteral("org.example.Mail"), QStringLiteral("Mail"), {}, {}});
+        desk.controller.run(WheelItem::openApp(QStringLiteral("org.example.Missing")));
+        QVERIFY(desk.isFailure(QStringLiteral("Couldn't find the app.")));
+
+        desk.fakes.workspace.setOpensSucceed(false);
+        desk.controller.run(WheelItem::openApp(QStringLiteral("org.example.Mail")));
+        QVERIFY(desk.isFailure(QStringLiteral("Couldn't open Mail.")));
+        desk.controller.run(WheelItem::openURL(QStringLiteral("https://example.org/a"), {}));
+        QVERIFY(desk.isFailure(QStringLiteral("Couldn't open https://example.org/a.")));
+
+        desk.fakes.workspace.setOpensSucceed(true);
+        desk.controller.run(WheelItem::openURL(QStringLiteral("not an address"), {}));
+        QVERIFY(desk.isFailure(QStringLiteral("Couldn't open not an address.")));
+        desk.controller.run(WheelItem::openURL(QStringLiteral("mailto:someone@example.org"), {}));
+        QCOMPARE(desk.fakes.workspace.openedUrls().last(), QUrl(QStringLiteral("mailto:someone@example.org")));
+        QCOMPARE(desk.status.lastError(), QStringLiteral("Couldn't open not an address."));
+        QVERIFY(!desk.status.isWorking());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppController)
+#include "test_appcontroller.moc"
