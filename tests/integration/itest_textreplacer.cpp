@@ -17,20 +17,11 @@
 
 using TestSupport::Formats;
 using TestSupport::LineProcess;
+using TestSupport::contentOf;
+using TestSupport::editorText;
 using namespace std::chrono_literals;
 
 namespace {
-QHash<QString, QByteArray> contentOf(const Formats &formats)
-{
-    static const QStringList meta{u"TARGETS"_qs, u"MULTIPLE"_qs, u"TIMESTAMP"_qs, u"SAVE_TARGETS"_qs, u"application/x-qt-image"_qs};
-    QHash<QString, QByteArray> map;
-    for (const auto &[type, data] : formats) {
-        if (!meta.contains(type))
-            map.insert(type, data);
-    }
-    return map;
-}
-
 bool xdotool(const QStringList &args)
 {
     return QProcess::execute(u"xdotool"_qs, args) == 0;
@@ -64,27 +55,6 @@ class ItestTextReplacer final : public QObject {
         }, 10000);
     }
 
-    Formats dumpFromOtherProcess()
-    {
-        LineProcess reader;
-        if (!reader.start(TestSupport::programPath(u"clipboardtool"_qs)))
-            return {};
-        const QByteArray line = reader.request("dump", 30000);
-        return line.startsWith("dump ") ? TestSupport::decodeFormats(line.mid(5)) : Formats{};
-    }
-
-    QString editorText(LineProcess &editor)
-    {
-        const QByteArray line = editor.request("text");
-        return line.startsWith("text ") ? TestSupport::decodeText(line.mid(5)) : QString();
-    }
-
-    void setAndSelect(LineProcess &editor, const QString &text, int from, int to)
-    {
-        QCOMPARE(editor.request("set " + TestSupport::encodeText(text)), QByteArray("ok"));
-        QCOMPARE(editor.request("select " + QByteArray::number(from) + ' ' + QByteArray::number(to)), QByteArray("ok"));
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -116,18 +86,18 @@ private Q_SLOTS:
     {
         auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
-        setAndSelect(*editor, u"Hello brave new world"_qs, 6, 11);
+        QVERIFY(TestSupport::setAndSelect(*editor, u"Hello brave new world"_qs, 6, 11));
         const auto outcome = TaskRunner::run(m_replacer->copySelection());
         QVERIFY(!outcome.error);
         QCOMPARE(*outcome.value, u"brave"_qs);
-        QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
+        QCOMPARE(contentOf(TestSupport::clipboardFromOtherProcess()), contentOf(m_userContent));
     }
 
     void replaceSelectionPastesAndRestoresLater()
     {
         auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
-        setAndSelect(*editor, u"Hello brave new world"_qs, 6, 15);
+        QVERIFY(TestSupport::setAndSelect(*editor, u"Hello brave new world"_qs, 6, 15));
         QStringList seen;
         QElapsedTimer timer;
         timer.start();
@@ -140,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(seen, QStringList{u"brave new"_qs});
         QCOMPARE(editorText(*editor), u"Hello BRAVE NEW world"_qs);
         QVERIFY2(elapsed >= 500, qPrintable(QString::number(elapsed)));
-        QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
+        QCOMPARE(contentOf(TestSupport::clipboardFromOtherProcess()), contentOf(m_userContent));
     }
 
     void switchingAppsLeavesTheResultOnTheClipboard()
@@ -151,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(other);
         QVERIFY(TestSupport::waitUntilActive(editor->pid(), QString::fromLatin1(QTest::currentTestFunction())));
         QVERIFY(waitForFront(editor->pid()));
-        setAndSelect(*editor, u"keep me"_qs, 0, 4);
+        QVERIFY(TestSupport::setAndSelect(*editor, u"keep me"_qs, 0, 4));
         const auto error = TaskRunner::run(m_replacer->replaceSelection([&](QString text) -> QCoro::Task<QString> {
             // The user clicks into another window while the model works.
             xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"^Other$"_qs, u"windowactivate"_qs, u"--sync"_qs});
@@ -162,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::focusChanged());
         QCOMPARE(editorText(*editor), u"keep me"_qs);
         QCOMPARE(editorText(*other), QString());
-        const auto board = contentOf(dumpFromOtherProcess());
+        const auto board = contentOf(TestSupport::clipboardFromOtherProcess());
         QCOMPARE(board.value(u"text/plain"_qs), QByteArray("KEEP"));
         QVERIFY(board.contains(u"org.nspasteboard.TransientType"_qs));
     }
@@ -171,21 +141,21 @@ private Q_SLOTS:
     {
         auto editor = startEditor(u"Ignores copy"_qs, {u"--ignore-copy"_qs});
         QVERIFY(editor);
-        setAndSelect(*editor, u"not copyable"_qs, 0, 3);
+        QVERIFY(TestSupport::setAndSelect(*editor, u"not copyable"_qs, 0, 3));
         QElapsedTimer timer;
         timer.start();
         const auto outcome = TaskRunner::run(m_replacer->copySelection());
         const qint64 elapsed = timer.elapsed();
         QCOMPARE(TaskRunner::errorAs<RingleError>(outcome.error), RingleError::nothingSelected());
         QVERIFY2(elapsed >= 790 && elapsed < 1500, qPrintable(QString::number(elapsed)));
-        QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
+        QCOMPARE(contentOf(TestSupport::clipboardFromOtherProcess()), contentOf(m_userContent));
     }
 
     void heldModifiersDoNotReachTheApplication()
     {
         auto editor = startEditor(QString::fromLatin1(QTest::currentTestFunction()));
         QVERIFY(editor);
-        setAndSelect(*editor, u"with alt held"_qs, 5, 8);
+        QVERIFY(TestSupport::setAndSelect(*editor, u"with alt held"_qs, 5, 8));
         QVERIFY(xdotool({u"keydown"_qs, u"alt"_qs}));
         QTRY_VERIFY(m_backend->platform().keyboard.modifierFlags() & EventFlag::option);
         QElapsedTimer timer;
@@ -217,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(!outcome.error);
         QCOMPARE(outcome.value->size(), text.size());
         QCOMPARE(*outcome.value, text);
-        QCOMPARE(contentOf(dumpFromOtherProcess()), contentOf(m_userContent));
+        QCOMPARE(contentOf(TestSupport::clipboardFromOtherProcess()), contentOf(m_userContent));
     }
 };
 

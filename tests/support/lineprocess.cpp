@@ -141,4 +141,36 @@ Formats decodeFormats(const QByteArray &json)
     }
     return formats;
 }
+QString editorText(LineProcess &editor)
+{
+    const QByteArray line = editor.request("text");
+    return line.startsWith("text ") ? decodeText(line.mid(5)) : QString();
+}
+
+bool setAndSelect(LineProcess &editor, const QString &text, int from, int to)
+{
+    return editor.request("set " + encodeText(text)) == "ok"
+        && editor.request("select " + QByteArray::number(from) + ' ' + QByteArray::number(to)) == "ok";
+}
+
+Formats clipboardFromOtherProcess()
+{
+    LineProcess reader;
+    if (!reader.start(programPath(u"clipboardtool"_qs)))
+        return {};
+    const QByteArray line = reader.request("dump", 30000);
+    return line.startsWith("dump ") ? decodeFormats(line.mid(5)) : Formats{};
+}
+
+QHash<QString, QByteArray> contentOf(const Formats &formats)
+{
+    static const QStringList meta{u"TARGETS"_qs, u"MULTIPLE"_qs, u"TIMESTAMP"_qs, u"SAVE_TARGETS"_qs,
+                                  u"application/x-qt-image"_qs};
+    QHash<QString, QByteArray> map;
+    for (const auto &[type, data] : formats) {
+        if (!meta.contains(type))
+            map.insert(type, data);
+    }
+    return map;
+}
 } // namespace TestSupport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QProcess>
@@ -53,4 +54,13 @@ QString decodeText(const QByteArray &json);
 using Formats = QList<QPair<QString, QByteArray>>;
 QByteArray encodeFormats(const Formats &formats);
 Formats decodeFormats(const QByteArray &json);
+
+// The test editor's text, or a null string when it does not answer.
+QString editorText(LineProcess &editor);
+// Sets the editor's text and selects [from, to); false when it does not answer.
+bool setAndSelect(LineProcess &editor, const QString &text, int from, int to);
+// The clipboard's content as another process reads it.
+Formats clipboardFromOtherProcess();
+// The formats by type, without the selection's meta targets and Qt's synthesised image type.
+QHash<QString, QByteArray> contentOf(const Formats &formats);
 } // namespace TestSupport

@@ -1,0 +1,282 @@
+// The whole road as a user takes it: the real app in its own configuration home, the test editor
+// in front, a model server on loopback, and the wheel driven with xdotool through the shortcut and
+// the mouse button.
+#include "actions/ringleerror.h"
+#include "lineprocess.h"
+#include "modelserverprocess.h"
+#include "ringleprocess.h"
+#include "wheel/wheelset.h"
+#include "wheel/wheelstore.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTest>
+
+using TestSupport::Formats;
+using TestSupport::LineProcess;
+using TestSupport::RingleProcess;
+
+namespace {
+const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
+const QString fixed = QStringLiteral("This sentence has a typo in it.");
+const QString explanation = QStringLiteral("The sentence says that it contains a typing mistake.");
+// Where the wheel opens: the middle of the test screen, over nothing in particular.
+const QPoint wheelCentre(640, 420);
+
+bool xdotool(const QStringList &args)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+
+// Ctrl+Alt+H held while the pointer moves by (dx, dy), then released.
+bool shortcutGesture(int dx, int dy)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(wheelCentre.x()), QString::number(wheelCentre.y())})
+        && xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl+alt+h"), QStringLiteral("sleep"), QStringLiteral("0.3"),
+                    QStringLiteral("mousemove_relative"), QStringLiteral("--"), QString::number(dx), QString::number(dy),
+                    QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("keyup"), QStringLiteral("h"),
+                    QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
+}
+
+// Ctrl+Alt held with the right button pressed, dragged by (dx, dy) and released.
+bool mouseGesture(int dx, int dy)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(wheelCentre.x()), QString::number(wheelCentre.y())})
+        && xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl+alt"), QStringLiteral("mousedown"), QStringLiteral("3"),
+                    QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("mousemove_relative"), QStringLiteral("--"),
+                    QString::number(dx), QString::number(dy), QStringLiteral("sleep"), QStringLiteral("0.2"),
+                    QStringLiteral("mouseup"), QStringLiteral("3"), QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
+}
+
+// The screen point of a panel button from the panel's diagnostics line "… button NAME X Y".
+std::optional<QPoint> buttonPoint(const QString &line)
+{
+    const QStringList words = line.split(QLatin1Char(' '));
+    if (words.size() < 3)
+        return std::nullopt;
+    bool xOk = false;
+    bool yOk = false;
+    const QPoint point(words.at(words.size() - 2).toInt(&xOk), words.last().toInt(&yOk));
+    return xOk && yOk ? std::optional<QPoint>(point) : std::nullopt;
+}
+
+QString shown(const QString &kind, const QString &text)
+{
+    return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
+}
+} // namespace
+
+class ItestEndToEnd final : public QObject {
+    Q_OBJECT
+
+    ModelServerProcess m_server;
+    Formats m_userContent{{QStringLiteral("text/plain"), QByteArrayLiteral("the user's own copy")},
+                          {QStringLiteral("text/html"), QByteArrayLiteral("<b>the user's own copy</b>")},
+                          {QStringLiteral("application/x-ringle-test"), QByteArray("\0\1\2\3", 4)}};
+    std::unique_ptr<LineProcess> m_clipboardOwner;
+
+    bool useTestServer(RingleProcess &ringle, const QUrl &server)
+    {
+        return ringle.configure(QStringLiteral("modelProvider"), QStringLiteral("ollama"))
+            && ringle.configure(QStringLiteral("modelServer"), server.toString())
+            && ringle.configure(QStringLiteral("modelName"), QStringLiteral("test-model"));
+    }
+
+    // One ring: Proofread at the top, Select All (Ctrl+A) on the right, Explain at the bottom,
+    // Summarize on the left.
+    static bool useTestRing(RingleProcess &ringle)
+    {
+        QList<WheelSet> sets = WheelStore::shippedDefault();
+        sets[0].rings[0].slots = {WheelItem::proofread(),
+                                  WheelItem::keys(KeyCombo{QStringLiteral("Select All"), 0,
+                                                           KeyModifiers(KeyModifiers::control), QStringLiteral("A")}),
+                                  WheelItem::explain(), WheelItem::summarize()};
+        return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
+    }
+
+    std::unique_ptr<LineProcess> editorWith(const QString &text, int from, int to)
+    {
+        auto editor = std::make_unique<LineProcess>();
+        if (!TestSupport::startTestEditor(*editor, QString::fromLatin1(QTest::currentTestFunction()))
+            || !TestSupport::setAndSelect(*editor, text, from, to))
+            return nullptr;
+        return editor;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_server.isRunning());
+    }
+
+    void init()
+    {
+        m_server.forgetEvents();
+        m_clipboardOwner = std::make_unique<LineProcess>();
+        QVERIFY(m_clipboardOwner->start(TestSupport::programPath(QStringLiteral("clipboardtool"))));
+        QCOMPARE(m_clipboardOwner->request("own " + TestSupport::encodeFormats(m_userContent)), QByteArray("ok"));
+    }
+
+    void cleanup()
+    {
+        xdotool({QStringLiteral("keyup"), QStringLiteral("h"), QStringLiteral("ctrl"), QStringLiteral("alt")});
+        m_clipboardOwner.reset();
+    }
+
+    void shortcutProofreadsShowsTheResultAndReplaces()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(0, -90));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("working"), QStringLiteral("Proofreading…"))).isEmpty(), qPrintable(ringle.transcript()));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("result"), fixed)).isEmpty(), qPrintable(ringle.transcript()));
+        const std::optional<QPoint> replace = buttonPoint(ringle.waitForLine(QStringLiteral("button replace"), 3000));
+        QVERIFY(replace);
+        QCOMPARE(m_server.requests().size(), 1);
+
+        QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(replace->x()), QString::number(replace->y()),
+                         QStringLiteral("click"), QStringLiteral("1")}));
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 10000);
+        // The user's own clipboard comes back once the paste is through.
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(TestSupport::clipboardFromOtherProcess()),
+                                  TestSupport::contentOf(m_userContent), 10000);
+    }
+
+    void directReplacementButExplainStillShows()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.configure(QStringLiteral("showResultFirst"), QStringLiteral("false")));
+        QVERIFY(useTestRing(ringle));
+        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(0, -90));
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 15000);
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("done"), QString())).isEmpty(), qPrintable(ringle.transcript()));
+        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.indicator: hidden"), 5000));
+
+        // Explain (the bottom slot) answers in the panel, without Replace.
+        QVERIFY(TestSupport::setAndSelect(*editor, fixed, 0, int(fixed.size())));
+        QVERIFY(m_server.setDefault(ModelServerProcess::completion(explanation)));
+        QVERIFY(shortcutGesture(0, 90));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("result"), explanation)).isEmpty(), qPrintable(ringle.transcript()));
+        QVERIFY(ringle.seesWithin(QStringLiteral("button copy"), 3000));
+        QTest::qWait(500);
+        for (const QString &line : ringle.unreadLines())
+            QVERIFY2(!line.contains(QStringLiteral("button replace")), qPrintable(line));
+        QCOMPARE(TestSupport::editorText(*editor), fixed);
+    }
+
+    void mouseTriggerTakesTheSameRoad()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.configure(QStringLiteral("showResultFirst"), QStringLiteral("false")));
+        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(mouseGesture(0, -90));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("working"), QStringLiteral("Proofreading…"))).isEmpty(), qPrintable(ringle.transcript()));
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(TestSupport::clipboardFromOtherProcess()),
+                                  TestSupport::contentOf(m_userContent), 10000);
+    }
+
+    void centreRunsNothingAndTheWheelWaitsWhileBusy()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, m_server.url()));
+        QJsonObject slow = ModelServerProcess::completion(fixed);
+        QJsonArray parts = slow.value(QStringLiteral("parts")).toArray();
+        QJsonObject part = parts.at(0).toObject();
+        part.insert(QStringLiteral("delayMs"), 4000);
+        parts[0] = part;
+        slow.insert(QStringLiteral("parts"), parts);
+        QVERIFY(m_server.setDefault(slow));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(0, 0));
+        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.indicator"), 1500));
+        QVERIFY(m_server.events(QStringLiteral("request"), 0, 0).isEmpty());
+
+        QVERIFY(shortcutGesture(0, -90));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("working"), QStringLiteral("Proofreading…"))).isEmpty(), qPrintable(ringle.transcript()));
+        QCOMPARE(m_server.requests(1, 10000).size(), 1);
+        QVERIFY(shortcutGesture(0, -90));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("busy: the wheel stays closed")).isEmpty(), qPrintable(ringle.transcript()));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("result"), fixed)).isEmpty(), qPrintable(ringle.transcript()));
+        QCOMPARE(m_server.requests(1, 0).size(), 1);
+    }
+
+    void nothingSelectedIsToldAndHides()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 4, 4);
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(0, -90));
+        const QString message = RingleError::nothingSelected().errorDescription();
+        QCOMPARE(message, QStringLiteral("No text selected, or the app doesn't allow copying."));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("failed"), message)).isEmpty(), qPrintable(ringle.transcript()));
+        QElapsedTimer shownFor;
+        shownFor.start();
+        QVERIFY2(ringle.transcript().contains(QStringLiteral("ringle.tray: status line: ") + message),
+                 qPrintable(ringle.transcript()));
+        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.indicator: hidden"), 6000));
+        QVERIFY2(shownFor.elapsed() >= 2500, qPrintable(QString::number(shownFor.elapsed())));
+        QVERIFY(m_server.events(QStringLiteral("request"), 0, 0).isEmpty());
+        QCOMPARE(TestSupport::editorText(*editor), typo);
+    }
+
+    void aServerThatIsDownIsNamed()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        RingleProcess ringle;
+        QVERIFY(useTestServer(ringle, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port))));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(0, -90));
+        QVERIFY(!ringle.waitForLine(shown(QStringLiteral("failed"),
+                                          QStringLiteral("Can't reach Ollama. Is it running, with its server started?")))
+                     .isEmpty());
+        QCOMPARE(TestSupport::editorText(*editor), typo);
+    }
+
+    void keyCombinationSlotActsOnTheEditor()
+    {
+        RingleProcess ringle;
+        QVERIFY(useTestRing(ringle));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 2, 2);
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(90, 0)); // the right-hand slot
+        QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
+        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.indicator"), 300));
+    }
+};
+
+QTEST_GUILESS_MAIN(ItestEndToEnd)
+#include "itest_endtoend.moc"

@@ -1,0 +1,92 @@
+#include "ringleprocess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QProcessEnvironment>
+#include <QTest>
+
+namespace TestSupport {
+namespace {
+QString ringlePath()
+{
+    return QDir(qEnvironmentVariable("RINGLE_BUILD_DIR")).filePath(QStringLiteral("src/app/ringle"));
+}
+} // namespace
+
+RingleProcess::RingleProcess()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                       QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
+                                      "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.tray.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
+    m_process.setProcessEnvironment(environment);
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    QObject::connect(&m_process, &QProcess::readyRead, [this] { readOutput(); });
+}
+
+RingleProcess::~RingleProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+}
+
+bool RingleProcess::configure(const QString &key, const QString &value)
+{
+    QProcess config;
+    config.setProcessEnvironment(m_process.processEnvironment());
+    config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("set"), key, value});
+    return config.waitForFinished(15000) && config.exitStatus() == QProcess::NormalExit && config.exitCode() == 0;
+}
+
+bool RingleProcess::start()
+{
+    m_process.start(ringlePath(), {});
+    return m_process.waitForStarted(10000) && !waitForLine(QStringLiteral("ringle.controller: started")).isEmpty();
+}
+
+void RingleProcess::readOutput()
+{
+    m_buffer += m_process.readAll();
+    for (qsizetype end = m_buffer.indexOf('\n'); end >= 0; end = m_buffer.indexOf('\n')) {
+        m_lines.append(QString::fromUtf8(m_buffer.left(end)));
+        m_buffer.remove(0, end + 1);
+    }
+}
+
+QString RingleProcess::waitForLine(const QString &text, int timeoutMs)
+{
+    QString found;
+    QTest::qWaitFor([&] {
+        readOutput();
+        for (; m_read < m_lines.size(); ++m_read) {
+            if (m_lines.at(m_read).contains(text)) {
+                found = m_lines.at(m_read++);
+                return true;
+            }
+        }
+        return m_process.state() == QProcess::NotRunning;
+    }, timeoutMs);
+    return found;
+}
+
+bool RingleProcess::seesWithin(const QString &text, int ms)
+{
+    return !waitForLine(text, ms).isEmpty();
+}
+
+QStringList RingleProcess::unreadLines()
+{
+    readOutput();
+    const QStringList lines = m_lines.mid(m_read);
+    m_read = m_lines.size();
+    return lines;
+}
+} // namespace TestSupport

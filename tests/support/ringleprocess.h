@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+// The app as a user runs it, in a configuration home of its own, with its indicator and controller
+// diagnostics on. Waits run the event loop.
+class RingleProcess final {
+public:
+    RingleProcess();
+    ~RingleProcess();
+    RingleProcess(const RingleProcess &) = delete;
+    RingleProcess &operator=(const RingleProcess &) = delete;
+
+    QString configHome() const { return m_config.path(); }
+    // `ringle config set KEY VALUE` in this configuration home; false when it refused.
+    bool configure(const QString &key, const QString &value);
+    // Starts the app and waits until it listens for the wheel's shortcut and mouse button.
+    bool start();
+    // The first diagnostics line containing `text` after those already looked at; empty after the
+    // timeout. Lines before the one found are looked at too.
+    QString waitForLine(const QString &text, int timeoutMs = 15000);
+    // Whether a line containing `text` comes within `ms`; lines up to then are looked at.
+    bool seesWithin(const QString &text, int ms);
+    // Everything the app said so far, for failure messages.
+    QString transcript() const { return m_lines.join(QLatin1Char('\n')); }
+    // Lines not looked at yet, without waiting.
+    QStringList unreadLines();
+
+private:
+    void readOutput();
+
+    QTemporaryDir m_config;
+    QProcess m_process;
+    QByteArray m_buffer;
+    QStringList m_lines;
+    qsizetype m_read = 0;
+};
+} // namespace TestSupport
