@@ -92,10 +92,12 @@ void AppController::start()
     const QPointer<AppController> self(this);
     const GlobalShortcuts::Name wheelName = GlobalShortcuts::Name::actionWheel();
     m_parts.shortcuts.onKeyDown(wheelName, [self] {
+        qCDebug(lcController) << "shortcut down";
         if (self)
             self->openWheel(std::nullopt);
     });
     m_parts.shortcuts.onKeyUp(wheelName, [self] {
+        qCDebug(lcController) << "shortcut up";
         if (self)
             self->closeWheel(std::nullopt);
     });

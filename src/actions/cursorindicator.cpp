@@ -8,23 +8,6 @@
 // Each state shown, for diagnostics and for tests that drive the app from outside.
 Q_LOGGING_CATEGORY(lcIndicator, "ringle.indicator", QtInfoMsg)
 
-namespace {
-const char *kindName(CursorIndicatorState::Kind kind)
-{
-    switch (kind) {
-    case CursorIndicatorState::Kind::working:
-        return "working";
-    case CursorIndicatorState::Kind::failed:
-        return "failed";
-    case CursorIndicatorState::Kind::result:
-        return "result";
-    case CursorIndicatorState::Kind::done:
-        break;
-    }
-    return "done";
-}
-} // namespace
-
 CursorIndicator::CursorIndicator(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
                                  CaretSource caret, Timings timings, QObject *parent)
     : QObject(parent)
@@ -65,7 +48,7 @@ void CursorIndicator::show(const CursorIndicatorState &state)
     m_hideTimer->stop();
     ++m_generation;
     m_state = state;
-    qCDebug(lcIndicator).noquote() << "shows" << kindName(state.kind) << state.text;
+    qCDebug(lcIndicator).noquote() << "shows" << state.kindName() << state.text;
 
     if (!anchor) {
         if (m_caret)

@@ -20,6 +20,22 @@ struct CursorIndicatorState {
     static CursorIndicatorState result(const QString &text) { return {Kind::result, text}; }
     static CursorIndicatorState done() { return {Kind::done, {}}; }
 
+    // For diagnostics.
+    const char *kindName() const
+    {
+        switch (kind) {
+        case Kind::working:
+            return "working";
+        case Kind::failed:
+            return "failed";
+        case Kind::result:
+            return "result";
+        case Kind::done:
+            break;
+        }
+        return "done";
+    }
+
     // Only a result has buttons; the other states let clicks through to what lies below.
     bool takesClicks() const { return kind == Kind::result; }
 

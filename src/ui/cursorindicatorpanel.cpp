@@ -21,7 +21,8 @@
 #include <QWindow>
 #include <QtMath>
 
-// Where the buttons are on screen, for tests that click them from outside the process.
+// Where the buttons are on screen, for tests that click them from outside the process, and when
+// each state first reaches the screen, for latency measurements.
 Q_LOGGING_CATEGORY(lcPanel, "ringle.indicator.panel", QtInfoMsg)
 
 namespace {
@@ -136,6 +137,8 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
                                         QSizeF proposed)
 {
     const bool isResult = state.kind == CursorIndicatorState::Kind::result;
+    if (lcPanel().isDebugEnabled())
+        m_unpaintedState = QString::fromLatin1(state.kindName());
     m_statusRow->setVisible(!isResult);
     m_answerArea->setVisible(isResult);
     m_buttonRow->setVisible(isResult);
@@ -245,6 +248,10 @@ void CursorIndicatorPanel::paintEvent(QPaintEvent *)
     painter.setPen(QPen(border, 1));
     painter.setBrush(fill);
     painter.drawPath(outline(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
+    if (!m_unpaintedState.isEmpty()) {
+        qCDebug(lcPanel).noquote() << "painted" << m_unpaintedState;
+        m_unpaintedState.clear();
+    }
 }
 
 void CursorIndicatorPanel::resizeEvent(QResizeEvent *event)

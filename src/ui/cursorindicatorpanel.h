@@ -55,4 +55,6 @@ private:
     ResultButton *m_replace;
     QPropertyAnimation *m_fade;
     bool m_takesClicks = false;
+    // The state whose first paint is still to come, named for latency measurements.
+    QString m_unpaintedState;
 };

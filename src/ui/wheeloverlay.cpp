@@ -4,6 +4,7 @@
 #include "ui/wheeltablistpainter.h"
 
 #include <QFontDatabase>
+#include <QLoggingCategory>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,6 +13,9 @@
 
 namespace {
 constexpr double listCornerRadius = 10;
+// When a shown wheel first reaches the screen, for latency measurements of the running app.
+Q_LOGGING_CATEGORY(lcOverlay, "ringle.wheel.overlay", QtInfoMsg)
+
 // How much of the surface colour shows over the desktop when the window can be translucent.
 constexpr double surfaceOpacity = 0.94;
 
@@ -83,6 +87,7 @@ void WheelOverlay::showWheel(QPointF origin, const std::optional<QRectF> &visibl
         setMask(shapeRegion());
         setWindowOpacity(1.0);
     }
+    m_firstPaintPending = true;
     show();
     raise();
 }
@@ -167,4 +172,8 @@ void WheelOverlay::paintEvent(QPaintEvent *)
 
     if (m_paintObserver)
         m_paintObserver();
+    if (m_firstPaintPending) {
+        m_firstPaintPending = false;
+        qCDebug(lcOverlay) << "painted";
+    }
 }

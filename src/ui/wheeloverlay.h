@@ -48,6 +48,7 @@ private:
     std::function<bool()> m_compositing;
     std::function<void()> m_paintObserver;
     bool m_composited = false;
+    bool m_firstPaintPending = false;
     // The ring shown before a switch, drawn fading out over the new one.
     std::optional<WheelTab> m_shownTab;
     std::optional<WheelTab> m_fadingTab;

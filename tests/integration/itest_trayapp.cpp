@@ -54,6 +54,14 @@ private Q_SLOTS:
         QVERIFY(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         QVERIFY(QFileInfo::exists(ringlePath()));
+        // Qt's accessibility bridge holds a copy of each key event until the bus answers, so a
+        // quit by Ctrl+Q leaves the key release's copy behind. Full stacks let the leak checker
+        // see where it comes from and pass over it.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (environment.contains(QStringLiteral("ASAN_OPTIONS")))
+            environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                               environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":fast_unwind_on_malloc=0"));
+        m_ringle.setProcessEnvironment(environment);
     }
 
     void cleanupTestCase()
@@ -115,7 +123,8 @@ private Q_SLOTS:
         run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), settings});
         run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+q")});
         QVERIFY(m_ringle.waitForFinished(10000));
-        QCOMPARE(m_ringle.exitCode(), 0);
+        QVERIFY2(m_ringle.exitStatus() == QProcess::NormalExit && m_ringle.exitCode() == 0,
+                 m_ringle.readAllStandardError().constData());
     }
 };
 

@@ -98,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(pid > 0);
         QVERIFY(TestSupport::waitUntilActive(pid, u"Launched from entry"_qs));
         std::optional<RunningApp> front;
-        QTRY_VERIFY((front = workspace().frontApplication()) && front->pid == pid);
+        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->pid == pid, 20000);
         QCOMPARE(front->appId, u"org-ringle-TestEditor"_qs);
         ::kill(pid_t(pid), SIGTERM);
     }

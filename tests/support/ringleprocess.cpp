@@ -20,8 +20,10 @@ RingleProcess::RingleProcess()
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
-                                      "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.tray.debug=true"));
-    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
+                                      "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"
+                                      "ringle.tray.debug=true"));
+    // Seconds since the app started, then the line, so that latencies can be read off the transcript.
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process} %{category}: %{message}"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     QObject::connect(&m_process, &QProcess::readyRead, [this] { readOutput(); });
@@ -64,7 +66,8 @@ void RingleProcess::readOutput()
 QString RingleProcess::waitForLine(const QString &text, int timeoutMs)
 {
     QString found;
-    QTest::qWaitFor([&] {
+    // Either way `found` tells: the line, or empty after the timeout or the app's end.
+    static_cast<void>(QTest::qWaitFor([&] {
         readOutput();
         for (; m_read < m_lines.size(); ++m_read) {
             if (m_lines.at(m_read).contains(text)) {
@@ -73,7 +76,7 @@ QString RingleProcess::waitForLine(const QString &text, int timeoutMs)
             }
         }
         return m_process.state() == QProcess::NotRunning;
-    }, timeoutMs);
+    }, timeoutMs));
     return found;
 }
 
@@ -88,5 +91,12 @@ QStringList RingleProcess::unreadLines()
     const QStringList lines = m_lines.mid(m_read);
     m_read = m_lines.size();
     return lines;
+}
+
+std::optional<double> RingleProcess::secondsOf(const QString &line)
+{
+    bool ok = false;
+    const double seconds = line.trimmed().section(QLatin1Char(' '), 0, 0).toDouble(&ok);
+    return ok ? std::optional<double>(seconds) : std::nullopt;
 }
 } // namespace TestSupport

@@ -5,9 +5,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace TestSupport {
-// The app as a user runs it, in a configuration home of its own, with its indicator and controller
-// diagnostics on. Waits run the event loop.
+// The app as a user runs it, in a configuration home of its own, with its indicator, wheel and
+// controller diagnostics on, each line starting with the seconds since the app started. Waits run
+// the event loop.
 class RingleProcess final {
 public:
     RingleProcess();
@@ -29,6 +32,8 @@ public:
     QString transcript() const { return m_lines.join(QLatin1Char('\n')); }
     // Lines not looked at yet, without waiting.
     QStringList unreadLines();
+    // The seconds since start-up a diagnostics line begins with; nullopt for any other line.
+    static std::optional<double> secondsOf(const QString &line);
 
 private:
     void readOutput();
