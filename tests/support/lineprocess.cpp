@@ -77,13 +77,20 @@ QByteArray LineProcess::readLine(int timeoutMs)
 }
 
 namespace {
-QByteArray xdotoolOutput(const QStringList &args)
+QByteArray outputOf(const QString &program, const QStringList &args, bool withErrors = false)
 {
     QProcess p;
-    p.start(u"xdotool"_qs, args);
+    if (withErrors)
+        p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
     if (!p.waitForFinished(5000))
         return {};
     return p.readAllStandardOutput().trimmed();
+}
+
+QByteArray xdotoolOutput(const QStringList &args)
+{
+    return outputOf(u"xdotool"_qs, args);
 }
 } // namespace
 
@@ -103,7 +110,9 @@ bool waitUntilActive(qint64 pid, const QString &title, int timeoutMs)
     }
     qWarning() << "window" << title << "of" << pid << "never became active; active window's process:"
                << xdotoolOutput({u"getactivewindow"_qs, u"getwindowpid"_qs}) << "windows by that title:"
-               << xdotoolOutput({u"search"_qs, u"--name"_qs, u'^' + QRegularExpression::escape(title) + u'$'});
+               << xdotoolOutput({u"search"_qs, u"--name"_qs, u'^' + QRegularExpression::escape(title) + u'$'})
+               << "window manager:" << outputOf(u"xprop"_qs, {u"-root"_qs, u"_NET_SUPPORTING_WM_CHECK"_qs, u"_NET_ACTIVE_WINDOW"_qs}, true)
+               << outputOf(u"pgrep"_qs, {u"-a"_qs, u"openbox"_qs});
     return false;
 }
 
