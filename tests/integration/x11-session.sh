@@ -12,8 +12,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd lets the server pick a free display and tell us which.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac 3>"$workdir/display" >/dev/null 2>"$workdir/xvfb.log" &
+# -displayfd lets the server pick a free display and tell us which. Without -noreset the server
+# resets whenever its last client leaves (say, a short-lived xprop), refusing connections meanwhile
+# and dropping root window properties.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac -noreset 3>"$workdir/display" >/dev/null 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
     [ -s "$workdir/display" ] && break
