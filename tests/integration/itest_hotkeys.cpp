@@ -175,6 +175,19 @@ private Q_SLOTS:
         QVERIFY(!m_registry->isTakenBySystem(*name.defaultShortcut));
     }
 
+    // The recorder asks whether a key is free just before it registers it: the probe's own grab must be
+    // gone by then, although it was made on another connection.
+    void aProbedKeyCanBeRegisteredAtOnce()
+    {
+        for (int round = 0; round < 200; ++round) {
+            const quint32 key = round % 2 ? Key::j.rawValue : Key::k.rawValue;
+            QVERIFY(!m_service->isTakenByAnotherClient(key, controlOption));
+            const std::optional<HotKeyService::Handle> handle = m_service->registerHotKey(key, controlOption, 1, 1);
+            QVERIFY2(handle, qPrintable(QStringLiteral("round %1").arg(round)));
+            m_service->unregisterHotKey(*handle);
+        }
+    }
+
     void releasingTheHotKeyUngrabsIt()
     {
         startApp(Name::actionWheel());

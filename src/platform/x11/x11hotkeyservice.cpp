@@ -34,6 +34,13 @@ QList<quint32> rootWindows(xcb_connection_t *connection)
     return roots;
 }
 
+// Waits until the server has carried out this connection's requests. Requests on different
+// connections are not ordered, so without it a grab on another connection may still find ours.
+void syncWithServer(xcb_connection_t *connection)
+{
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 void ungrabOnServer(xcb_connection_t *connection, const QList<quint32> &roots, quint8 keycode, quint16 mask,
                     const QList<quint16> &variants)
 {
@@ -41,7 +48,7 @@ void ungrabOnServer(xcb_connection_t *connection, const QList<quint32> &roots, q
         for (quint16 variant : variants)
             xcb_ungrab_key(connection, keycode, root, quint16(mask | variant));
     }
-    xcb_flush(connection);
+    syncWithServer(connection);
 }
 
 // Grabs the key with every lock variant on every root, or nothing: a variant another client holds
@@ -76,7 +83,7 @@ bool grabOnServer(xcb_connection_t *connection, const QList<quint32> &roots, qui
         return true;
     for (const Pending &p : granted)
         xcb_ungrab_key(connection, keycode, p.root, p.modifiers);
-    xcb_flush(connection);
+    syncWithServer(connection);
     return false;
 }
 } // namespace
