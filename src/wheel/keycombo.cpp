@@ -1,20 +1,12 @@
 #include "wheel/keycombo.h"
 
 #include "wheel/jsonfields.h"
+#include "wheel/keycombotables.h"
 
-#include <QCoreApplication>
 #include <climits>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("KeyCombo", text);
-}
-
-constexpr int cmd = KeyModifiers::command;
-constexpr int opt = KeyModifiers::option;
-constexpr int ctrl = KeyModifiers::control;
-constexpr int shift = KeyModifiers::shift;
+using namespace KeyComboTables;
 
 struct ShortName {
     quint16 keyCode;

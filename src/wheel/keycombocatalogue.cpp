@@ -1,19 +1,10 @@
 #include "wheel/keycombo.h"
-
-#include <QCoreApplication>
+#include "wheel/keycombotables.h"
 
 // The built-in catalogue offered in the ring editor's key-combination menu.
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("KeyCombo", text);
-}
-
-constexpr int cmd = KeyModifiers::command;
-constexpr int opt = KeyModifiers::option;
-constexpr int ctrl = KeyModifiers::control;
-constexpr int shift = KeyModifiers::shift;
+using namespace KeyComboTables;
 
 struct Entry {
     const char *title;

@@ -13,29 +13,13 @@
 
 using TestSupport::Formats;
 using TestSupport::LineProcess;
+using TestSupport::contentOf;
 
 namespace {
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {
     QRandomGenerator gen(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    gen.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
-    for (qsizetype i = size / 4 * 4; i < size; ++i)
-        bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
-// What another Qt application reads: the content it lists, without the selection's own targets
-// (TIMESTAMP differs between any two owners) and the image Qt derives itself.
-QHash<QString, QByteArray> asMap(const Formats &formats)
-{
-    static const QStringList meta{u"TARGETS"_qs, u"MULTIPLE"_qs, u"TIMESTAMP"_qs, u"SAVE_TARGETS"_qs, u"application/x-qt-image"_qs};
-    QHash<QString, QByteArray> map;
-    for (const auto &[type, data] : formats) {
-        if (!meta.contains(type))
-            map.insert(type, data);
-    }
-    return map;
+    return TestSupport::randomBytes(gen, size);
 }
 
 // Measures the longest stretch during which the event loop did not run.
@@ -76,16 +60,6 @@ class ItestClipboard final : public QObject {
         return tool;
     }
 
-    // The clipboard as a fresh process reads it.
-    Formats dumpFromOtherProcess()
-    {
-        LineProcess reader;
-        if (!reader.start(TestSupport::programPath(u"clipboardtool"_qs)))
-            return {};
-        const QByteArray line = reader.request("dump", 30000);
-        return line.startsWith("dump ") ? TestSupport::decodeFormats(line.mid(5)) : Formats{};
-    }
-
     QList<ClipboardItem> read()
     {
         return *TaskRunner::run(m_clipboard->readItems()).value;
@@ -117,7 +91,7 @@ private Q_SLOTS:
         QFETCH(Formats, formats);
         auto owner = ownerOf(formats);
         QVERIFY(owner);
-        const Formats before = dumpFromOtherProcess();
+        const Formats before = TestSupport::clipboardFromOtherProcess();
         QVERIFY(!before.isEmpty());
 
         QElapsedTimer timer;
@@ -128,10 +102,10 @@ private Q_SLOTS:
 
         // The owner goes away and its data with it; the restore must not need it.
         owner.reset();
-        QTRY_VERIFY(dumpFromOtherProcess().isEmpty());
+        QTRY_VERIFY(TestSupport::clipboardFromOtherProcess().isEmpty());
 
         snapshot.restore(*m_clipboard);
-        QCOMPARE(asMap(dumpFromOtherProcess()), asMap(before));
+        QCOMPARE(contentOf(TestSupport::clipboardFromOtherProcess()), contentOf(before));
         // Read back through a second connection: our reader against our own serving, with
         // large data in increments both ways.
         const auto second = X11Connection::open();
@@ -139,7 +113,7 @@ private Q_SLOTS:
         X11Clipboard other(*second);
         QCOMPARE(*TaskRunner::run(other.readItems()).value, snapshot.items());
         for (const auto &[type, data] : formats)
-            QCOMPARE(asMap(before).value(type), data);
+            QCOMPARE(contentOf(before).value(type), data);
     }
 
     void emptyClipboardStaysEmpty()
@@ -151,7 +125,7 @@ private Q_SLOTS:
         auto other = ownerOf({{u"text/plain"_qs, QByteArrayLiteral("copied meanwhile")}});
         QVERIFY(other);
         snapshot.restore(*m_clipboard);
-        QVERIFY(dumpFromOtherProcess().isEmpty());
+        QVERIFY(TestSupport::clipboardFromOtherProcess().isEmpty());
     }
 
     void emptyImageFormatsAreDropped()
@@ -189,7 +163,7 @@ private Q_SLOTS:
     void transientTextCarriesMarkers()
     {
         m_clipboard->writeText(u"secret résumé"_qs, true);
-        const QHash<QString, QByteArray> seen = asMap(dumpFromOtherProcess());
+        const QHash<QString, QByteArray> seen = contentOf(TestSupport::clipboardFromOtherProcess());
         QCOMPARE(seen.value(u"text/plain"_qs), QStringLiteral("secret résumé").toUtf8());
         QVERIFY(seen.contains(u"org.nspasteboard.TransientType"_qs));
         QCOMPARE(seen.value(u"org.nspasteboard.TransientType"_qs), QByteArray());
@@ -197,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(*TaskRunner::run(m_clipboard->readText()).value, std::optional<QString>(u"secret résumé"_qs));
 
         m_clipboard->writeText(u"plain"_qs, false);
-        QVERIFY(!asMap(dumpFromOtherProcess()).contains(u"org.nspasteboard.TransientType"_qs));
+        QVERIFY(!contentOf(TestSupport::clipboardFromOtherProcess()).contains(u"org.nspasteboard.TransientType"_qs));
     }
 
     void ownerThatNeverAnswersCostsABoundedWait()

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -181,5 +182,14 @@ QHash<QString, QByteArray> contentOf(const Formats &formats)
             map.insert(type, data);
     }
     return map;
+}
+
+QByteArray randomBytes(QRandomGenerator &gen, qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    gen.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    for (qsizetype i = size / 4 * 4; i < size; ++i)
+        bytes[i] = char(gen.bounded(256));
+    return bytes;
 }
 } // namespace TestSupport

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QRandomGenerator;
+
 namespace TestSupport {
 // The path of a helper program built from tests/programs/<name>/.
 QString programPath(const QString &name);
@@ -63,4 +65,6 @@ bool setAndSelect(LineProcess &editor, const QString &text, int from, int to);
 Formats clipboardFromOtherProcess();
 // The formats by type, without the selection's meta targets and Qt's synthesised image type.
 QHash<QString, QByteArray> contentOf(const Formats &formats);
+// `size` bytes from `gen`, for clipboard content that no encoding step can silently fix up.
+QByteArray randomBytes(QRandomGenerator &gen, qsizetype size);
 } // namespace TestSupport

@@ -16,16 +16,10 @@
 
 using TestSupport::Formats;
 using TestSupport::LineProcess;
+using TestSupport::contentOf;
+using TestSupport::randomBytes;
 
 namespace {
-QByteArray randomBytes(QRandomGenerator &gen, qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
 QString randomText(QRandomGenerator &gen, int length)
 {
     static const QString alphabet = u"abcdefghijklmnopqrstuvwxyzÄÖÜßéñ漢字🙂 \n\t<>&\""_qs;
@@ -51,17 +45,6 @@ Formats randomContent(QRandomGenerator &gen, bool huge)
     if (f.isEmpty())
         f.append({u"text/plain"_qs, "x"});
     return f;
-}
-
-QHash<QString, QByteArray> contentOf(const Formats &formats)
-{
-    static const QStringList meta{u"TARGETS"_qs, u"MULTIPLE"_qs, u"TIMESTAMP"_qs, u"SAVE_TARGETS"_qs, u"application/x-qt-image"_qs};
-    QHash<QString, QByteArray> map;
-    for (const auto &[type, data] : formats) {
-        if (!meta.contains(type))
-            map.insert(type, data);
-    }
-    return map;
 }
 
 std::optional<Formats> dump(LineProcess &reader)

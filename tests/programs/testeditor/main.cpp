@@ -14,13 +14,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
-#include <QSocketNotifier>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include <cstdio>
-#include <unistd.h>
+#include "stdinlines.h"
 
 namespace {
 QString decode(const QByteArray &json)
@@ -32,13 +30,6 @@ QString decode(const QByteArray &json)
 QByteArray encode(const QString &text)
 {
     return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-}
-
-void reply(const QByteArray &line)
-{
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
 }
 
 class CopyBlocker final : public QObject {
@@ -92,51 +83,36 @@ int main(int argc, char *argv[])
     window.show();
     editor->setFocus();
 
-    QByteArray pending;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    input.setEnabled(!args.contains(u"--no-stdin"_qs));
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
-        char buffer[65536];
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n <= 0) {
+    StdinLines input([&](const QByteArray &line) {
+        const auto [cmd, rest] = splitCommand(line);
+        const QList<QByteArray> nums = rest.split(' ');
+        if (cmd == "set") {
+            editor->setPlainText(decode(rest));
+            replyLine("ok");
+        } else if (cmd == "setviewer") {
+            viewer->setPlainText(decode(rest));
+            replyLine("ok");
+        } else if (cmd == "text") {
+            replyLine("text " + encode(editor->toPlainText()));
+        } else if (cmd == "viewertext") {
+            replyLine("text " + encode(viewer->toPlainText()));
+        } else if ((cmd == "select" || cmd == "selectviewer") && nums.size() == 2) {
+            select(cmd == "select" ? editor : viewer, nums.at(0).toInt(), nums.at(1).toInt());
+            replyLine("ok");
+        } else if (cmd == "selection") {
+            const QTextEdit *focused = viewer->hasFocus() ? viewer : editor;
+            replyLine("selection " + encode(focused->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n')));
+        } else if (cmd == "activate") {
+            window.raise();
+            window.activateWindow();
+            replyLine("ok");
+        } else if (cmd == "quit") {
             app.quit();
-            return;
-        }
-        pending.append(buffer, n);
-        for (qsizetype nl = pending.indexOf('\n'); nl >= 0; nl = pending.indexOf('\n')) {
-            const QByteArray line = pending.left(nl);
-            pending.remove(0, nl + 1);
-            const qsizetype space = line.indexOf(' ');
-            const QByteArray cmd = space < 0 ? line : line.left(space);
-            const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
-            const QList<QByteArray> nums = rest.split(' ');
-            if (cmd == "set") {
-                editor->setPlainText(decode(rest));
-                reply("ok");
-            } else if (cmd == "setviewer") {
-                viewer->setPlainText(decode(rest));
-                reply("ok");
-            } else if (cmd == "text") {
-                reply("text " + encode(editor->toPlainText()));
-            } else if (cmd == "viewertext") {
-                reply("text " + encode(viewer->toPlainText()));
-            } else if ((cmd == "select" || cmd == "selectviewer") && nums.size() == 2) {
-                select(cmd == "select" ? editor : viewer, nums.at(0).toInt(), nums.at(1).toInt());
-                reply("ok");
-            } else if (cmd == "selection") {
-                const QTextEdit *focused = viewer->hasFocus() ? viewer : editor;
-                reply("selection " + encode(focused->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n')));
-            } else if (cmd == "activate") {
-                window.raise();
-                window.activateWindow();
-                reply("ok");
-            } else if (cmd == "quit") {
-                app.quit();
-            } else {
-                reply("error unknown command");
-            }
+        } else {
+            replyLine("error unknown command");
         }
     });
-    reply("ready " + QByteArray::number(QCoreApplication::applicationPid()));
+    input.setEnabled(!args.contains(u"--no-stdin"_qs));
+    replyLine("ready " + QByteArray::number(QCoreApplication::applicationPid()));
     return app.exec();
 }

@@ -6,13 +6,13 @@
 #include <QJsonDocument>
 #include <QTcpSocket>
 #include <chrono>
-#include <cstdio>
-#include <unistd.h>
 
 TestModelServer::TestModelServer()
-    : m_stdin(STDIN_FILENO, QSocketNotifier::Read)
+    : m_stdin([this](const QByteArray &line) {
+        if (const QByteArray command = line.trimmed(); !command.isEmpty())
+            runCommand(command);
+    })
 {
-    connect(&m_stdin, &QSocketNotifier::activated, this, &TestModelServer::readCommands);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection())
             new ServerConnection(socket, *this);
@@ -33,34 +33,13 @@ CannedResponse TestModelServer::takeResponse()
 
 void TestModelServer::emitEvent(const QJsonObject &event)
 {
-    const QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-    std::fflush(stdout);
+    replyLine(QJsonDocument(event).toJson(QJsonDocument::Compact));
 }
 
 qint64 TestModelServer::monotonicNanoseconds()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-void TestModelServer::readCommands()
-{
-    char buffer[65536];
-    const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-    if (count <= 0) {
-        m_stdin.setEnabled(false);
-        QCoreApplication::quit();
-        return;
-    }
-    m_commandInput.append(buffer, count);
-    qsizetype newline;
-    while ((newline = m_commandInput.indexOf('\n')) >= 0) {
-        const QByteArray line = m_commandInput.left(newline).trimmed();
-        m_commandInput.remove(0, newline + 1);
-        if (!line.isEmpty())
-            runCommand(line);
-    }
 }
 
 void TestModelServer::runCommand(const QByteArray &line)

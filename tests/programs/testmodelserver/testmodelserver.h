@@ -1,11 +1,11 @@
 #pragma once
 
 #include "cannedresponse.h"
+#include "stdinlines.h"
 
 #include <QJsonObject>
 #include <QObject>
 #include <QQueue>
-#include <QSocketNotifier>
 #include <QTcpServer>
 #include <optional>
 
@@ -27,12 +27,10 @@ public:
     static qint64 monotonicNanoseconds();
 
 private:
-    void readCommands();
     void runCommand(const QByteArray &line);
 
     QTcpServer m_server;
-    QSocketNotifier m_stdin;
-    QByteArray m_commandInput;
+    StdinLines m_stdin;
     QQueue<CannedResponse> m_queue;
     std::optional<CannedResponse> m_default;
     bool m_recording = true;
