@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # CPU time, wake-ups and memory of the running app while it waits with the wheel closed (its
 # shortcut, mouse trigger, tray icon and outside-input monitor all live). A tray host runs, as on a
-# desktop; without one the app looks for a tray every 2 seconds.
+# desktop, unless the third argument is "no-tray" (the app then waits for a tray to start).
 # Run inside a private X session:
-#   tests/integration/x11-session.sh bench/idle-cpu.sh build/release [SECONDS]
+#   tests/integration/x11-session.sh bench/idle-cpu.sh build/release [SECONDS] [no-tray]
 set -euo pipefail
 build=${1:?build directory}
 seconds=${2:-60}
+tray=${3:-tray}
 export XDG_CONFIG_HOME=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
-trayer --edge top --align right --widthtype request --height 28 --transparent false >/dev/null 2>&1 &
-sleep 1
+if [ "$tray" != no-tray ]; then
+    trayer --edge top --align right --widthtype request --height 28 --transparent false >/dev/null 2>&1 &
+    sleep 1
+fi
 QT_LOGGING_RULES=ringle.controller.debug=true "$build/src/app/ringle" >"$XDG_CONFIG_HOME/ringle.log" 2>&1 &
 pid=$!
 for _ in $(seq 1 100); do grep -q started "$XDG_CONFIG_HOME/ringle.log" 2>/dev/null && break; sleep 0.1; done

@@ -4,6 +4,7 @@
 #include "actions/applookup.h"
 #include "actions/cursorindicator.h"
 #include "actions/textreplacer.h"
+#include "app/trayicon.h"
 #include "ai/aiengine.h"
 #include "ai/localmodelclient.h"
 #include "caret/caretlocator.h"
@@ -15,6 +16,7 @@
 #include "platform/x11/x11hotkeyservice.h"
 #include "platform/x11/x11mousetap.h"
 #include "platform/x11/x11platform.h"
+#include "platform/x11/x11trayhostwatch.h"
 #include "ui/appicons.h"
 #include "ui/cursorindicatorpanel.h"
 #include "ui/qtmenutracker.h"
@@ -107,6 +109,7 @@ struct AppSession::Parts {
     std::unique_ptr<GlobalInputMonitor> outsideInput;
     CursorIndicator indicator;
     AppController controller;
+    std::unique_ptr<X11TrayHostWatch> trayHosts;
 };
 
 std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status)
@@ -136,4 +139,11 @@ AppController &AppSession::controller()
 AccessibilityStatus AppSession::accessibility() const
 {
     return m_parts->accessibility.status();
+}
+
+void AppSession::watchTrayHosts(TrayIcon &icon)
+{
+    m_parts->trayHosts = std::make_unique<X11TrayHostWatch>(m_parts->x11->connection());
+    QObject::connect(m_parts->trayHosts.get(), &X11TrayHostWatch::trayHostsChanged, &icon, &TrayIcon::show);
+    icon.setTrayHostsWatched(m_parts->trayHosts->isActive());
 }

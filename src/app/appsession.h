@@ -4,6 +4,7 @@
 
 class AppController;
 class ControllerStatus;
+class TrayIcon;
 class UserDefaults;
 struct AccessibilityStatus;
 
@@ -19,6 +20,8 @@ public:
     AppController &controller();
     // Whether the focused text and the browser's website can be asked about.
     AccessibilityStatus accessibility() const;
+    // Shows the icon when a tray starts later, without polling where the display can tell.
+    void watchTrayHosts(TrayIcon &icon);
 
 private:
     struct Parts;

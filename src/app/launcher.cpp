@@ -70,6 +70,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
             qCWarning(lcApp).noquote() << accessibility.explanation;
             session->shell->trayMenu().setNotice(accessibility.explanation);
         }
+        session->app->watchTrayHosts(session->shell->trayIcon());
         session->shell->start();
         if (request == InstanceChannel::Request::openSettings)
             session->shell->openSettings();

@@ -14,6 +14,7 @@ class TrayMenu;
 // Ringle's icon in the desktop's tray (StatusNotifierItem where the desktop offers it, the XEmbed
 // tray otherwise): idle, or stepping through the working frames while the controller works. Without
 // a tray it waits for one to appear and says once, on standard error, how to reach the settings.
+// It looks for a tray every two seconds unless something calls show() when trays come and go.
 class TrayIcon final : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
 
     // Shows the icon now, or as soon as a tray is there.
     void show();
+    // Whether show() is called when a tray may have started, so the icon need not poll for one.
+    void setTrayHostsWatched(bool watched);
     bool isShown() const { return m_shown; }
     TrayAnimation &animation() { return *m_animation; }
     const QIcon &currentIcon() const { return m_current; }
@@ -48,4 +51,5 @@ private:
     QIcon m_current;
     bool m_shown = false;
     bool m_toldNoTray = false;
+    bool m_trayHostsWatched = false;
 };

@@ -4,11 +4,11 @@
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11selectionowner.h"
 #include "platform/x11/x11selectionreader.h"
+#include "platform/x11/x11selectionwatch.h"
 
 #include <QLoggingCategory>
 
 #include <xcb/xcb.h>
-#include <xcb/xfixes.h>
 
 namespace {
 Q_LOGGING_CATEGORY(lcClipboard, "ringle.x11.clipboard")
@@ -21,38 +21,14 @@ X11Clipboard::X11Clipboard(X11Connection &connection, QObject *parent)
     , m_connection(connection)
     , m_reader(std::make_unique<X11SelectionReader>(connection, QByteArrayLiteral("CLIPBOARD")))
     , m_owner(std::make_unique<X11SelectionOwner>(connection, QByteArrayLiteral("CLIPBOARD")))
-    , m_selection(connection.atom("CLIPBOARD"))
+    , m_ownerChanges(std::make_unique<X11SelectionWatch>(connection, QByteArrayLiteral("CLIPBOARD"),
+                                                         [this] { ++m_changeCount; }))
 {
-    m_handler = m_connection.addEventHandler([this](const void *event) { onEvent(event); });
-    if (m_connection.xfixesFirstEvent() < 0) {
+    if (!m_ownerChanges->isActive())
         qCWarning(lcClipboard) << "the X server has no XFixes; changes of the clipboard cannot be seen";
-        return;
-    }
-    // Owner changes, also when an owner goes away with its window or its connection.
-    m_window = m_connection.createWindow();
-    xcb_xfixes_select_selection_input(m_connection.connection(), m_window, m_selection,
-                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER
-                                          | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
-                                          | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
-    m_connection.sync();
 }
 
-X11Clipboard::~X11Clipboard()
-{
-    m_connection.removeEventHandler(m_handler);
-    if (m_window)
-        m_connection.destroyWindow(m_window);
-}
-
-void X11Clipboard::onEvent(const void *e)
-{
-    const auto *event = static_cast<const xcb_generic_event_t *>(e);
-    if (m_connection.xfixesFirstEvent() < 0 || (event->response_type & 0x7f) != m_connection.xfixesFirstEvent() + XCB_XFIXES_SELECTION_NOTIFY)
-        return;
-    const auto *n = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
-    if (n->selection == m_selection)
-        ++m_changeCount;
-}
+X11Clipboard::~X11Clipboard() = default;
 
 qint64 X11Clipboard::changeCount()
 {

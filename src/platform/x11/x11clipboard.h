@@ -8,6 +8,7 @@
 class X11Connection;
 class X11SelectionOwner;
 class X11SelectionReader;
+class X11SelectionWatch;
 
 // The CLIPBOARD selection, read and served on a connection of our own. Reading has deadlines
 // (Qt's reads block the event loop for up to five seconds per format on an owner that does not
@@ -33,13 +34,9 @@ public:
     QCoro::Task<std::optional<QString>> readText() override;
 
 private:
-    void onEvent(const void *event);
-
     X11Connection &m_connection;
     std::unique_ptr<X11SelectionReader> m_reader;
     std::unique_ptr<X11SelectionOwner> m_owner;
-    quint32 m_selection = 0;
-    quint32 m_window = 0;
-    int m_handler = 0;
     qint64 m_changeCount = 0;
+    std::unique_ptr<X11SelectionWatch> m_ownerChanges;
 };

@@ -20,19 +20,23 @@ template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 std::unique_ptr<X11Connection> X11Connection::open(const QByteArray &display)
 {
-    xcb_connection_t *c = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
+    int screenNumber = 0;
+    xcb_connection_t *c = xcb_connect(display.isEmpty() ? nullptr : display.constData(), &screenNumber);
     if (!c || xcb_connection_has_error(c)) {
         qCWarning(lcX11) << "cannot connect to the X server";
         if (c)
             xcb_disconnect(c);
         return nullptr;
     }
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    return std::unique_ptr<X11Connection>(new X11Connection(c, screen->root));
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber && screens.rem > 1; ++i)
+        xcb_screen_next(&screens);
+    return std::unique_ptr<X11Connection>(new X11Connection(c, screenNumber, screens.data->root));
 }
 
-X11Connection::X11Connection(xcb_connection_t *connection, quint32 root)
+X11Connection::X11Connection(xcb_connection_t *connection, int screenNumber, quint32 root)
     : m_connection(connection)
+    , m_screenNumber(screenNumber)
     , m_root(root)
 {
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(m_connection, &xcb_xfixes_id);

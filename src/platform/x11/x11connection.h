@@ -23,6 +23,8 @@ public:
 
     xcb_connection_t *connection() const { return m_connection; }
     quint32 root() const { return m_root; }
+    // The display's screen this connection works on (the N of DISPLAY=:0.N).
+    int screenNumber() const { return m_screenNumber; }
     quint32 atom(const QByteArray &name);
     QByteArray atomName(quint32 atom);
     // A window of our own for selection transfers, reporting property changes.
@@ -46,9 +48,10 @@ Q_SIGNALS:
     void eventsDispatched();
 
 private:
-    X11Connection(xcb_connection_t *connection, quint32 root);
+    X11Connection(xcb_connection_t *connection, int screenNumber, quint32 root);
 
     xcb_connection_t *m_connection;
+    int m_screenNumber;
     quint32 m_root;
     int m_xfixesFirstEvent = -1;
     bool m_hasXTest = false;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class QDBusServiceWatcher;
+class X11Connection;
+class X11SelectionWatch;
+
+// Says when a system tray may have started or gone: the XEmbed tray's manager selection changing
+// owner, or a StatusNotifierItem watcher registering on the session bus. Lets the tray icon wait
+// for a tray without looking for one on a timer.
+class X11TrayHostWatch final : public QObject {
+    Q_OBJECT
+public:
+    explicit X11TrayHostWatch(X11Connection &connection, QObject *parent = nullptr);
+    ~X11TrayHostWatch() override;
+
+    // False when the X server cannot report selection owners (no XFixes).
+    bool isActive() const;
+
+Q_SIGNALS:
+    void trayHostsChanged();
+
+private:
+    std::unique_ptr<X11SelectionWatch> m_xembedTray;
+    QDBusServiceWatcher *m_statusNotifierWatcher = nullptr;
+};
