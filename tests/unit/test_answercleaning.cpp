@@ -76,7 +76,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("leading");
         QTest::addColumn<QString>("trailing");
-        QTest::newRow("both") << "  text \n" << "  " << " \n";
         QTest::newRow("none") << "text" << "" << "";
         QTest::newRow("tabs and breaks") << "\t\ntext\r\n\t" << "\t\n" << "\r\n\t";
         QTest::newRow("only white space") << " \n " << " \n " << "";

@@ -238,6 +238,17 @@ private Q_SLOTS:
         desk.controller.run(WheelItem::summarize());
         QTRY_COMPARE(desk.shown()->text, QStringLiteral("A sentence with a typo."));
         QVERIFY(desk.lastOffersReplace());
+
+        // Read-only text is never replaced.
+        QVERIFY(waitUntilIdle(desk.status));
+        auto label = FakeAccessibleElement::create(AccessibleRole::Kind::textArea, QStringLiteral("text"));
+        label->selectedTextAnswer = typo;
+        desk.tree.focused = label;
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_COMPARE(desk.shown()->text, fixed);
+        QVERIFY(!desk.lastOffersReplace());
+        QCOMPARE(desk.app.pasted().size(), 1);
     }
 
     void promptsFollowTheirResultModeAndTitle()
@@ -267,20 +278,6 @@ private Q_SLOTS:
         QVERIFY(!desk.status.isWorking());
         QCOMPARE(desk.fakes.keyboard.posts().size(), posts);
         QCOMPARE(desk.fakes.sound.beeps(), 0);
-    }
-
-    void readOnlyTextIsNeverReplaced()
-    {
-        Desk desk;
-        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
-        auto label = FakeAccessibleElement::create(AccessibleRole::Kind::textArea, QStringLiteral("text"));
-        label->selectedTextAnswer = typo;
-        desk.tree.focused = label;
-        desk.model.enqueue(fixed);
-        desk.controller.run(WheelItem::proofread());
-        QTRY_VERIFY(desk.isResult());
-        QVERIFY(!desk.lastOffersReplace());
-        QVERIFY(desk.app.pasted().isEmpty());
     }
 
     void failuresAreReportedThreeWays_data()

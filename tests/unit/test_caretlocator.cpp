@@ -24,6 +24,19 @@ Element::Ptr chainUnder(const Element::Ptr &top, int depth)
         current = current->append(Element::create());
     return current;
 }
+
+Element::Ptr webArea(const Element::Ptr &parent, const QString &url = {})
+{
+    auto area = parent->append(Element::create(Kind::webArea, QStringLiteral("document web")));
+    if (!url.isEmpty())
+        area->urlAnswer = QUrl(url);
+    return area;
+}
+
+void addressEntry(const Element::Ptr &parent, const QString &value)
+{
+    parent->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = value;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<Kind>)
@@ -67,22 +80,18 @@ private Q_SLOTS:
         QTest::addColumn<std::optional<QString>>("selectedText");
         QTest::addColumn<SelectionState>("expected");
 
-        const std::optional<QString> none;
-        QTest::newRow("range unreadable") << std::optional(Kind::textField) << std::optional<TextRange>() << none
-                                          << SelectionState::unknown;
-        QTest::newRow("text selected anywhere") << std::optional(Kind::other) << std::optional(TextRange{3, 4}) << none
-                                                << SelectionState::selected;
-        QTest::newRow("caret in a text field") << std::optional(Kind::textField) << std::optional(TextRange{3, 0})
-                                               << std::optional(QString()) << SelectionState::empty;
-        QTest::newRow("caret, selected text unreadable") << std::optional(Kind::textArea) << std::optional(TextRange{0, 0})
-                                                         << none << SelectionState::empty;
-        QTest::newRow("empty range but text reported") << std::optional(Kind::comboBox) << std::optional(TextRange{2, 0})
-                                                       << std::optional(QStringLiteral("ab")) << SelectionState::selected;
-        QTest::newRow("empty range outside text controls")
-            << std::optional(Kind::webArea) << std::optional(TextRange{0, 0}) << std::optional(QString())
-            << SelectionState::unknown;
-        QTest::newRow("empty range, role unreadable") << std::optional<Kind>() << std::optional(TextRange{0, 0})
-                                                      << std::optional(QString()) << SelectionState::unknown;
+        const auto row = [](const char *name, std::optional<Kind> role, std::optional<TextRange> range,
+                            std::optional<QString> text, SelectionState expected) {
+            QTest::newRow(name) << role << range << text << expected;
+        };
+        using S = SelectionState;
+        row("range unreadable", Kind::textField, std::nullopt, std::nullopt, S::unknown);
+        row("text selected anywhere", Kind::other, TextRange{3, 4}, std::nullopt, S::selected);
+        row("caret in a text field", Kind::textField, TextRange{3, 0}, QString(), S::empty);
+        row("caret, selected text unreadable", Kind::textArea, TextRange{0, 0}, std::nullopt, S::empty);
+        row("empty range but text reported", Kind::comboBox, TextRange{2, 0}, u"ab"_qs, S::selected);
+        row("empty range outside text controls", Kind::webArea, TextRange{0, 0}, QString(), S::unknown);
+        row("empty range, role unreadable", std::nullopt, TextRange{0, 0}, QString(), S::unknown);
     }
 
     void selectionState()
@@ -122,29 +131,24 @@ private Q_SLOTS:
         QTest::addColumn<TextAccess>("expected");
         QTest::addColumn<QString>("log");
 
-        const std::optional<QString> word(QStringLiteral("word"));
-        QTest::newRow("inside an editable region") << std::optional(Kind::other) << std::optional(QStringLiteral("  "))
-                                                   << true << false << false << 0 << TextAccess::editable
-                                                   << "Roll panel → editable";
-        QTest::newRow("blank selection") << std::optional(Kind::textArea) << std::optional(QStringLiteral(" \n\t"))
-                                         << false << true << true << 0 << TextAccess::unknown << "Roll panel → unknown";
-        QTest::newRow("settable text field") << std::optional(Kind::textField) << word << false << true << false << -1
-                                             << TextAccess::editable << "Roll panel → editable";
-        QTest::newRow("only the selection settable") << std::optional(Kind::textArea) << std::optional<QString>()
-                                                     << false << false << true << -1 << TextAccess::editable
-                                                     << "Roll panel → editable";
-        QTest::newRow("read-only text view") << std::optional(Kind::textArea) << word << false << false << false << 0
-                                             << TextAccess::readOnly << "Roll panel → readOnly";
-        QTest::newRow("page text") << std::optional(Kind::other) << word << false << false << false << 3
-                                   << TextAccess::readOnly << "Roll panel → readOnly";
-        QTest::newRow("the web area itself") << std::optional(Kind::webArea) << word << false << false << false << 0
-                                             << TextAccess::readOnly << "Roll panel → readOnly";
-        QTest::newRow("web area 9 levels up") << std::optional(Kind::other) << word << false << false << false << 9
-                                              << TextAccess::readOnly << "Roll panel → readOnly";
-        QTest::newRow("web area 10 levels up") << std::optional(Kind::other) << word << false << false << false << 10
-                                               << TextAccess::unknown << "Roll panel → unknown";
-        QTest::newRow("role unreadable") << std::optional<Kind>() << word << false << true << true << -1
-                                         << TextAccess::unknown << "Roll ? → unknown";
+        const auto row = [](const char *name, std::optional<Kind> role, std::optional<QString> text, bool editable,
+                            bool valueSettable, bool selectedSettable, int webAreaUp, TextAccess expected,
+                            const char *log) {
+            QTest::newRow(name) << role << text << editable << valueSettable << selectedSettable << webAreaUp
+                                << expected << QString::fromUtf8(log);
+        };
+        using T = TextAccess;
+        const QString word = u"word"_qs;
+        row("inside an editable region", Kind::other, u"  "_qs, true, false, false, 0, T::editable, "Roll panel → editable");
+        row("blank selection", Kind::textArea, u" \n\t"_qs, false, true, true, 0, T::unknown, "Roll panel → unknown");
+        row("settable text field", Kind::textField, word, false, true, false, -1, T::editable, "Roll panel → editable");
+        row("only the selection settable", Kind::textArea, std::nullopt, false, false, true, -1, T::editable,
+            "Roll panel → editable");
+        row("read-only text view", Kind::textArea, word, false, false, false, 0, T::readOnly, "Roll panel → readOnly");
+        row("the web area itself", Kind::webArea, word, false, false, false, 0, T::readOnly, "Roll panel → readOnly");
+        row("web area 9 levels up", Kind::other, word, false, false, false, 9, T::readOnly, "Roll panel → readOnly");
+        row("web area 10 levels up", Kind::other, word, false, false, false, 10, T::unknown, "Roll panel → unknown");
+        row("role unreadable", std::nullopt, word, false, true, true, -1, T::unknown, "Roll ? → unknown");
     }
 
     void textAccess()
@@ -189,31 +193,22 @@ private Q_SLOTS:
         const QRectF glyphUp(100, 900 - 216, 8, 16);
         const QRectF line(40, 300, 400, 18);
         const QRectF lineUp(40, 900 - 318, 400, 18);
-        using Bounds = BoundsList;
-        QTest::newRow("last character") << TextRange{10, 5} << std::optional(QStringLiteral("hello"))
-                                        << Bounds{{{14, 1}, glyph}} << std::optional(glyphUp);
-        QTest::newRow("trailing line break skipped") << TextRange{10, 7} << std::optional(QStringLiteral("hello\r\n"))
-                                                     << Bounds{{{14, 1}, glyph}, {{16, 1}, line}} << std::optional(glyphUp);
-        QTest::newRow("text unreadable: last offset") << TextRange{10, 7} << std::optional<QString>()
-                                                      << Bounds{{{16, 1}, glyph}} << std::optional(glyphUp);
-        QTest::newRow("caret") << TextRange{5, 0} << std::optional(QString()) << Bounds{{{5, 1}, glyph}}
-                               << std::optional(glyphUp);
-        QTest::newRow("only blanks: the first offset") << TextRange{4, 3} << std::optional(QStringLiteral("   "))
-                                                       << Bounds{{{4, 1}, glyph}} << std::optional(glyphUp);
-        QTest::newRow("zero height: whole range") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
-                                                  << Bounds{{{2, 1}, QRectF(5, 5, 8, 0)}, {{0, 3}, line}}
-                                                  << std::optional(lineUp);
-        QTest::newRow("at the origin: whole range") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
-                                                    << Bounds{{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, line}}
-                                                    << std::optional(lineUp);
-        QTest::newRow("both fail") << TextRange{0, 3} << std::optional(QStringLiteral("abc"))
-                                   << Bounds{{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, QRectF(1, 1, 0, 0)}}
-                                   << std::optional<QRectF>();
-        QTest::newRow("off every screen") << TextRange{0, 1} << std::optional(QStringLiteral("a"))
-                                          << Bounds{{{0, 1}, QRectF(3000, 200, 8, 16)}} << std::optional<QRectF>();
-        QTest::newRow("on the second screen") << TextRange{0, 1} << std::optional(QStringLiteral("a"))
-                                              << Bounds{{{0, 1}, QRectF(-500, 100, 8, 16)}}
-                                              << std::optional(QRectF(-500, 900 - 116, 8, 16));
+        const auto row = [](const char *name, TextRange range, std::optional<QString> text, BoundsList bounds,
+                            std::optional<QRectF> expected) {
+            QTest::newRow(name) << range << text << bounds << expected;
+        };
+        const QString abc = u"abc"_qs;
+        row("last character", {10, 5}, u"hello"_qs, {{{14, 1}, glyph}}, glyphUp);
+        row("trailing line break skipped", {10, 7}, u"hello\r\n"_qs, {{{14, 1}, glyph}, {{16, 1}, line}}, glyphUp);
+        row("text unreadable: last offset", {10, 7}, std::nullopt, {{{16, 1}, glyph}}, glyphUp);
+        row("caret", {5, 0}, QString(), {{{5, 1}, glyph}}, glyphUp);
+        row("only blanks: the first offset", {4, 3}, u"   "_qs, {{{4, 1}, glyph}}, glyphUp);
+        row("zero height: whole range", {0, 3}, abc, {{{2, 1}, QRectF(5, 5, 8, 0)}, {{0, 3}, line}}, lineUp);
+        row("at the origin: whole range", {0, 3}, abc, {{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, line}}, lineUp);
+        row("both fail", {0, 3}, abc, {{{2, 1}, QRectF(0, 0, 8, 16)}, {{0, 3}, QRectF(1, 1, 0, 0)}}, std::nullopt);
+        row("off every screen", {0, 1}, u"a"_qs, {{{0, 1}, QRectF(3000, 200, 8, 16)}}, std::nullopt);
+        row("on the second screen", {0, 1}, u"a"_qs, {{{0, 1}, QRectF(-500, 100, 8, 16)}},
+            QRectF(-500, 900 - 116, 8, 16));
     }
 
     void selectionEndRect()
@@ -250,11 +245,8 @@ private Q_SLOTS:
     {
         Rig rig;
         auto window = rig.browserWindow();
-        auto toolbar = window->append(Element::create());
-        auto field = toolbar->append(Element::create(Kind::textField, QStringLiteral("entry")));
-        field->valueAnswer = QStringLiteral("other.example.org/path");
-        auto webArea = chainUnder(window, 4)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
-        webArea->urlAnswer = QUrl(QStringLiteral("https://www.Example.test:8443/page?q=1"));
+        addressEntry(window->append(Element::create()), u"other.example.org/path"_qs);
+        webArea(chainUnder(window, 4), u"https://www.Example.test:8443/page?q=1"_qs);
         QTest::ignoreMessage(QtDebugMsg, "Webbplats example.test (sidan)");
         QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.test"));
     }
@@ -263,12 +255,10 @@ private Q_SLOTS:
     {
         Rig rig;
         auto window = rig.browserWindow();
-        window->append(Element::create(Kind::webArea, QStringLiteral("document web")));
-        auto search = window->append(Element::create(Kind::textField, QStringLiteral("entry")));
-        search->valueAnswer = QStringLiteral("Search or type");
-        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("www.example.net/a b");
-        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("example.net/docs");
-        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("late.example.com");
+        webArea(window);
+        for (const QString &value : {u"Search or type"_qs, u"www.example.net/a b"_qs, u"example.net/docs"_qs,
+                                     u"late.example.com"_qs})
+            addressEntry(window, value);
         QTest::ignoreMessage(QtDebugMsg, "Webbplats example.net (adressfältet)");
         QCOMPARE(rig.locator.browserHost(), QStringLiteral("example.net"));
     }
@@ -295,8 +285,7 @@ private Q_SLOTS:
         auto window = rig.browserWindow();
         for (int i = 0; i < siblingsBefore; ++i)
             window->append(Element::create());
-        auto webArea = chainUnder(window, level - 1)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
-        webArea->urlAnswer = QUrl(QStringLiteral("http://example.test/"));
+        webArea(chainUnder(window, level - 1), u"http://example.test/"_qs);
         QCOMPARE(rig.locator.browserHost(), found ? std::optional(QStringLiteral("example.test")) : std::nullopt);
     }
 
@@ -304,9 +293,8 @@ private Q_SLOTS:
     {
         Rig rig;
         auto window = rig.browserWindow();
-        window->append(Element::create(Kind::textField, QStringLiteral("entry")))->valueAnswer = QStringLiteral("example.org");
-        auto webArea = chainUnder(window, 40)->append(Element::create(Kind::webArea, QStringLiteral("document web")));
-        webArea->urlAnswer = QUrl(QStringLiteral("https://example.test/"));
+        addressEntry(window, u"example.org"_qs);
+        webArea(chainUnder(window, 40), u"https://example.test/"_qs);
         int reads = 0;
         std::function<void(const Element::Ptr &)> slowDown = [&](const Element::Ptr &e) {
             e->onRead = [&] {
@@ -345,7 +333,7 @@ private Q_SLOTS:
         auto window = rig.browserWindow();
         auto hidden = window->append(Element::create());
         hidden->childrenReadable = false;
-        hidden->append(Element::create(Kind::webArea))->urlAnswer = QUrl(QStringLiteral("https://example.test/"));
+        webArea(hidden, u"https://example.test/"_qs);
         QCOMPARE(rig.locator.browserHost(), std::nullopt);
     }
 };

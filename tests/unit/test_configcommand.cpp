@@ -39,25 +39,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<UserDefaults::Value>("stored");
 
-        QTest::newRow("bool") << "wheelFollowsApp" << "false" << UserDefaults::Value(false);
-        QTest::newRow("bool any case") << "showResultFirst" << "True" << UserDefaults::Value(true);
-        QTest::newRow("int") << "wheelMouseModifiers" << "12" << UserDefaults::Value(qint64(12));
-        QTest::newRow("int zero") << "wheelMouseModifiers" << "0" << UserDefaults::Value(qint64(0));
-        QTest::newRow("provider") << "modelProvider" << "ollama" << UserDefaults::Value(QStringLiteral("ollama"));
-        QTest::newRow("provider cased as stored") << "modelProvider" << "lmstudio"
-                                                  << UserDefaults::Value(QStringLiteral("lmStudio"));
-        QTest::newRow("language") << "targetLanguage" << "zh-Hant" << UserDefaults::Value(QStringLiteral("zh-Hant"));
-        QTest::newRow("button") << "wheelMouseButton" << "button5" << UserDefaults::Value(QStringLiteral("button5"));
-        QTest::newRow("tab") << "settingsTab" << "general" << UserDefaults::Value(QStringLiteral("general"));
-        QTest::newRow("free text") << "modelName" << "llama3.2:3b" << UserDefaults::Value(QStringLiteral("llama3.2:3b"));
-        QTest::newRow("server") << "modelServer" << "http://127.0.0.1:11434"
-                                << UserDefaults::Value(QStringLiteral("http://127.0.0.1:11434"));
-        QTest::newRow("empty server") << "modelServer" << "" << UserDefaults::Value(QString());
-        QTest::newRow("cleared shortcut") << "GlobalShortcuts_actionWheel" << "false" << UserDefaults::Value(false);
-        QTest::newRow("shortcut in stored order")
-            << "GlobalShortcuts_actionWheel" << R"({ "carbonModifiers": 768, "carbonKeyCode": 49 })"
-            << UserDefaults::Value(QStringLiteral(R"({"carbonKeyCode":49,"carbonModifiers":768})"));
-        QTest::newRow("empty prompts") << "customPrompts" << " [ ] " << UserDefaults::Value(QByteArray("[]"));
+        using V = UserDefaults::Value;
+        const auto text = [](const char *value) { return V(QString::fromUtf8(value)); };
+        QTest::newRow("bool") << "wheelFollowsApp" << "false" << V(false);
+        QTest::newRow("bool any case") << "showResultFirst" << "True" << V(true);
+        QTest::newRow("int") << "wheelMouseModifiers" << "12" << V(qint64(12));
+        QTest::newRow("int zero") << "wheelMouseModifiers" << "0" << V(qint64(0));
+        QTest::newRow("provider") << "modelProvider" << "ollama" << text("ollama");
+        QTest::newRow("provider cased as stored") << "modelProvider" << "lmstudio" << text("lmStudio");
+        QTest::newRow("language") << "targetLanguage" << "zh-Hant" << text("zh-Hant");
+        QTest::newRow("button") << "wheelMouseButton" << "button5" << text("button5");
+        QTest::newRow("tab") << "settingsTab" << "general" << text("general");
+        QTest::newRow("free text") << "modelName" << "llama3.2:3b" << text("llama3.2:3b");
+        QTest::newRow("server") << "modelServer" << "http://127.0.0.1:11434" << text("http://127.0.0.1:11434");
+        QTest::newRow("empty server") << "modelServer" << "" << V(QString());
+        QTest::newRow("cleared shortcut") << "GlobalShortcuts_actionWheel" << "false" << V(false);
+        QTest::newRow("shortcut in stored order") << "GlobalShortcuts_actionWheel" << R"({ "carbonModifiers": 768, "carbonKeyCode": 49 })"
+                                                  << text(R"({"carbonKeyCode":49,"carbonModifiers":768})");
+        QTest::newRow("empty prompts") << "customPrompts" << " [ ] " << V(QByteArray("[]"));
     }
 
     void setStoresTypedValues()
@@ -78,6 +77,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("mentions");
 
+        const QString wheel = "GlobalShortcuts_actionWheel";
+        const QString uuid = "6F1C9A52-8A57-4A1E-9D0B-3C2A1B0E9F11";
         QTest::newRow("bool") << "wheelFollowsApp" << "maybe" << "true or false";
         QTest::newRow("bool as number") << "showResultFirst" << "1" << "true or false";
         QTest::newRow("int too big") << "wheelMouseModifiers" << "16" << "0 to 15";
@@ -88,23 +89,16 @@ private Q_SLOTS:
         QTest::newRow("button") << "wheelMouseButton" << "left" << "button4";
         QTest::newRow("tab") << "settingsTab" << "advanced" << "general, wheel";
         QTest::newRow("server without host") << "modelServer" << "http://" << "no host";
-        QTest::newRow("shortcut true") << "GlobalShortcuts_actionWheel" << "true" << "carbonKeyCode";
-        QTest::newRow("shortcut missing member") << "GlobalShortcuts_actionWheel" << R"({"carbonKeyCode":4})"
-                                                 << "carbonModifiers";
-        QTest::newRow("shortcut text code") << "GlobalShortcuts_actionWheel"
-                                            << R"({"carbonKeyCode":"h","carbonModifiers":6144})" << "carbonKeyCode";
+        QTest::newRow("shortcut true") << wheel << "true" << "carbonKeyCode";
+        QTest::newRow("shortcut missing member") << wheel << R"({"carbonKeyCode":4})" << "carbonModifiers";
+        QTest::newRow("shortcut text code") << wheel << R"({"carbonKeyCode":"h","carbonModifiers":6144})" << "carbonKeyCode";
         QTest::newRow("prompts not json") << "customPrompts" << "[{" << "customPrompts is not valid";
         QTest::newRow("prompts not a list") << "customPrompts" << "{}" << "customPrompts is not valid";
-        QTest::newRow("prompt missing key") << "customPrompts" << R"([{"id":"6F1C9A52-8A57-4A1E-9D0B-3C2A1B0E9F11"}])"
-                                            << "customPrompts is not valid";
-        QTest::newRow("combo bad id") << "customKeyCombos"
-                                      << R"([{"id":"x","combo":{"title":"a","keyCode":1,"modifiers":0,"keyLabel":"A"},"symbol":"k"}])"
+        QTest::newRow("prompt missing key") << "customPrompts" << QString(R"([{"id":"%1"}])").arg(uuid) << "customPrompts is not valid";
+        QTest::newRow("combo bad id") << "customKeyCombos" << R"([{"id":"x","combo":{"title":"a","keyCode":1,"modifiers":0,"keyLabel":"A"},"symbol":"k"}])"
                                       << "customKeyCombos is not valid";
         QTest::newRow("no sets") << "wheelSets" << "[]" << "default set";
-        QTest::newRow("set without rings")
-            << "wheelSets"
-            << R"([{"id":"6F1C9A52-8A57-4A1E-9D0B-3C2A1B0E9F11","title":"A","apps":[],"sites":[],"rings":[]}])"
-            << "1 to 8";
+        QTest::newRow("set without rings") << "wheelSets" << QString(R"([{"id":"%1","title":"A","apps":[],"sites":[],"rings":[]}])").arg(uuid) << "1 to 8";
         QTest::newRow("legacy rings not a list") << "wheelTabs" << "3" << "wheelTabs is not valid";
     }
 

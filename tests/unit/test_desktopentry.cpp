@@ -83,9 +83,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QStringList>("args"); // empty: invalid
-        QTest::newRow("plain") << u"gedit"_qs << QStringList{u"gedit"_qs};
         QTest::newRow("file codes dropped") << u"gedit %U --new-window %f"_qs << QStringList{u"gedit"_qs, u"--new-window"_qs};
-        QTest::newRow("deprecated codes dropped") << u"app %d %D %n %N %v %m"_qs << QStringList{u"app"_qs};
         QTest::newRow("icon, name, location") << u"app %i --title=%c %k"_qs
                                               << QStringList{u"app"_qs, u"--icon"_qs, u"my-icon"_qs, u"--title=My App"_qs,
                                                              u"/usr/share/applications/my.desktop"_qs};

@@ -14,12 +14,11 @@ namespace {
 constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option; // 6144
 const QString wheelKey = QStringLiteral("GlobalShortcuts_actionWheel");
 
-// One app launch: the registry over shared defaults, with a fake system behind it.
+// One app launch: the registry over its own or shared defaults, with a fake system behind it.
 struct Launch {
-    explicit Launch(MemoryDefaults &defaults)
-        : registry(defaults, service, &menus)
-    {
-    }
+    explicit Launch(MemoryDefaults *shared = nullptr) : defaults(shared ? *shared : own), registry(defaults, service, &menus) {}
+    MemoryDefaults own;
+    MemoryDefaults &defaults;
     FakeHotKeyService service;
     FakeMenuTracker menus;
     Registry registry;
@@ -32,13 +31,12 @@ class TestGlobalShortcutsRegistry final : public QObject {
 private Q_SLOTS:
     void firstLaunchStoresTheDefaultAndControlOptionHFires()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         QStringList calls;
         app.registry.onKeyDown(Name::actionWheel(), [&] { calls << QStringLiteral("down"); });
         app.registry.onKeyUp(Name::actionWheel(), [&] { calls << QStringLiteral("up"); });
 
-        QCOMPARE(defaults.stringValue(wheelKey),
+        QCOMPARE(app.defaults.stringValue(wheelKey),
                  std::optional<QString>(QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":6144}")));
         QCOMPARE(app.service.registrations().size(), 1);
         const auto registration = app.service.registrations().first();
@@ -52,7 +50,8 @@ private Q_SLOTS:
         QCOMPARE(calls, QStringList({QStringLiteral("down"), QStringLiteral("up")}));
     }
 
-    void definingLeavesAnyStoredValueAlone_data()
+    // Whatever is stored stays as it is; only a readable shortcut is registered.
+    void storedValuesAreLeftAlone_data()
     {
         QTest::addColumn<UserDefaults::Value>("stored");
         QTest::addColumn<bool>("readsAsShortcut");
@@ -61,50 +60,34 @@ private Q_SLOTS:
         QTest::newRow("true") << UserDefaults::Value(true) << false;
         QTest::newRow("integer") << UserDefaults::Value(qint64(4)) << false;
         QTest::newRow("bytes") << UserDefaults::Value(QByteArray("{}")) << false;
+        const char *unreadable[][2] = {{"empty", ""}, {"not json", "control-option-H"}, {"array", "[4,6144]"},
+            {"missing member", "{\"carbonKeyCode\":4}"},
+            {"string member", "{\"carbonKeyCode\":\"4\",\"carbonModifiers\":6144}"},
+            {"fraction", "{\"carbonKeyCode\":4.5,\"carbonModifiers\":6144}"},
+            {"beyond int", "{\"carbonKeyCode\":4,\"carbonModifiers\":1e20}"},
+            {"null", "{\"carbonKeyCode\":null,\"carbonModifiers\":6144}"},
+            {"truncated", "{\"carbonKeyCode\":4,\"carbonModif"}};
+        for (const auto &[name, text] : unreadable)
+            QTest::newRow(name) << UserDefaults::Value(QString::fromUtf8(text)) << false;
     }
-    void definingLeavesAnyStoredValueAlone()
+    void storedValuesAreLeftAlone()
     {
         QFETCH(UserDefaults::Value, stored);
         QFETCH(bool, readsAsShortcut);
         MemoryDefaults defaults;
         defaults.setValue(wheelKey, stored);
-        Launch app(defaults);
+        Launch app(&defaults);
         app.registry.onKeyDown(Name::actionWheel(), [] {});
         QCOMPARE(defaults.value(wheelKey), std::optional<UserDefaults::Value>(stored));
         QCOMPARE(app.registry.shortcut(Name::actionWheel()).has_value(), readsAsShortcut);
-        QCOMPARE(app.service.registrations().size(), readsAsShortcut ? 1 : 0);
-    }
-
-    void unreadableStoredStringReadsAsUnset_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("not json") << QStringLiteral("control-option-H");
-        QTest::newRow("array") << QStringLiteral("[4,6144]");
-        QTest::newRow("missing member") << QStringLiteral("{\"carbonKeyCode\":4}");
-        QTest::newRow("string member") << QStringLiteral("{\"carbonKeyCode\":\"4\",\"carbonModifiers\":6144}");
-        QTest::newRow("fraction") << QStringLiteral("{\"carbonKeyCode\":4.5,\"carbonModifiers\":6144}");
-        QTest::newRow("beyond int") << QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":1e20}");
-        QTest::newRow("null") << QStringLiteral("{\"carbonKeyCode\":null,\"carbonModifiers\":6144}");
-        QTest::newRow("truncated") << QStringLiteral("{\"carbonKeyCode\":4,\"carbonModif");
-    }
-    void unreadableStoredStringReadsAsUnset()
-    {
-        QFETCH(QString, stored);
-        MemoryDefaults defaults;
-        defaults.setString(wheelKey, stored);
-        Launch app(defaults);
-        app.registry.onKeyDown(Name::actionWheel(), [] {});
-        QVERIFY(!app.registry.shortcut(Name::actionWheel()));
-        QCOMPARE(app.service.registerCalls(), 0);
-        QCOMPARE(defaults.stringValue(wheelKey), std::optional<QString>(stored)); // never overwritten
+        QCOMPARE(app.service.registerCalls(), readsAsShortcut ? 1 : 0);
     }
 
     void valuesAreTakenAsTheyAreButNegativeOnesAreNotRegistered()
     {
         MemoryDefaults defaults;
         defaults.setString(wheelKey, QStringLiteral(" {\"carbonModifiers\": -1, \"carbonKeyCode\": 4, \"x\": 1} "));
-        Launch app(defaults);
+        Launch app(&defaults);
         app.registry.onKeyDown(Name::actionWheel(), [] {});
         const auto stored = app.registry.shortcut(Name::actionWheel());
         QVERIFY(stored);
@@ -118,7 +101,7 @@ private Q_SLOTS:
     {
         MemoryDefaults defaults;
         {
-            Launch app(defaults);
+            Launch app(&defaults);
             app.registry.onKeyDown(Name::actionWheel(), [] {});
             QSignalSpy changed(&app.registry, &Registry::shortcutByNameDidChange);
             app.registry.setShortcut(std::nullopt, Name::actionWheel());
@@ -132,7 +115,7 @@ private Q_SLOTS:
             QCOMPARE(defaults.writeCount(), writes);
             QCOMPARE(changed.size(), 1);
         }
-        Launch next(defaults);
+        Launch next(&defaults);
         int downs = 0;
         next.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
         QVERIFY(!next.registry.shortcut(Name::actionWheel()));
@@ -143,26 +126,24 @@ private Q_SLOTS:
 
     void removingANameWithoutDefaultDeletesItsKey()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         const Name plain(QStringLiteral("plain"));
         app.registry.onKeyDown(plain, [] {});
-        QVERIFY(!defaults.value(QStringLiteral("GlobalShortcuts_plain")));
+        QVERIFY(!app.defaults.value(QStringLiteral("GlobalShortcuts_plain")));
         QSignalSpy changed(&app.registry, &Registry::shortcutByNameDidChange);
         app.registry.setShortcut(std::nullopt, plain); // nothing stored: nothing happens
         QCOMPARE(changed.size(), 0);
         app.registry.setShortcut(Shortcut::fromCarbon(38, HotKeyModifiers::command), plain);
         QVERIFY(app.service.isRegistered(38, HotKeyModifiers::command));
         app.registry.setShortcut(std::nullopt, plain);
-        QVERIFY(!defaults.value(QStringLiteral("GlobalShortcuts_plain")));
+        QVERIFY(!app.defaults.value(QStringLiteral("GlobalShortcuts_plain")));
         QVERIFY(app.service.registrations().isEmpty());
         QCOMPARE(changed.size(), 2);
     }
 
     void namesWithTheSameShortcutShareOneHotKey()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         const Shortcut shared = Shortcut::fromCarbon(38, controlOption);
         const Shortcut other = Shortcut::fromCarbon(40, controlOption);
         const Name first(QStringLiteral("first"), shared), second(QStringLiteral("second"), shared);
@@ -196,8 +177,7 @@ private Q_SLOTS:
 
     void pausedHotKeysRunNoAction()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         int downs = 0;
         app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
         QObject recorder, otherRecorder;
@@ -225,8 +205,7 @@ private Q_SLOTS:
 
     void openMenuMatchesRawKeysAndIgnoresRepeats()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         QStringList calls;
         app.registry.onKeyDown(Name::actionWheel(), [&] { calls << QStringLiteral("down"); });
         app.registry.onKeyUp(Name::actionWheel(), [&] { calls << QStringLiteral("up"); });
@@ -270,8 +249,7 @@ private Q_SLOTS:
     {
         QFETCH(int, keyCode);
         QFETCH(bool, functionIgnored);
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         const Name withFn(QStringLiteral("withFn"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::control | HotKeyModifiers::function));
         const Name plain(QStringLiteral("plain"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::shift));
         int fnDowns = 0, plainDowns = 0;
@@ -290,8 +268,7 @@ private Q_SLOTS:
 
     void refusedAndLostHotKeysLeaveTheMap()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         app.service.setTaken(4, controlOption);
         int downs = 0;
         app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
@@ -313,8 +290,7 @@ private Q_SLOTS:
 
     void eventsForUnknownHotKeysAreNotHandled()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         int downs = 0;
         app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
         HotKeyEvent foreign;
@@ -331,8 +307,7 @@ private Q_SLOTS:
 
     void idsCountUpAcrossHotKeys()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         app.registry.onKeyDown(Name::actionWheel(), [] {});
         app.registry.setShortcut(Shortcut::fromCarbon(38, controlOption), Name::actionWheel());
         app.registry.setShortcut(Shortcut::fromCarbon(40, controlOption), Name::actionWheel());
@@ -343,8 +318,7 @@ private Q_SLOTS:
 
     void systemShortcutsExceptBareF12()
     {
-        MemoryDefaults defaults;
-        Launch app(defaults);
+        Launch app;
         app.service.setTaken(111, 0);
         app.service.setTaken(111, HotKeyModifiers::shift);
         QVERIFY(!app.registry.isTakenBySystem(Shortcut::fromCarbon(111, 0)));

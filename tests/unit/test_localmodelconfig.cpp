@@ -5,9 +5,6 @@
 #include "ai/localmodelconfig.h"
 #include "platform/fake/memorydefaults.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 // The parts of the local model client that need no server: addresses, settings, answer and error texts.
@@ -21,7 +18,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // empty: nothing
         const int lm = int(ModelProvider::lmStudio);
         QTest::newRow("typed like a user") << "  localhost:1234/v1/ \n" << lm << "http://localhost:1234";
-        QTest::newRow("bare") << "http://localhost:1234" << lm << "http://localhost:1234";
         QTest::newRow("several slashes") << "http://host:8000///" << lm << "http://host:8000";
         QTest::newRow("v1 once") << "host:1/v1/v1/" << lm << "http://host:1/v1";
         QTest::newRow("keeps a path") << "https://example.org/proxy/v1" << lm << "https://example.org/proxy";
@@ -42,33 +38,27 @@ private Q_SLOTS:
         QCOMPARE(url ? url->toString() : QString(), expected);
     }
 
-    void endpointKeepsBasePath()
-    {
-        QCOMPARE(LocalModelConfig::endpoint(QUrl("http://h:1"), "v1/models").toString(), QString("http://h:1/v1/models"));
-        QCOMPARE(LocalModelConfig::endpoint(QUrl("http://h:1/proxy"), "v1/chat/completions").toString(),
-                 QString("http://h:1/proxy/v1/chat/completions"));
-    }
-
     void current_data()
     {
         QTest::addColumn<QVariant>("provider"); // invalid: absent
         QTest::addColumn<QVariant>("server");
+        QTest::addColumn<QString>("model"); // stored when not empty
         QTest::addColumn<QString>("expectedServer"); // empty: no configuration
-        QTest::addColumn<QString>("expectedModel");
-        QTest::newRow("no provider") << QVariant() << QVariant("localhost:1") << "" << "";
-        QTest::newRow("apple") << QVariant("apple") << QVariant("localhost:1") << "" << "";
-        QTest::newRow("unknown provider") << QVariant("openai") << QVariant() << "" << "";
-        QTest::newRow("provider stored as a number") << QVariant(2) << QVariant() << "" << "";
-        QTest::newRow("ollama default") << QVariant("ollama") << QVariant() << "http://localhost:11434" << "m";
-        QTest::newRow("no host falls back") << QVariant("other") << QVariant("http://") << "http://localhost:8080" << "m";
-        QTest::newRow("typed") << QVariant("lmStudio") << QVariant(" 10.0.0.2:1234/v1/") << "http://10.0.0.2:1234" << "m";
+        QTest::newRow("no provider") << QVariant() << QVariant("localhost:1") << "m" << "";
+        QTest::newRow("apple") << QVariant("apple") << QVariant("localhost:1") << "m" << "";
+        QTest::newRow("unknown provider") << QVariant("openai") << QVariant() << "m" << "";
+        QTest::newRow("provider stored as a number") << QVariant(2) << QVariant() << "m" << "";
+        QTest::newRow("ollama default") << QVariant("ollama") << QVariant() << "m" << "http://localhost:11434";
+        QTest::newRow("no model name") << QVariant("ollama") << QVariant() << "" << "http://localhost:11434";
+        QTest::newRow("no host falls back") << QVariant("other") << QVariant("http://") << "m" << "http://localhost:8080";
+        QTest::newRow("typed") << QVariant("lmStudio") << QVariant(" 10.0.0.2:1234/v1/") << "m" << "http://10.0.0.2:1234";
     }
     void current()
     {
         QFETCH(QVariant, provider);
         QFETCH(QVariant, server);
+        QFETCH(QString, model);
         QFETCH(QString, expectedServer);
-        QFETCH(QString, expectedModel);
         MemoryDefaults defaults;
         if (provider.typeId() == QMetaType::QString)
             defaults.setString("modelProvider", provider.toString());
@@ -76,21 +66,15 @@ private Q_SLOTS:
             defaults.setInt("modelProvider", provider.toInt());
         if (server.isValid())
             defaults.setString("modelServer", server.toString());
-        defaults.setString("modelName", "m");
+        if (!model.isEmpty())
+            defaults.setString("modelName", model);
         const std::optional<LocalModelConfig> config = LocalModelConfig::current(defaults);
         QCOMPARE(config.has_value(), !expectedServer.isEmpty());
         if (config) {
             QCOMPARE(config->server.toString(), expectedServer);
-            QCOMPARE(config->model, expectedModel);
+            QCOMPARE(config->model, model);
             QCOMPARE(ModelProviders::rawValue(config->provider), provider.toString());
         }
-    }
-
-    void modelNameMissingIsEmpty()
-    {
-        MemoryDefaults defaults;
-        defaults.setString("modelProvider", "ollama");
-        QCOMPARE(LocalModelConfig::current(defaults)->model, QString());
     }
 
     void withoutThinking_data()
@@ -110,13 +94,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(LocalModelClient::withoutThinking(text), expected);
-    }
-
-    void sortLikeFileNames()
-    {
-        QStringList names{"model-10", "Model-9", "beta", "Alpha", "model-1", "llama3.1:70b", "llama3.1:8b"};
-        LocalModelClient::sortLikeFileNames(names);
-        QCOMPARE(names, QStringList({"Alpha", "beta", "llama3.1:8b", "llama3.1:70b", "model-1", "Model-9", "model-10"}));
     }
 
     void check_data()
@@ -143,6 +120,7 @@ private Q_SLOTS:
         QTest::newRow("html page") << 502 << QByteArray("<html><head><title>502 Bad Gateway</title></head><body><h1>502</h1></body></html>") << failed << "502 Bad Gateway";
         QTest::newRow("html without title") << 500 << QByteArray("<p>Out of <b>memory</b> &amp; gone</p>") << failed << "Out of memory & gone";
         QTest::newRow("unknown code") << 418 << QByteArray() << failed << "client error";
+        QTest::newRow("long message cut") << 500 << QByteArray(5000, 'x') << failed << QString(500, 'x') + QChar(0x2026);
     }
     void check()
     {
@@ -157,29 +135,6 @@ private Q_SLOTS:
             QCOMPARE(int(error.kind()), kind);
             QCOMPARE(error.payload(), payload);
         }
-    }
-
-    void longServerMessagesAreCut()
-    {
-        try {
-            LocalModelClient::check(500, QByteArray(5000, 'x'));
-            QFAIL("no failure");
-        } catch (const RingleError &error) {
-            QCOMPARE(error.payload().size(), 501);
-            QVERIFY(error.payload().endsWith(QChar(0x2026)));
-        }
-    }
-
-    void requestBody()
-    {
-        const QList<ChatMessage> messages{{"system", "Be brief."}, {"user", "<text>\nHi\n</text>"}};
-        const QJsonObject body = QJsonDocument::fromJson(ChatWire::encodeRequest("m:7b", messages, 0.1, true)).object();
-        QCOMPARE(body.keys(), QStringList({"messages", "model", "stream", "temperature"}));
-        QCOMPARE(body.value("model").toString(), QString("m:7b"));
-        QCOMPARE(body.value("temperature").toDouble(), 0.1);
-        QCOMPARE(body.value("stream").toBool(), true);
-        QCOMPARE(body.value("messages").toArray().size(), 2);
-        QCOMPARE(body.value("messages")[1].toObject(), QJsonObject({{"role", "user"}, {"content", "<text>\nHi\n</text>"}}));
     }
 
     void streamChunks_data()
@@ -218,17 +173,6 @@ private Q_SLOTS:
         QTest::newRow("exactly the cap") << QByteArray(16, 'y') + "\n" << QList<QByteArray>{QByteArray(16, 'y')};
     }
 
-    void lineSplittingStopsWhenAsked()
-    {
-        LineSplitter splitter(100);
-        QList<QByteArray> seen;
-        const bool finished = splitter.feed("a\nstop\nb\n", [&seen](QByteArrayView line) {
-            seen.append(line.toByteArray());
-            return line != "stop";
-        });
-        QVERIFY(!finished);
-        QCOMPARE(seen, QList<QByteArray>({"a", "stop"}));
-    }
     void lineSplitting()
     {
         QFETCH(QByteArray, input);
@@ -246,6 +190,18 @@ private Q_SLOTS:
             splitter.finish(keep);
             QCOMPARE(seen, lines);
         }
+    }
+
+    void lineSplittingStopsWhenAsked()
+    {
+        LineSplitter splitter(100);
+        QList<QByteArray> seen;
+        const bool finished = splitter.feed("a\nstop\nb\n", [&seen](QByteArrayView line) {
+            seen.append(line.toByteArray());
+            return line != "stop";
+        });
+        QVERIFY(!finished);
+        QCOMPARE(seen, QList<QByteArray>({"a", "stop"}));
     }
 };
 

@@ -26,24 +26,18 @@ class TestTargetLanguage final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void casesKeepTheirOrderAndCodes()
+    void casesKeepTheirOrderAndCodesRoundTrip()
     {
-        const QStringList expected{"en", "sv", "da", "nb", "de", "fr", "es", "it",
-                                   "nl", "pt", "tr", "ja", "ko", "zh-Hans", "zh-Hant", "vi"};
         QStringList codes;
-        for (const TargetLanguage language : TargetLanguages::allCases())
-            codes.append(TargetLanguages::rawValue(language));
-        QCOMPARE(codes, expected);
-    }
-
-    void rawValuesRoundTrip()
-    {
         QSet<size_t> hashes;
         for (const TargetLanguage language : TargetLanguages::allCases()) {
-            QCOMPARE(TargetLanguages::fromRawValue(TargetLanguages::rawValue(language)), language);
+            codes.append(TargetLanguages::rawValue(language));
+            QCOMPARE(TargetLanguages::fromRawValue(codes.last()), language);
             hashes.insert(qHash(language));
         }
-        QCOMPARE(hashes.size(), TargetLanguages::allCases().size());
+        QCOMPARE(codes, QStringList({"en", "sv", "da", "nb", "de", "fr", "es", "it", "nl", "pt", "tr", "ja", "ko",
+                                     "zh-Hans", "zh-Hant", "vi"}));
+        QCOMPARE(hashes.size(), codes.size());
     }
 
     void foreignRawValuesGiveNothing_data()
@@ -63,26 +57,20 @@ private Q_SLOTS:
         QCOMPARE(TargetLanguages::fromRawValue(raw), std::nullopt);
     }
 
-    void everyCaseHasRealNames()
+    void everyCaseHasRealDistinctNames()
     {
         QSet<QString> englishNames;
         for (const TargetLanguage language : TargetLanguages::allCases()) {
             const QString code = TargetLanguages::rawValue(language);
-            const QString english = TargetLanguages::englishName(language);
             const QString localized = TargetLanguages::localizedName(language);
-            QVERIFY2(!english.isEmpty() && english != code, qPrintable(code));
+            englishNames.insert(TargetLanguages::englishName(language));
+            QVERIFY2(!englishNames.contains(code) && !englishNames.contains(""), qPrintable(code));
             QVERIFY2(!localized.isEmpty() && localized != code, qPrintable(code));
-            englishNames.insert(english);
         }
         QCOMPARE(englishNames.size(), TargetLanguages::allCases().size());
-    }
-
-    void namesTellTheScriptsAndNorwegianApart()
-    {
         QCOMPARE(TargetLanguages::englishName(TargetLanguage::chineseSimplified), "Chinese (Simplified)");
         QCOMPARE(TargetLanguages::englishName(TargetLanguage::chineseTraditional), "Chinese (Traditional)");
         QCOMPARE(TargetLanguages::englishName(TargetLanguage::norwegian), "Norwegian Bokmål");
-        QCOMPARE(TargetLanguages::englishName(TargetLanguage::german), "German");
     }
 
     void namesFollowTheRequestedLanguage()

@@ -29,16 +29,21 @@ QPointF toward(QPointF origin, double angle, double distance)
     return origin + QPointF(std::sin(radians) * distance, std::cos(radians) * distance);
 }
 
+struct PanelLog {
+    int shows = 0;
+    int hides = 0;
+    std::optional<QRectF> lastVisible;
+};
+
 struct RecordingPanel final : WheelPanel {
-    int *shows;
-    int *hides;
-    std::optional<QRectF> *lastVisible;
+    PanelLog *log;
+    explicit RecordingPanel(PanelLog *l) : log(l) {}
     void showWheel(QPointF, const std::optional<QRectF> &visible) override
     {
-        ++*shows;
-        *lastVisible = visible;
+        ++log->shows;
+        log->lastVisible = visible;
     }
-    void hideWheel() override { ++*hides; }
+    void hideWheel() override { ++log->hides; }
 };
 
 struct Fixture {
@@ -47,9 +52,7 @@ struct Fixture {
     FakeScreens screens;
     Clock::time_point now = Clock::time_point(100s);
     int panelsMade = 0;
-    int shows = 0;
-    int hides = 0;
-    std::optional<QRectF> lastVisible;
+    PanelLog panel;
     bool readOnly = false;
     int readOnlyQuestions = 0;
     std::optional<QString> frontApp;
@@ -61,11 +64,7 @@ struct Fixture {
                                            }},
                       [this](WheelModel &) {
                           ++panelsMade;
-                          auto panel = std::make_unique<RecordingPanel>();
-                          panel->shows = &shows;
-                          panel->hides = &hides;
-                          panel->lastVisible = &lastVisible;
-                          return panel;
+                          return std::make_unique<RecordingPanel>(&panel);
                       },
                       [this] { return now; }};
 
@@ -82,6 +81,8 @@ struct Fixture {
 const QPointF origin(700, 400);
 } // namespace
 
+Q_DECLARE_METATYPE(std::optional<QRectF>)
+
 class TestWheelSelection final : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -90,10 +91,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<double>("angle");
         QTest::addColumn<int>("expected");
-        QTest::newRow("4 up") << 4 << 0.0 << 0;
-        QTest::newRow("4 right") << 4 << 90.0 << 1;
         QTest::newRow("4 down") << 4 << 180.0 << 2;
-        QTest::newRow("4 left") << 4 << 270.0 << 3;
         QTest::newRow("4 tie up-right goes to 0") << 4 << 45.0 << 0;
         QTest::newRow("4 tie down-right goes to 1") << 4 << 135.0 << 1;
         QTest::newRow("4 tie up-left goes to 0") << 4 << 315.0 << 0;
@@ -103,9 +101,7 @@ private Q_SLOTS:
         QTest::newRow("2 right") << 2 << 10.0 << 1;
         QTest::newRow("2 straight up is a tie") << 2 << 0.0 << 0;
         QTest::newRow("2 straight down is a tie") << 2 << 180.0 << 0;
-        QTest::newRow("6 at 60") << 6 << 60.0 << 1;
         QTest::newRow("6 at 300") << 6 << 300.0 << 5;
-        QTest::newRow("6 tie at 30") << 6 << 30.0 << 0;
         QTest::newRow("6 tie at 150") << 6 << 150.0 << 2;
         QTest::newRow("5 at 144") << 5 << 144.0 << 2;
         QTest::newRow("1 any") << 1 << 200.0 << 0;
@@ -150,8 +146,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected"); // -1: nothing
         QTest::newRow("4 above") << 4 << 0.0 << 60.0 << 0;
         QTest::newRow("4 right") << 4 << 90.0 << 60.0 << 1;
-        QTest::newRow("4 below") << 4 << 180.0 << 60.0 << 2;
-        QTest::newRow("4 left") << 4 << 270.0 << 60.0 << 3;
         QTest::newRow("2 left of origin") << 2 << 250.0 << 40.0 << 0;
         QTest::newRow("2 right of origin") << 2 << 100.0 << 40.0 << 1;
         QTest::newRow("1 at 22") << 1 << 90.0 << 22.0 << 0;
@@ -195,31 +189,40 @@ private Q_SLOTS:
         f.wheel.open(origin);
         f.wheel.open(origin + QPointF(300, 0));
         QCOMPARE(f.wheel.origin(), origin);
-        QCOMPARE(f.shows, 1);
+        QCOMPARE(f.panel.shows, 1);
         f.wheel.close();
         f.wheel.open(origin);
         QCOMPARE(f.panelsMade, 1);
-        QCOMPARE(f.shows, 2);
-        QCOMPARE(f.hides, 1);
+        QCOMPARE(f.panel.shows, 2);
+        QCOMPARE(f.panel.hides, 1);
     }
 
-    void lineScrollingIsLockedForAMoment()
+    void lineScrollingWrapsAndIsLockedForAMoment()
     {
         Fixture f({ring("A", 4), ring("B", 4), ring("C", 4)});
         f.wheel.open(origin);
-        f.scrollLines(-1);
-        QCOMPARE(f.wheel.model().tabIndex(), 1);
+        f.scrollLines(1);
+        QCOMPARE(f.wheel.model().tabIndex(), 2);
         f.now += 100ms;
         f.scrollLines(-1);
-        QCOMPARE(f.wheel.model().tabIndex(), 1);
+        QCOMPARE(f.wheel.model().tabIndex(), 2);
         f.now += 150ms;
         f.scrollLines(-1);
-        QCOMPARE(f.wheel.model().tabIndex(), 2);
+        QCOMPARE(f.wheel.model().tabIndex(), 0);
         f.now += 250ms;
         f.scrollLines(0);
-        QCOMPARE(f.wheel.model().tabIndex(), 2);
-        f.scrollLines(2);
+        QCOMPARE(f.wheel.model().tabIndex(), 0);
+        f.scrollLines(-2);
         QCOMPARE(f.wheel.model().tabIndex(), 1);
+        f.wheel.close();
+        f.now += 1s;
+        f.scrollLines(-1); // closed: ignored
+        QCOMPARE(f.wheel.model().tabIndex(), 1);
+
+        Fixture single({ring("A", 4)});
+        single.wheel.open(origin);
+        single.scrollLines(-1);
+        QCOMPARE(single.wheel.model().tabIndex(), 0);
     }
 
     void continuousScrollingAccumulatesAndIgnoresMomentum()
@@ -242,26 +245,6 @@ private Q_SLOTS:
         QCOMPARE(f.wheel.model().tabIndex(), 1);
         f.scrollPoints(6.3);
         QCOMPARE(f.wheel.model().tabIndex(), 0);
-    }
-
-    void scrollingWrapsAround()
-    {
-        Fixture f({ring("A", 4), ring("B", 4), ring("C", 4)});
-        f.wheel.open(origin);
-        f.scrollLines(1);
-        QCOMPARE(f.wheel.model().tabIndex(), 2);
-        f.now += 1s;
-        f.scrollLines(-1);
-        QCOMPARE(f.wheel.model().tabIndex(), 0);
-        f.wheel.close();
-        f.now += 1s;
-        f.scrollLines(-1); // closed: ignored
-        QCOMPARE(f.wheel.model().tabIndex(), 0);
-
-        Fixture single({ring("A", 4)});
-        single.wheel.open(origin);
-        single.scrollLines(-1);
-        QCOMPARE(single.wheel.model().tabIndex(), 0);
     }
 
     void switchingRingsReselectsFromTheLastPoint()
@@ -301,39 +284,31 @@ private Q_SLOTS:
         QCOMPARE(f.wheel.model().layout().tabCount, 1);
     }
 
-    void listSideFollowsRoomLeftOfThePointer_data()
+    void listSideAndScreen_data()
     {
-        QTest::addColumn<double>("x");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QList<ScreenInfo>>("screens");
         QTest::addColumn<bool>("listOnLeft");
-        QTest::newRow("exactly room") << 253.0 << true;
-        QTest::newRow("just short") << 252.9 << false;
-        QTest::newRow("far right") << 1400.0 << true;
-    }
-    void listSideFollowsRoomLeftOfThePointer()
-    {
-        QFETCH(double, x);
-        QFETCH(bool, listOnLeft);
-        Fixture f({ring("A", 4), ring("B", 4)});
-        f.screens.setScreens({{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}});
-        f.wheel.open(QPointF(x, 300));
-        QCOMPARE(f.wheel.model().layout(), (WheelLayout{2, listOnLeft}));
-        QCOMPARE(f.lastVisible, std::optional<QRectF>(QRectF(0, 0, 1440, 875)));
-    }
-
-    void secondScreenAndNoScreen()
-    {
-        Fixture f({ring("A", 4)});
+        QTest::addColumn<std::optional<QRectF>>("visible");
+        const ScreenInfo main{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)};
         const ScreenInfo left{QRectF(-1000, 0, 1000, 800), QRectF(-1000, 40, 1000, 760)};
-        f.screens.setScreens({{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}, left});
-        f.wheel.open(QPointF(-900, 300));
-        QCOMPARE(f.lastVisible, std::optional<QRectF>(left.visibleFrame));
-        QVERIFY(!f.wheel.model().layout().listOnLeft); // -1000 > -900 - 253
-        f.wheel.close();
-
-        f.screens.setScreens({});
-        f.wheel.open(QPointF(10, 10));
-        QCOMPARE(f.lastVisible, std::nullopt);
-        QVERIFY(f.wheel.model().layout().listOnLeft);
+        const std::optional<QRectF> none;
+        QTest::newRow("exactly room") << QPointF(253, 300) << QList{main} << true << std::optional(main.visibleFrame);
+        QTest::newRow("just short") << QPointF(252.9, 300) << QList{main} << false << std::optional(main.visibleFrame);
+        QTest::newRow("second screen") << QPointF(-900, 300) << QList{main, left} << false << std::optional(left.visibleFrame);
+        QTest::newRow("no screen") << QPointF(10, 10) << QList<ScreenInfo>{} << true << none;
+    }
+    void listSideAndScreen()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(QList<ScreenInfo>, screens);
+        QFETCH(bool, listOnLeft);
+        QFETCH(std::optional<QRectF>, visible);
+        Fixture f({ring("A", 4), ring("B", 4)});
+        f.screens.setScreens(screens);
+        f.wheel.open(at);
+        QCOMPARE(f.wheel.model().layout(), (WheelLayout{2, listOnLeft}));
+        QCOMPARE(f.panel.lastVisible, visible);
     }
 
     void pollingOnlyWhileOpenedWithoutAPoint()

@@ -3,7 +3,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSet>
 #include <QTest>
 
 // moc reads "//" inside raw strings as a comment, so addresses in them escape the slashes as "\/".
@@ -84,16 +83,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString keys = QStringLiteral("Invalid number of keys found, expected one.");
         QTest::newRow("empty object") << QByteArray("{}") << keys;
-        QTest::newRow("only unknown key") << QByteArray(R"({"colour":{}})") << keys;
         QTest::newRow("two cases") << QByteArray(R"({"proofread":{},"rewrite":{}})") << keys;
         QTest::newRow("case name in other case") << QByteArray(R"({"Proofread":{}})") << keys;
         QTest::newRow("value not an object") << QByteArray(R"({"proofread":true})") << QString();
-        QTest::newRow("value null") << QByteArray(R"({"ask":null})") << QString();
         QTest::newRow("not an object") << QByteArray(R"("proofread")") << QString();
         QTest::newRow("unknown language") << QByteArray(R"({"translateTo":{"_0":"xx"}})") << QString();
-        QTest::newRow("language by name") << QByteArray(R"({"translateTo":{"_0":"english"}})") << QString();
         QTest::newRow("language missing") << QByteArray(R"({"translateTo":{}})") << QString();
-        QTest::newRow("shortcut without id") << QByteArray(R"({"shortcut":{"name":"x"}})") << QString();
         QTest::newRow("shortcut id number") << QByteArray(R"({"shortcut":{"name":"x","id":1}})") << QString();
         QTest::newRow("keys incomplete") << QByteArray(R"({"keys":{"_0":{"title":"x","keyCode":1,"modifiers":0}}})") << QString();
         QTest::newRow("customKeys bad uuid") << QByteArray(R"({"customKeys":{"_0":"not-a-uuid"}})") << QString();
@@ -168,36 +163,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(JsonDecodeError, WheelSet::decodeList("[1]"));
         QVERIFY_THROWS_EXCEPTION(JsonDecodeError, WheelSet::decodeList(bytes.left(bytes.size() - 1)));
         QCOMPARE(WheelSet::decodeList("[]"), QList<WheelSet>());
-    }
-
-    void equalityAndHash()
-    {
-        const QList<WheelItem> items = everyKind();
-        QSet<WheelItem> distinct(items.cbegin(), items.cend());
-        QCOMPARE(distinct.size(), items.size());
-        // Same kind and values are equal even when built separately; any difference in a value is not.
-        QCOMPARE(WheelItem::openURL("a", "b"), WheelItem::openURL("a", "b"));
-        QCOMPARE(qHash(WheelItem::openURL("a", "b")), qHash(WheelItem::openURL("a", "b")));
-        QVERIFY(WheelItem::openURL("a", "b") != WheelItem::openURL("a", ""));
-        QVERIFY(WheelItem::customKeys(someID) != WheelItem::customPrompt(someID));
-        QVERIFY(WheelItem::keys({"t", 1, KeyModifiers(1), "S"}) != WheelItem::keys({"t", 1, KeyModifiers(3), "S"}));
-        QVERIFY(WheelItem::translateTo(TargetLanguage::german) != WheelItem::translateTo(TargetLanguage::french));
-        QCOMPARE(WheelItem::basic(), (QList<WheelItem>{WheelItem::proofread(), WheelItem::rewrite(), WheelItem::translate(),
-                                                     WheelItem::explain(), WheelItem::summarize(), WheelItem::ask()}));
-        WheelTab a = WheelTab::standard();
-        WheelTab b = a;
-        QCOMPARE(qHash(a), qHash(b));
-        b.slots[3] = WheelItem::ask();
-        QVERIFY(a != b);
-    }
-
-    void standardRing()
-    {
-        const WheelTab a = WheelTab::standard();
-        QCOMPARE(a.title, QStringLiteral("Text"));
-        QCOMPARE(a.slots, (QList<WheelSlot>{WheelItem::proofread(), WheelItem::translate(), WheelItem::rewrite(), std::nullopt}));
-        QVERIFY(!a.forReadOnlyText);
-        QVERIFY(a.id != WheelTab::standard().id);
+        QVERIFY(WheelTab::standard().id != WheelTab::standard().id);
     }
 
     void slotCount_data()
@@ -206,7 +172,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("to");
         QTest::addColumn<int>("expected");
         QTest::newRow("zero clamps to one") << 4 << 0 << 1;
-        QTest::newRow("negative clamps to one") << 4 << -3 << 1;
         QTest::newRow("nine clamps to six") << 4 << 9 << 6;
         QTest::newRow("shrink") << 6 << 4 << 4;
         QTest::newRow("grow") << 2 << 5 << 5;
@@ -230,7 +195,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "Notes" << "Notes";
         QTest::newRow("spaces and tabs") << " \tNotes \t" << "Notes";
         QTest::newRow("only spaces") << "   " << "Untitled";
         QTest::newRow("empty") << "" << "Untitled";
@@ -252,7 +216,6 @@ private Q_SLOTS:
         QTest::newRow("spaces, case, www, path") << "  WWW.Example.COM/path/x?q=1 \n" << "example.com";
         QTest::newRow("port dropped") << "example.com:8080" << "example.com";
         QTest::newRow("scheme kept subdomain") << "http://docs.google.com/document" << "docs.google.com";
-        QTest::newRow("localhost") << "localhost" << "localhost";
         QTest::newRow("localhost with port") << "localhost:3000" << "localhost";
         QTest::newRow("single word") << "intranet" << "";
         QTest::newRow("space inside") << "exa mple.com" << "";
