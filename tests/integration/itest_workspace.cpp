@@ -36,6 +36,19 @@ class ItestWorkspace final : public QObject {
     std::unique_ptr<X11Platform> m_backend;
 
     Workspace &workspace() { return m_backend->platform().workspace; }
+
+    // The front application once it is process `pid`, as it reports itself then.
+    RunningApp frontOnceItIs(qint64 pid)
+    {
+        RunningApp front;
+        const bool came = QTest::qWaitFor([&] {
+            front = workspace().frontApplication().value_or(RunningApp{});
+            return front.pid == pid;
+        }, 20000);
+        if (!came)
+            qWarning() << "still in front after 20 s:" << front.appId << front.pid;
+        return front;
+    }
     QString dataDir() const { return m_home.filePath(u"data"_qs); }
 
 private Q_SLOTS:
@@ -66,11 +79,11 @@ private Q_SLOTS:
     {
         LineProcess editor;
         QVERIFY(TestSupport::startTestEditor(editor, u"Front"_qs));
-        std::optional<RunningApp> front;
-        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->pid == editor.pid(), 20000);
-        QCOMPARE(front->appId, u"org-ringle-TestEditor"_qs);
-        QCOMPARE(front->name, u"Ringle Test Editor"_qs);
-        QVERIFY(workspace().runningApplications().contains(*front));
+        const RunningApp front = frontOnceItIs(editor.pid());
+        QCOMPARE(front.pid, editor.pid());
+        QCOMPARE(front.appId, u"org-ringle-TestEditor"_qs);
+        QCOMPARE(front.name, u"Ringle Test Editor"_qs);
+        QVERIFY(workspace().runningApplications().contains(front));
     }
 
     void nameAndIconById()
@@ -97,9 +110,9 @@ private Q_SLOTS:
         const qint64 pid = pidOf.readAllStandardOutput().trimmed().toLongLong();
         QVERIFY(pid > 0);
         QVERIFY(TestSupport::waitUntilActive(pid, u"Launched from entry"_qs));
-        std::optional<RunningApp> front;
-        QTRY_VERIFY_WITH_TIMEOUT((front = workspace().frontApplication()) && front->pid == pid, 20000);
-        QCOMPARE(front->appId, u"org-ringle-TestEditor"_qs);
+        const RunningApp front = frontOnceItIs(pid);
+        QCOMPARE(front.pid, pid);
+        QCOMPARE(front.appId, u"org-ringle-TestEditor"_qs);
         ::kill(pid_t(pid), SIGTERM);
     }
 

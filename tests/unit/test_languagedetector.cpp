@@ -59,6 +59,8 @@ LanguageEvidence evidence(QList<LanguageEvidence::Guess> guesses, bool reliable 
 
 } // namespace
 
+Q_DECLARE_METATYPE(LanguageEvidence)
+
 class TestLanguageDetector final : public QObject {
     Q_OBJECT
 
@@ -270,8 +272,6 @@ private Q_SLOTS:
         QCOMPARE(LanguageHypotheses::accepted(std::nullopt), std::nullopt);
     }
 };
-
-Q_DECLARE_METATYPE(LanguageEvidence)
 
 QTEST_GUILESS_MAIN(TestLanguageDetector)
 #include "test_languagedetector.moc"
