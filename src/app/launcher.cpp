@@ -2,7 +2,6 @@
 
 #include "actions/appnotifications.h"
 #include "actions/controllerstatus.h"
-#include "actions/appcontroller.h"
 #include "app/applogging.h"
 #include "app/appsession.h"
 #include "app/instancechannel.h"

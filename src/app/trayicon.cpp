@@ -59,15 +59,6 @@ void TrayIcon::show()
     showWhenTrayAvailable();
 }
 
-void TrayIcon::setTrayHostsWatched(bool watched)
-{
-    m_trayHostsWatched = watched;
-    if (watched && m_recheck)
-        m_recheck->stop();
-    else if (!watched && !m_shown && m_toldNoTray)
-        showWhenTrayAvailable();
-}
-
 void TrayIcon::showWhenTrayAvailable()
 {
     if (m_trayHostsWatched)

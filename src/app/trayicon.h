@@ -26,7 +26,8 @@ public:
     // Shows the icon now, or as soon as a tray is there.
     void show();
     // Whether show() is called when a tray may have started, so the icon need not poll for one.
-    void setTrayHostsWatched(bool watched);
+    // Set before the first show().
+    void setTrayHostsWatched(bool watched) { m_trayHostsWatched = watched; }
     bool isShown() const { return m_shown; }
     TrayAnimation &animation() { return *m_animation; }
     const QIcon &currentIcon() const { return m_current; }

@@ -18,9 +18,9 @@ X11TrayHostWatch::X11TrayHostWatch(X11Connection &connection, QObject *parent)
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    m_statusNotifierWatcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
-                                                      QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(m_statusNotifierWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+    auto *statusNotifierWatcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
+                                                          QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(statusNotifierWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             &X11TrayHostWatch::trayHostsChanged);
 }
 

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <memory>
 
-class QDBusServiceWatcher;
 class X11Connection;
 class X11SelectionWatch;
 
@@ -24,5 +23,4 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<X11SelectionWatch> m_xembedTray;
-    QDBusServiceWatcher *m_statusNotifierWatcher = nullptr;
 };
