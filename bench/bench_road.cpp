@@ -6,6 +6,7 @@
 #include "lineprocess.h"
 #include "modelserverprocess.h"
 #include "ringleprocess.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -16,15 +17,11 @@
 
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
+using TestSupport::xdotool;
 
 namespace {
 constexpr int runs = 20;
 const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
-
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
 
 // Milliseconds between the lines that contain `from` and `to`, the second after the first.
 std::optional<double> between(RingleProcess &ringle, const QString &from, const QString &to)
@@ -53,9 +50,7 @@ int main(int argc, char *argv[])
     ModelServerProcess server;
     RingleProcess ringle;
     if (!server.isRunning() || !server.setDefault(ModelServerProcess::completion(typo))
-        || !ringle.configure(QStringLiteral("modelProvider"), QStringLiteral("ollama"))
-        || !ringle.configure(QStringLiteral("modelServer"), server.url().toString())
-        || !ringle.configure(QStringLiteral("modelName"), QStringLiteral("test-model"))
+        || !ringle.useModelServer(server.url())
         || !ringle.configure(QStringLiteral("showResultFirst"), QStringLiteral("false")) || !ringle.start()) {
         out << "could not start the app and its model server\n";
         return 1;

@@ -7,6 +7,7 @@
 #include "ringleprocess.h"
 #include "wheel/wheelset.h"
 #include "wheel/wheelstore.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -18,6 +19,7 @@
 using TestSupport::Formats;
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
+using TestSupport::xdotool;
 
 namespace {
 const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
@@ -25,11 +27,6 @@ const QString fixed = QStringLiteral("This sentence has a typo in it.");
 const QString explanation = QStringLiteral("The sentence says that it contains a typing mistake.");
 // Where the wheel opens: the middle of the test screen, over nothing in particular.
 const QPoint wheelCentre(640, 420);
-
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
 
 // Ctrl+Alt+H held while the pointer moves by (dx, dy), then released. On a heavily loaded machine
 // a synthetic press has now and then not reached the app although it held the grab and was idle;
@@ -89,13 +86,6 @@ class ItestEndToEnd final : public QObject {
                           {QStringLiteral("application/x-ringle-test"), QByteArray("\0\1\2\3", 4)}};
     std::unique_ptr<LineProcess> m_clipboardOwner;
 
-    bool useTestServer(RingleProcess &ringle, const QUrl &server)
-    {
-        return ringle.configure(QStringLiteral("modelProvider"), QStringLiteral("ollama"))
-            && ringle.configure(QStringLiteral("modelServer"), server.toString())
-            && ringle.configure(QStringLiteral("modelName"), QStringLiteral("test-model"));
-    }
-
     // One ring: Proofread at the top, Select All (Ctrl+A) on the right, Explain at the bottom,
     // Summarize on the left.
     static bool useTestRing(RingleProcess &ringle)
@@ -140,7 +130,7 @@ private Q_SLOTS:
     void shortcutProofreadsShowsTheResultAndReplaces()
     {
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.useModelServer(m_server.url()));
         QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
         QVERIFY(ringle.start());
         auto editor = editorWith(typo, 0, int(typo.size()));
@@ -164,7 +154,7 @@ private Q_SLOTS:
     void directReplacementButExplainStillShows()
     {
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.useModelServer(m_server.url()));
         QVERIFY(ringle.configure(QStringLiteral("showResultFirst"), QStringLiteral("false")));
         QVERIFY(useTestRing(ringle));
         QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
@@ -192,7 +182,7 @@ private Q_SLOTS:
     void mouseTriggerTakesTheSameRoad()
     {
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.useModelServer(m_server.url()));
         QVERIFY(ringle.configure(QStringLiteral("showResultFirst"), QStringLiteral("false")));
         QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
         QVERIFY(ringle.start());
@@ -209,7 +199,7 @@ private Q_SLOTS:
     void centreRunsNothingAndTheWheelWaitsWhileBusy()
     {
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.useModelServer(m_server.url()));
         QJsonObject slow = ModelServerProcess::completion(fixed);
         QJsonArray parts = slow.value(QStringLiteral("parts")).toArray();
         QJsonObject part = parts.at(0).toObject();
@@ -237,7 +227,7 @@ private Q_SLOTS:
     void nothingSelectedIsToldAndHides()
     {
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, m_server.url()));
+        QVERIFY(ringle.useModelServer(m_server.url()));
         QVERIFY(ringle.start());
         auto editor = editorWith(typo, 4, 4);
         QVERIFY(editor);
@@ -263,7 +253,7 @@ private Q_SLOTS:
         const quint16 port = closed.serverPort();
         closed.close();
         RingleProcess ringle;
-        QVERIFY(useTestServer(ringle, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port))));
+        QVERIFY(ringle.useModelServer(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port))));
         QVERIFY(ringle.start());
         auto editor = editorWith(typo, 0, int(typo.size()));
         QVERIFY(editor);

@@ -5,6 +5,7 @@
 #include "platform/x11/qtscreens.h"
 #include "platform/x11/x11mousetap.h"
 #include "wheel/mousewheeltrigger.h"
+#include "testsupport.h"
 
 #include <QMouseEvent>
 #include <QProcess>
@@ -14,6 +15,8 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+
+using TestSupport::xdotool;
 
 namespace {
 class TargetWindow final : public QWidget {
@@ -25,11 +28,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override { events << QStringLiteral("release %1").arg(int(e->button())); }
     void wheelEvent(QWheelEvent *) override { events << QStringLiteral("wheel"); }
 };
-
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
-}
 
 QString describe(const MouseTapEvent &e)
 {

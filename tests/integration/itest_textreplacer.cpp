@@ -10,6 +10,7 @@
 #include "platform/workspace.h"
 #include "platform/x11/x11platform.h"
 #include "taskrunner.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -19,14 +20,8 @@ using TestSupport::Formats;
 using TestSupport::LineProcess;
 using TestSupport::contentOf;
 using TestSupport::editorText;
+using TestSupport::xdotool;
 using namespace std::chrono_literals;
-
-namespace {
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(u"xdotool"_qs, args) == 0;
-}
-} // namespace
 
 class ItestTextReplacer final : public QObject {
     Q_OBJECT

@@ -13,6 +13,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+using TestSupport::xdotool;
+
 namespace {
 // The window under the pointer: counts what reaches it.
 class TargetWindow final : public QWidget {
@@ -31,11 +33,6 @@ WheelTab ring(const QString &title, const QList<WheelItem> &items)
     for (const WheelItem &item : items)
         tab.slots.append(item);
     return tab;
-}
-
-bool xdotool(const QStringList &args)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
 }
 
 // The overlay's frame and whether it is mapped, as the X server reports it.

@@ -1,5 +1,7 @@
 #include "lineprocess.h"
 
+#include "testsupport.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -29,10 +31,7 @@ LineProcess::~LineProcess()
 {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(2000)) {
-            m_process.kill();
-            m_process.waitForFinished(2000);
-        }
+        finishOrKill(m_process, 2000);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ringleprocess.h"
 
+#include "testsupport.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -33,10 +35,7 @@ RingleProcess::~RingleProcess()
 {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.terminate();
-        if (!m_process.waitForFinished(3000)) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
+        finishOrKill(m_process, 3000);
     }
 }
 
@@ -46,6 +45,13 @@ bool RingleProcess::configure(const QString &key, const QString &value)
     config.setProcessEnvironment(m_process.processEnvironment());
     config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("set"), key, value});
     return config.waitForFinished(15000) && config.exitStatus() == QProcess::NormalExit && config.exitCode() == 0;
+}
+
+bool RingleProcess::useModelServer(const QUrl &server)
+{
+    return configure(QStringLiteral("modelProvider"), QStringLiteral("ollama"))
+        && configure(QStringLiteral("modelServer"), server.toString())
+        && configure(QStringLiteral("modelName"), QStringLiteral("test-model"));
 }
 
 bool RingleProcess::start()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <optional>
 
@@ -21,6 +22,8 @@ public:
     QString configHome() const { return m_config.path(); }
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
+    // Points the app at an Ollama-style model server, such as the test model server.
+    bool useModelServer(const QUrl &server);
     // Starts the app and waits until it listens for the wheel's shortcut and mouse button.
     bool start();
     // The first diagnostics line containing `text` after those already looked at; empty after the

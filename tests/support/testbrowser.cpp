@@ -1,5 +1,7 @@
 #include "testbrowser.h"
 
+#include "testsupport.h"
+
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTcpSocket>
@@ -52,10 +54,7 @@ TestBrowser::~TestBrowser()
 {
     if (m_browser.state() != QProcess::NotRunning) {
         m_browser.terminate();
-        if (!m_browser.waitForFinished(5000)) {
-            m_browser.kill();
-            m_browser.waitForFinished(5000);
-        }
+        TestSupport::finishOrKill(m_browser, 5000);
     }
 }
 

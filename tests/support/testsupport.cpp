@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include <QProcess>
 #include <QtGlobal>
 
 namespace TestSupport {
@@ -8,5 +9,18 @@ QTemporaryDir *isolateConfigHome()
     auto *dir = new QTemporaryDir;
     qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
     return dir;
+}
+
+bool xdotool(const QStringList &args)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+
+void finishOrKill(QProcess &process, int graceMs)
+{
+    if (process.waitForFinished(graceMs))
+        return;
+    process.kill();
+    process.waitForFinished(graceMs);
 }
 } // namespace TestSupport
