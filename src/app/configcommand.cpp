@@ -1,5 +1,6 @@
 #include "app/configcommand.h"
 
+#include "app/autostartentry.h"
 #include "app/configkeys.h"
 #include "platform/jsonfiledefaults.h"
 
@@ -9,7 +10,8 @@ namespace {
 const char usage[] = "usage: ringle config list\n"
                      "       ringle config get KEY\n"
                      "       ringle config set KEY VALUE\n"
-                     "       ringle config unset KEY\n";
+                     "       ringle config unset KEY\n"
+                     "       ringle config start-at-login [on|off]\n";
 
 const ConfigKeys::Key *knownKey(const QString &name, QTextStream &err)
 {
@@ -85,11 +87,32 @@ int unset(const ConfigKeys::Key &key, UserDefaults &defaults, QTextStream &err)
     return writeSucceeded(defaults, err) ? success : writeFailed;
 }
 
+// Not a stored setting: the autostart entry's presence is the state.
+int startAtLogin(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (arguments.size() == 1) {
+        out << (AutostartEntry::isEnabled() ? "on" : "off") << '\n';
+        return success;
+    }
+    const QString wanted = arguments.at(1);
+    if (arguments.size() > 2 || (wanted != QLatin1String("on") && wanted != QLatin1String("off"))) {
+        err << usage;
+        return badUsage;
+    }
+    QString error;
+    if (AutostartEntry::setEnabled(wanted == QLatin1String("on"), &error))
+        return success;
+    err << error << '\n';
+    return writeFailed;
+}
+
 } // namespace
 
 int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, QTextStream &err)
 {
     const QString verb = arguments.value(0);
+    if (verb == QLatin1String("start-at-login"))
+        return startAtLogin(arguments, out, err);
     const qsizetype expectedCount = verb == QLatin1String("list")                                     ? 1
                                   : verb == QLatin1String("get") || verb == QLatin1String("unset") ? 2
                                   : verb == QLatin1String("set")                                    ? 3

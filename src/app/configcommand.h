@@ -5,7 +5,7 @@
 
 class UserDefaults;
 
-// `ringle config list|get KEY|set KEY VALUE|unset KEY`: reads and writes the stored settings with the
+// `ringle config list|get KEY|set KEY VALUE|unset KEY|start-at-login [on|off]`: reads and writes the stored settings with the
 // types Ringle reads them as, so a setting can be changed without the settings window (for example
 // `ringle config set modelProvider ollama`). A running Ringle picks the change up at its next read.
 namespace ConfigCommand {
