@@ -1,6 +1,7 @@
 #include "actions/appcontroller.h"
 
 #include "actions/applookup.h"
+#include "actions/askopener.h"
 #include "actions/controllerstatus.h"
 #include "actions/cursorindicator.h"
 #include "actions/keystroke.h"
@@ -125,7 +126,7 @@ void AppController::start()
 
 void AppController::openWheel(std::optional<QPointF> point)
 {
-    if (m_parts.status.isWorking()) {
+    if (m_parts.status.isWorking() || (m_parts.ask && m_parts.ask->isAnswering())) {
         qCDebug(lcController) << "busy: the wheel stays closed";
         m_parts.platform.sound.beep();
         return;
@@ -174,6 +175,7 @@ void AppController::run(const WheelItem &item)
     case Kind::openURL:
         return openAddress(item.address());
     case Kind::ask:
+        return openAsk();
     case Kind::shortcut:
         return unavailable(item);
     }
@@ -364,6 +366,39 @@ void AppController::openAddress(const QString &address)
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || !m_parts.platform.workspace.openUrl(url))
         reportFailure(tr("Couldn't open %1.").arg(address));
+}
+
+void AppController::openAsk()
+{
+    if (!m_parts.ask)
+        return unavailable(WheelItem::ask());
+    if (m_parts.status.isWorking()) {
+        qCDebug(lcController) << "busy: Ask refused";
+        m_parts.platform.sound.beep();
+        return;
+    }
+    m_parts.status.setWorking(true);
+    copyThenAsk();
+}
+
+QCoro::Task<void> AppController::copyThenAsk()
+{
+    const QPointer<AppController> self(this);
+    std::optional<QString> context;
+    // Without a selection, or without the right to read it, the chat is about anything; no error.
+    if (!m_parts.isTrusted || m_parts.isTrusted()) {
+        try {
+            const QString copied = (co_await m_parts.replacer.copySelection()).trimmed();
+            if (!copied.isEmpty())
+                context = copied;
+        } catch (...) {
+            qCDebug(lcController) << "Ask without a selection";
+        }
+    }
+    if (!self)
+        co_return;
+    m_parts.ask->open(std::move(context));
+    m_parts.status.setWorking(false);
 }
 
 void AppController::reportFailure(const QString &message)

@@ -16,6 +16,7 @@
 #include <optional>
 
 class ActionWheel;
+class AskOpener;
 class AIEngine;
 class CaretLocator;
 class ControllerStatus;
@@ -32,7 +33,9 @@ class Registry;
 
 // Turns the user's gestures into actions: opens the wheel from the shortcut or the mouse trigger, runs
 // the chosen slot, and reports every outcome next to the caret or with the alert sound. At most one
-// model action runs at a time; key combinations and opening apps or addresses are never refused.
+// model action runs at a time; key combinations and opening apps or addresses are never refused. While
+// the Ask window writes an answer the wheel stays closed: the window has the focus, so the wheel's
+// actions would act on it.
 // Main thread only. Every part must outlive the controller.
 class AppController final : public QObject {
     Q_OBJECT
@@ -52,6 +55,8 @@ public:
         const UserDefaults &defaults;
         // Whether other applications may be read and typed into; none means always.
         std::function<bool()> isTrusted;
+        // The Ask window; none leaves Ask slots unavailable.
+        AskOpener *ask = nullptr;
     };
 
     // Where progress is shown when the caret cannot be found: this far from the pointer (y up).
@@ -81,6 +86,8 @@ private:
     void sendKeys(const KeyCombo &combo);
     void openApp(const QString &appId);
     void openAddress(const QString &address);
+    void openAsk();
+    QCoro::Task<void> copyThenAsk();
     void unavailable(const WheelItem &item);
 
     // The guard of the actions that must not overlap: false (after telling the user) when refused.

@@ -2,6 +2,7 @@
 
 #include "actions/appcontroller.h"
 #include "actions/applookup.h"
+#include "actions/appnotifications.h"
 #include "actions/cursorindicator.h"
 #include "actions/textreplacer.h"
 #include "app/trayicon.h"
@@ -12,12 +13,14 @@
 #include "platform/unavailableondevicemodel.h"
 #include "platform/x11/atspiaccessibility.h"
 #include "platform/x11/x11compositing.h"
+#include "platform/x11/x11desktops.h"
 #include "platform/x11/x11globalinputmonitor.h"
 #include "platform/x11/x11hotkeyservice.h"
 #include "platform/x11/x11mousetap.h"
 #include "platform/x11/x11platform.h"
 #include "platform/x11/x11trayhostwatch.h"
 #include "ui/appicons.h"
+#include "ui/askwindow.h"
 #include "ui/cursorindicatorpanel.h"
 #include "ui/qtmenutracker.h"
 #include "ui/slotlabels.h"
@@ -41,8 +44,8 @@ std::unique_ptr<GlobalInputMonitor> outsideInputMonitor(X11Platform &x11)
 // Members are declared in the order they depend on each other, so they are made and destroyed
 // in a safe order.
 struct AppSession::Parts {
-    Parts(UserDefaults &defaults, ControllerStatus &status, std::unique_ptr<X11Platform> x11In,
-          std::unique_ptr<X11MouseTap> tapIn)
+    Parts(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,
+          std::unique_ptr<X11Platform> x11In, std::unique_ptr<X11MouseTap> tapIn)
         : x11(std::move(x11In))
         , ports(x11->platform())
         , tap(std::move(tapIn))
@@ -68,8 +71,13 @@ struct AppSession::Parts {
         , outsideInput(outsideInputMonitor(*x11))
         , indicator(ports.screens, *outsideInput, [] { return std::make_unique<CursorIndicatorPanel>(); },
                     [this] { return caret.selectionEndRect(); })
+        , ask(AskWindow::Parts{{localModels, onDevice, defaults},
+                               ports.screens,
+                               &X11Compositing::isActive,
+                               [](QWidget &window) { X11Desktops::showOnAllDesktops(window.winId()); },
+                               [&notifications] { Q_EMIT notifications.openRingleSettings(); }})
         , controller(AppController::Parts{ports, status, shortcuts, wheel, mouseTrigger, indicator, caret, replacer,
-                                          engine, prompts, combos, defaults, {}})
+                                          engine, prompts, combos, defaults, {}, &ask})
     {
     }
 
@@ -108,18 +116,20 @@ struct AppSession::Parts {
     ActionWheel wheel;
     std::unique_ptr<GlobalInputMonitor> outsideInput;
     CursorIndicator indicator;
+    AskWindow ask;
     AppController controller;
     std::unique_ptr<X11TrayHostWatch> trayHosts;
 };
 
-std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status)
+std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status,
+                                               AppNotifications &notifications)
 {
     std::unique_ptr<X11Platform> x11 = X11Platform::create();
     std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
     if (!x11 || !tap)
         return nullptr;
     std::unique_ptr<AppSession> session(
-        new AppSession(std::make_unique<Parts>(defaults, status, std::move(x11), std::move(tap))));
+        new AppSession(std::make_unique<Parts>(defaults, status, notifications, std::move(x11), std::move(tap))));
     session->controller().start();
     return session;
 }

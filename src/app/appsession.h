@@ -3,6 +3,7 @@
 #include <memory>
 
 class AppController;
+class AppNotifications;
 class ControllerStatus;
 class TrayIcon;
 class UserDefaults;
@@ -10,11 +11,12 @@ struct AccessibilityStatus;
 
 // Everything the running app is made of on this desktop: the X11 backends, the accessibility
 // client, the model client, the stores, the wheel with its triggers, the result panel and the
-// controller that joins them. Made once after the settings migration; lives until quit.
+// Ask window and the controller that joins them. Made once after the settings migration; lives until quit.
 class AppSession final {
 public:
     // None when there is no X11 display to work on.
-    static std::unique_ptr<AppSession> create(UserDefaults &defaults, ControllerStatus &status);
+    static std::unique_ptr<AppSession> create(UserDefaults &defaults, ControllerStatus &status,
+                                              AppNotifications &notifications);
     ~AppSession();
 
     AppController &controller();

@@ -50,7 +50,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         if (!channel.listen())
             qCWarning(lcApp) << "later starts will not find this instance";
         session = std::make_unique<Session>();
-        session->app = AppSession::create(defaults, session->status);
+        session->app = AppSession::create(defaults, session->status, session->notifications);
         if (!session->app) {
             std::fputs("ringle: needs an X11 display (DISPLAY); Wayland sessions need XWayland\n", stderr);
             app.exit(1);
