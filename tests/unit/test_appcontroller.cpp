@@ -1,4 +1,5 @@
 #include "actions/appcontroller.h"
+#include "actions/askopener.h"
 #include "actions/controllerstatus.h"
 #include "actions/cursorindicator.h"
 #include "actions/ringleerror.h"
@@ -41,6 +42,14 @@ struct NoWheelPanel final : WheelPanel {
     void hideWheel() override {}
 };
 
+// Records what the Ask window was opened with.
+struct FakeAskOpener final : AskOpener {
+    void open(std::optional<QString> context) override { openings.append(context); }
+    bool isAnswering() const override { return answering; }
+    QList<std::optional<QString>> openings;
+    bool answering = false;
+};
+
 // The controller over fakes of everything outside the process, with the real core in between: a
 // text application answering the copy and paste keys, a scripted on-device model, the real wheel,
 // mouse trigger, shortcut registry, result indicator and text replacer.
@@ -73,9 +82,10 @@ struct Desk {
                               {}, CursorIndicator::Timings{5ms, 5ms, 10ms, 3000ms}};
     ControllerStatus status;
     bool trusted = true;
+    FakeAskOpener ask;
     AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, indicator,
                                                   caret, replacer, engine, prompts, combos, defaults,
-                                                  [this] { return trusted; }}};
+                                                  [this] { return trusted; }, &ask}};
 
     Desk()
     {
@@ -380,6 +390,66 @@ private Q_SLOTS:
         QCOMPARE(desk.fakes.workspace.openedUrls().last(), QUrl(QStringLiteral("mailto:someone@example.org")));
         QCOMPARE(desk.status.lastError(), QStringLiteral("Couldn't open not an address."));
         QVERIFY(!desk.status.isWorking());
+    }
+
+    void askOpensTheWindowOnTheSelection_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<QString>("context"); // empty: none
+        QTest::newRow("selection, trimmed") << QStringLiteral("  ") + typo + QStringLiteral("\n") << true << typo;
+        QTest::newRow("nothing selected") << QString() << true << QString();
+        QTest::newRow("white space only") << QStringLiteral(" \n ") << true << QString();
+        QTest::newRow("not trusted") << typo << false << QString();
+    }
+
+    void askOpensTheWindowOnTheSelection()
+    {
+        QFETCH(QString, selection);
+        QFETCH(bool, trusted);
+        QFETCH(QString, context);
+        Desk desk;
+        desk.trusted = trusted;
+        desk.app.setSelection(selection);
+        desk.app.setCopyDelay(50ms);
+        desk.controller.run(WheelItem::ask());
+        // Busy while copying: another action must wait until the window is open.
+        QCOMPARE(desk.status.isWorking(), trusted);
+        QTRY_COMPARE_WITH_TIMEOUT(desk.ask.openings.size(), 1, 5000);
+        QCOMPARE(desk.ask.openings.first(), context.isEmpty() ? std::nullopt : std::optional<QString>(context));
+        QVERIFY(!desk.status.isWorking());
+        // Whatever happened to the copy, nothing is reported.
+        QVERIFY(!desk.shown());
+        QCOMPARE(desk.fakes.sound.beeps(), 0);
+        QCOMPARE(desk.app.copyRequests() > 0, trusted);
+    }
+
+    void askIsRefusedWhileAnActionRuns()
+    {
+        Desk desk;
+        desk.app.setCopyDelay(300ms);
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QVERIFY(desk.status.isWorking());
+        desk.controller.run(WheelItem::ask());
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+        QVERIFY(waitUntilIdle(desk.status));
+        QVERIFY(desk.ask.openings.isEmpty());
+    }
+
+    void wheelStaysClosedWhileAskAnswers()
+    {
+        Desk desk;
+        constexpr int controlOption = GlobalShortcuts::HotKeyModifiers::control | GlobalShortcuts::HotKeyModifiers::option;
+        desk.ask.answering = true;
+        QVERIFY(desk.hotKeys.press(4, controlOption));
+        QVERIFY(!desk.wheel.isOpen());
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+        QVERIFY(desk.hotKeys.release(4, controlOption));
+        desk.ask.answering = false;
+        QVERIFY(desk.hotKeys.press(4, controlOption));
+        QVERIFY(desk.wheel.isOpen());
+        QVERIFY(desk.hotKeys.release(4, controlOption));
     }
 };
 
