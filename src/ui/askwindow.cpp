@@ -67,6 +67,15 @@ void AskWindow::open(std::optional<QString> context)
     connect(view, &AskView::heightChanged, this,
             [this, from](qreal height) { applyHeight(from.data(), height); }, Qt::QueuedConnection);
 
+    connect(chat, &AskChat::stateChanged, this, [chat] {
+        const QString last = chat->messages().isEmpty() ? QString() : chat->messages().last().text;
+        qCDebug(lcAsk).noquote() << (chat->isResponding() ? "answering" : "idle") << "messages"
+                                 << chat->messages().size() << "last" << last.size() << "error"
+                                 << chat->error().value_or(QStringLiteral("none"));
+    });
+    connect(chat, &AskChat::messagesChanged, this,
+            [chat] { qCDebug(lcAsk) << "messages" << chat->messages().size(); });
+
     const QRectF frame = ScreenCoordinates::fromYUp(
         AskPlacement::initialFrame(m_parts.screens.screens(), m_parts.screens.mainScreen(),
                                    m_parts.screens.pointerLocation()),

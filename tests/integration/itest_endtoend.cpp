@@ -71,6 +71,40 @@ std::optional<QPoint> buttonPoint(const QString &line)
     return xOk && yOk ? std::optional<QPoint>(point) : std::nullopt;
 }
 
+// The title of the window that has the keyboard focus.
+QString focusedWindowName()
+{
+    QProcess xdo;
+    xdo.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")});
+    xdo.waitForFinished(5000);
+    return QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
+}
+
+// A picture of the screen for the README, when RINGLE_SCREENSHOT_DIR names where to keep it.
+void screenshot(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("RINGLE_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        QProcess::execute(QStringLiteral("/usr/bin/import"), {QStringLiteral("-window"), QStringLiteral("root"), dir + QLatin1Char('/') + name});
+}
+
+// The latest diagnostics line containing `text`, wherever the waits have got to.
+QString lastLine(const RingleProcess &ringle, const QString &text)
+{
+    const QStringList lines = ringle.transcript().split(QLatin1Char('\n'));
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+        if (it->contains(text))
+            return *it;
+    }
+    return QString();
+}
+
+bool click(const QPoint &point)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                    QStringLiteral("click"), QStringLiteral("1")});
+}
+
 QString shown(const QString &kind, const QString &text)
 {
     return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
@@ -95,6 +129,14 @@ class ItestEndToEnd final : public QObject {
                                   WheelItem::keys(KeyCombo{QStringLiteral("Select All"), 0,
                                                            KeyModifiers(KeyModifiers::control), QStringLiteral("A")}),
                                   WheelItem::explain(), WheelItem::summarize()};
+        return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
+    }
+
+    // Ask at the top of the only ring.
+    static bool useAskRing(RingleProcess &ringle)
+    {
+        QList<WheelSet> sets = WheelStore::shippedDefault();
+        sets[0].rings[0].slots = {WheelItem::ask(), WheelItem::proofread(), WheelItem::explain(), WheelItem::summarize()};
         return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
     }
 
@@ -276,6 +318,77 @@ private Q_SLOTS:
         QVERIFY(shortcutGesture(ringle, 90, 0)); // the right-hand slot
         QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
         QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.indicator"), 300));
+    }
+
+    void askStreamsStopsStartsOverAndCloses()
+    {
+        RingleProcess ringle;
+        QVERIFY(ringle.useModelServer(m_server.url()));
+        QVERIFY(useAskRing(ringle));
+        QVERIFY(ringle.start());
+        const QString text = QStringLiteral("Ringle opens a wheel of actions beside the pointer. Each slot runs an action "
+                                            "on the selected text: proofreading, translating or asking about it.");
+        auto editor = editorWith(text, 0, int(text.size()));
+        QVERIFY(editor);
+        const QString editorTitle = focusedWindowName();
+
+        QVERIFY(shortcutGesture(ringle, 0, -90));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: opened with a quote")).isEmpty(), qPrintable(ringle.transcript()));
+        QTRY_VERIFY_WITH_TIMEOUT(focusedWindowName() == QStringLiteral("Ask Ringle"), 5000);
+
+        // A slow answer, word by word.
+        QList<QByteArray> words;
+        const QStringList answer = QStringLiteral("The text says that **Ringle** shows a *wheel* of actions next to the "
+                                                  "pointer, and that each slot runs an action such as `Proofread`, "
+                                                  "Translate or Ask on the text you selected. Asking opens this window.")
+                                       .split(QLatin1Char(' '));
+        for (const QString &word : answer)
+            words.append(ModelServerProcess::deltaEvent(word + QLatin1Char(' ')));
+        words.append("data: [DONE]\n\n");
+        QVERIFY(m_server.enqueue(ModelServerProcess::eventStream(words, 250)));
+        QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("What does it say?")}));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: answering messages 2")).isEmpty(), qPrintable(ringle.transcript()));
+        QCOMPARE(m_server.requests(1, 5000).size(), 1);
+        QTest::qWait(2500);
+        const std::optional<QPoint> stop = buttonPoint(lastLine(ringle, QStringLiteral("ringle.ask: button stop")));
+        QVERIFY2(stop, qPrintable(ringle.transcript()));
+        screenshot(QStringLiteral("ask-streaming.png"));
+
+        // The wheel's shortcut while it answers: only the alert sound.
+        QVERIFY(shortcutGesture(ringle, 0, -90));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("busy: the wheel stays closed")).isEmpty(), qPrintable(ringle.transcript()));
+
+        // Stop keeps what was written so far.
+        QVERIFY(click(*stop));
+        const QString stopped = ringle.waitForLine(QStringLiteral("ringle.ask: idle messages 2"));
+        QVERIFY2(!stopped.isEmpty(), qPrintable(ringle.transcript()));
+        const int kept = stopped.section(QStringLiteral(" last "), 1).section(QLatin1Char(' '), 0, 0).toInt();
+        QVERIFY2(kept > 0 && kept < answer.join(QLatin1Char(' ')).size(), qPrintable(stopped));
+
+        // A whole answer, then a failure whose line offers Start Over.
+        QVERIFY(m_server.enqueue(ModelServerProcess::eventStream(words, 5)));
+        QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("And the slots?")}));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: idle messages 4")).isEmpty(), qPrintable(ringle.transcript()));
+        QTest::qWait(500);
+        screenshot(QStringLiteral("ask-answer.png"));
+        QVERIFY(m_server.enqueue(ModelServerProcess::json(500, {{QStringLiteral("error"), QStringLiteral("model crashed")}})));
+        QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("Once more?")}));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("error The local model failed: model crashed")).isEmpty(), qPrintable(ringle.transcript()));
+        QTest::qWait(300);
+        const std::optional<QPoint> startOver = buttonPoint(lastLine(ringle, QStringLiteral("ringle.ask: button startOver")));
+        QVERIFY2(startOver, qPrintable(ringle.transcript()));
+        screenshot(QStringLiteral("ask-error.png"));
+        QVERIFY(click(*startOver));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: messages 0")).isEmpty(), qPrintable(ringle.transcript()));
+
+        // Escape closes, and the editor has the keyboard again.
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: closed")).isEmpty(), qPrintable(ringle.transcript()));
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowName(), editorTitle, 5000);
+        QCOMPARE(TestSupport::editorText(*editor), text);
     }
 };
 
