@@ -32,7 +32,10 @@ AskWindow::AskWindow(Parts parts, QObject *parent)
 
 AskWindow::~AskWindow()
 {
+    // At quit no event loop is left to delete it later.
+    const QPointer<AskPanel> panel = m_panel;
     close();
+    delete panel.data();
 }
 
 bool AskWindow::isAnswering() const
@@ -88,7 +91,7 @@ void AskWindow::open(std::optional<QString> context)
     panel->raise();
     panel->activateWindow();
     qCDebug(lcAsk).noquote() << "opened" << (quoted ? QStringLiteral("with a quote") : QStringLiteral("without a quote"))
-                             << "at" << frame.x() << frame.y();
+                             << "at" << panel->x() << panel->y();
 }
 
 void AskWindow::close()

@@ -333,8 +333,15 @@ private Q_SLOTS:
         const QString editorTitle = focusedWindowName();
 
         QVERIFY(shortcutGesture(ringle, 0, -90));
-        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: opened with a quote")).isEmpty(), qPrintable(ringle.transcript()));
+        const QString opened = ringle.waitForLine(QStringLiteral("ringle.ask: opened with a quote at"));
+        QVERIFY2(!opened.isEmpty(), qPrintable(ringle.transcript()));
+        const std::optional<QPoint> topLeft = buttonPoint(opened);
+        QVERIFY(topLeft);
         QTRY_VERIFY_WITH_TIMEOUT(focusedWindowName() == QStringLiteral("Ask Ringle"), 5000);
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-name"), QStringLiteral("Ask Ringle"), QStringLiteral("_NET_WM_DESKTOP")});
+        QVERIFY(xprop.waitForFinished(5000));
+        QCOMPARE(QString::fromUtf8(xprop.readAllStandardOutput()).trimmed(), QStringLiteral("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
 
         // A slow answer, word by word.
         QList<QByteArray> words;
@@ -383,6 +390,23 @@ private Q_SLOTS:
         screenshot(QStringLiteral("ask-error.png"));
         QVERIFY(click(*startOver));
         QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: messages 0")).isEmpty(), qPrintable(ringle.transcript()));
+
+        // Dragged by its background.
+        const auto windowTop = [] {
+            QProcess xdo;
+            xdo.start(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Ask Ringle")});
+            xdo.waitForFinished(5000);
+            const QString info = QString::fromUtf8(xdo.readAllStandardOutput());
+            return info.section(QStringLiteral("Absolute upper-left Y:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+        };
+        const int topBefore = windowTop();
+        QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(topLeft->x() + 320), QString::number(topLeft->y() + 4),
+                         QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.2"),
+                         QStringLiteral("mousemove_relative"), QStringLiteral("0"), QStringLiteral("40"),
+                         QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("mousemove_relative"),
+                         QStringLiteral("0"), QStringLiteral("40"), QStringLiteral("sleep"), QStringLiteral("0.2"),
+                         QStringLiteral("mouseup"), QStringLiteral("1")}));
+        QTRY_VERIFY2_WITH_TIMEOUT(windowTop() >= topBefore + 60, qPrintable(QString::number(windowTop() - topBefore)), 3000);
 
         // Escape closes, and the editor has the keyboard again.
         QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));

@@ -261,6 +261,22 @@ private Q_SLOTS:
         QVERIFY(!m_window->isAnswering());
     }
 
+    void cutToItsShapeOnlyWithoutACompositor()
+    {
+        for (const bool composited : {true, false}) {
+            AskChat chat(models(), std::nullopt);
+            AskPanel panel(new AskView(chat), [composited] { return composited; });
+            panel.resize(640, 200);
+            panel.show();
+            QCOMPARE(panel.isComposited(), composited);
+            QCOMPARE(panel.mask().isEmpty(), composited);
+            if (!composited) {
+                QVERIFY(!panel.mask().contains(QPoint(1, 1))); // a rounded corner
+                QVERIFY(panel.mask().contains(QPoint(320, 100)));
+            }
+        }
+    }
+
     void conversationStopsGrowingAt440AndFollowsItsEnd()
     {
         m_window->open(std::nullopt);
