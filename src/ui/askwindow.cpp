@@ -70,12 +70,13 @@ void AskWindow::open(std::optional<QString> context)
     connect(view, &AskView::heightChanged, this,
             [this, from](qreal height) { applyHeight(from.data(), height); }, Qt::QueuedConnection);
 
-    connect(chat, &AskChat::stateChanged, this, [chat] {
+    const auto logState = [chat] {
         const QString last = chat->messages().isEmpty() ? QString() : chat->messages().last().text;
         qCDebug(lcAsk).noquote() << (chat->isResponding() ? "answering" : "idle") << "messages"
                                  << chat->messages().size() << "last" << last.size() << "error"
                                  << chat->error().value_or(QStringLiteral("none"));
-    });
+    };
+    connect(chat, &AskChat::stateChanged, this, logState);
     connect(chat, &AskChat::messagesChanged, this,
             [chat] { qCDebug(lcAsk) << "messages" << chat->messages().size(); });
 
@@ -92,6 +93,7 @@ void AskWindow::open(std::optional<QString> context)
     panel->activateWindow();
     qCDebug(lcAsk).noquote() << "opened" << (quoted ? QStringLiteral("with a quote") : QStringLiteral("without a quote"))
                              << "at" << panel->x() << panel->y();
+    logState();
 }
 
 void AskWindow::close()

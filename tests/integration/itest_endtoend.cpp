@@ -414,6 +414,26 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(focusedWindowName(), editorTitle, 5000);
         QCOMPARE(TestSupport::editorText(*editor), text);
     }
+
+    void askWithNothingSelectedAndNoServerSaysWhatIsMissing()
+    {
+        RingleProcess ringle;
+        QVERIFY(useAskRing(ringle));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 4, 4);
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(ringle, 0, -90));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: opened without a quote")).isEmpty(), qPrintable(ringle.transcript()));
+        // No error for the missing selection; the chat cannot start without a model and says so.
+        QVERIFY(!ringle.transcript().contains(QStringLiteral("ringle.indicator: shows failed")));
+        QVERIFY2(ringle.transcript().contains(QStringLiteral("error Apple Intelligence is unavailable (Linux has no on-device model")),
+                 qPrintable(ringle.transcript()));
+        QTest::qWait(800);
+        screenshot(QStringLiteral("ask-no-model.png"));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: closed")).isEmpty(), qPrintable(ringle.transcript()));
+    }
 };
 
 QTEST_GUILESS_MAIN(ItestEndToEnd)
