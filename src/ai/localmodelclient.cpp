@@ -2,12 +2,13 @@
 
 #include "actions/ringleerror.h"
 #include "ai/ailogging.h"
-#include "ai/httpexchange.h"
 #include "ai/httpstatusphrase.h"
 #include "ai/linesplitter.h"
 #include "ai/requestcancelled.h"
+#include "net/httpclient.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QScopeGuard>
 #include <algorithm>
@@ -60,29 +61,69 @@ QString shortened(const QString &message)
     return message.left(kMaxMessageChars).trimmed() + QChar(0x2026);
 }
 
+// The failure of a request as the user sees it.
+[[noreturn]] void throwModelError(const HttpFailure &failure, const QString &serverName)
+{
+    switch (failure.kind()) {
+    case HttpFailure::Kind::unreachable:
+        throw RingleError::localModelUnreachable(serverName);
+    case HttpFailure::Kind::cancelled:
+        throw RequestCancelled();
+    case HttpFailure::Kind::tooLarge:
+        throw RingleError::localModelFailed(QCoreApplication::translate("LocalModelClient", "the answer is larger than %1 MB")
+                                                .arg(LocalModelClient::kMaxBodyBytes / (1024 * 1024)));
+    case HttpFailure::Kind::notHttp:
+        throw RingleError::localModelFailed(QCoreApplication::translate("LocalModelClient", "the server's answer is not HTTP"));
+    case HttpFailure::Kind::other:
+        break;
+    }
+    throw RingleError::localModelFailed(failure.message());
+}
+
+QCoro::Task<std::optional<QByteArray>> nextChunk(HttpStream &stream, const QString &serverName)
+{
+    try {
+        co_return co_await stream.nextChunk();
+    } catch (const HttpFailure &failure) {
+        throwModelError(failure, serverName);
+    }
+}
+
+QCoro::Task<QByteArray> readRest(HttpStream &stream, const QString &serverName)
+{
+    QByteArray body;
+    while (std::optional<QByteArray> chunk = co_await nextChunk(stream, serverName))
+        body += *chunk;
+    co_return body;
+}
+
 } // namespace
 
 LocalModelClient::LocalModelClient(Timeouts timeouts)
     : m_timeouts(timeouts)
+    , m_http(std::make_shared<HttpClient>())
 {
 }
 
-std::unique_ptr<HttpExchange> LocalModelClient::post(const LocalModelConfig &config, const QList<Message> &messages,
-                                                     double temperature, bool stream)
+std::unique_ptr<HttpStream> LocalModelClient::post(const LocalModelConfig &config, const QList<Message> &messages,
+                                                   double temperature, bool stream)
 {
-    const HttpExchange::Headers headers{{"Content-Type", "application/json"}};
-    return std::make_unique<HttpExchange>("POST", LocalModelConfig::endpoint(config.server, QStringLiteral("v1/chat/completions")),
-                                          headers, ChatWire::encodeRequest(config.model, messages, temperature, stream),
-                                          ModelProviders::serverName(config.provider),
-                                          HttpExchange::Limits{m_timeouts.completion, kMaxBodyBytes});
+    HttpRequest request;
+    request.method = "POST";
+    request.url = LocalModelConfig::endpoint(config.server, QStringLiteral("v1/chat/completions"));
+    request.headers = {{"Content-Type", "application/json"}};
+    request.body = ChatWire::encodeRequest(config.model, messages, temperature, stream);
+    request.inactivityTimeout = m_timeouts.completion;
+    request.maxBodyBytes = kMaxBodyBytes;
+    return m_http->open(request);
 }
 
 QCoro::Task<QString> LocalModelClient::complete(LocalModelConfig config, QList<Message> messages, double temperature)
 {
     if (config.model.isEmpty())
         throw RingleError::localModelNotChosen();
-    const std::unique_ptr<HttpExchange> exchange = post(config, messages, temperature, false);
-    const QByteArray body = co_await exchange->readRest();
+    const std::unique_ptr<HttpStream> exchange = post(config, messages, temperature, false);
+    const QByteArray body = co_await readRest(*exchange, ModelProviders::serverName(config.provider));
     check(exchange->statusCode().value_or(200), body);
     co_return withoutThinking(ChatWire::decodeResponse(body));
 }
@@ -102,16 +143,17 @@ QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<An
     if (config.model.isEmpty())
         throw RingleError::localModelNotChosen();
 
-    const std::unique_ptr<HttpExchange> exchange = post(config, messages, temperature, true);
+    const QString serverName = ModelProviders::serverName(config.provider);
+    const std::unique_ptr<HttpStream> exchange = post(config, messages, temperature, true);
     control->setInterrupt([request = exchange.get()] { request->cancel(); });
     const auto forgetRequest = qScopeGuard([&control] { control->setInterrupt({}); });
 
-    std::optional<QByteArray> chunk = co_await exchange->nextChunk();
+    std::optional<QByteArray> chunk = co_await nextChunk(*exchange, serverName);
     const int status = exchange->statusCode().value_or(200);
     if (status != 200) {
         QByteArray body = chunk.value_or(QByteArray());
         if (chunk)
-            body += co_await exchange->readRest();
+            body += co_await readRest(*exchange, serverName);
         check(status, body);
     }
 
@@ -125,7 +167,7 @@ QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<An
             co_yield withoutThinking(reader.answer);
         if (reader.done)
             co_return;
-        chunk = co_await exchange->nextChunk();
+        chunk = co_await nextChunk(*exchange, serverName);
     }
     splitter.finish(reader);
     if (reader.changed)
@@ -134,10 +176,12 @@ QCoro::AsyncGenerator<QString> LocalModelClient::streamAnswer(std::shared_ptr<An
 
 QCoro::Task<QStringList> LocalModelClient::models(QUrl base, QString serverName)
 {
-    const auto exchange = std::make_unique<HttpExchange>("GET", LocalModelConfig::endpoint(base, QStringLiteral("v1/models")),
-                                                         HttpExchange::Headers(), QByteArray(), serverName,
-                                                         HttpExchange::Limits{m_timeouts.modelList, kMaxBodyBytes});
-    const QByteArray body = co_await exchange->readRest();
+    HttpRequest request;
+    request.url = LocalModelConfig::endpoint(base, QStringLiteral("v1/models"));
+    request.inactivityTimeout = m_timeouts.modelList;
+    request.maxBodyBytes = kMaxBodyBytes;
+    const std::unique_ptr<HttpStream> exchange = m_http->open(request);
+    const QByteArray body = co_await readRest(*exchange, serverName);
     check(exchange->statusCode().value_or(200), body);
     QStringList ids = ChatWire::decodeModelList(body);
     sortLikeFileNames(ids);

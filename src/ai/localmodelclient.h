@@ -14,7 +14,8 @@
 #include <memory>
 #include <optional>
 
-class HttpExchange;
+class HttpClient;
+class HttpStream;
 
 // How long a local model server may stay silent while we wait for it.
 struct LocalModelTimeouts {
@@ -55,11 +56,12 @@ public:
     static void check(int statusCode, const QByteArray &body);
 
 private:
-    std::unique_ptr<HttpExchange> post(const LocalModelConfig &config, const QList<Message> &messages,
-                                       double temperature, bool stream);
+    std::unique_ptr<HttpStream> post(const LocalModelConfig &config, const QList<Message> &messages,
+                                     double temperature, bool stream);
     QCoro::AsyncGenerator<QString> streamAnswer(std::shared_ptr<AnswerStream::Control> control,
                                                 LocalModelConfig config, QList<Message> messages,
                                                 double temperature);
 
     Timeouts m_timeouts;
+    std::shared_ptr<HttpClient> m_http;
 };

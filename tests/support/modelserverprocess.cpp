@@ -12,10 +12,11 @@ QString serverProgram()
 }
 } // namespace
 
-ModelServerProcess::ModelServerProcess()
+ModelServerProcess::ModelServerProcess(const QStringList &arguments)
+    : m_secure(!arguments.isEmpty())
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(serverProgram(), QStringList());
+    m_process.start(serverProgram(), arguments);
     if (!m_process.waitForStarted(10000))
         return;
     const QDeadlineTimer deadline(10000);
@@ -41,7 +42,7 @@ ModelServerProcess::~ModelServerProcess()
 
 QUrl ModelServerProcess::url() const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2").arg(m_secure ? QStringLiteral("https") : QStringLiteral("http")).arg(m_port));
 }
 
 bool ModelServerProcess::enqueue(const QJsonObject &response)

@@ -10,11 +10,13 @@
 // Waits block the calling test (never product code) and fail the test through QVERIFY-friendly results.
 class ModelServerProcess final {
 public:
-    ModelServerProcess();
+    // `arguments`: the server's own (a certificate and key for https).
+    explicit ModelServerProcess(const QStringList &arguments = {});
     ~ModelServerProcess();
 
     bool isRunning() const { return m_port != 0; }
     quint16 port() const { return m_port; }
+    // http://127.0.0.1:port, or https:// when started with a certificate.
     QUrl url() const;
 
     // Scripting; each returns once the server acknowledged the command.
@@ -45,6 +47,7 @@ private:
 
     QProcess m_process;
     quint16 m_port = 0;
+    bool m_secure = false;
     QByteArray m_buffer;
     QList<QJsonObject> m_events;
 };

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QtGlobal>
 
@@ -23,4 +24,16 @@ void finishOrKill(QProcess &process, int graceMs)
     process.kill();
     process.waitForFinished(graceMs);
 }
+qint64 residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
 } // namespace TestSupport

@@ -12,6 +12,8 @@ namespace TestSupport {
 QTemporaryDir *isolateConfigHome();
 // Runs xdotool with `args`; whether it succeeded.
 bool xdotool(const QStringList &args);
+// This process's resident memory in kilobytes (VmRSS), or -1 when unknown.
+qint64 residentKilobytes();
 // Waits for a child that was asked to end, and kills it if it has not within `graceMs`.
 void finishOrKill(QProcess &process, int graceMs);
 } // namespace TestSupport

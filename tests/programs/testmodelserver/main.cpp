@@ -2,12 +2,15 @@
 #include "testmodelserver.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    TestModelServer server;
+    const QStringList arguments = app.arguments();
+    // testmodelserver [CERTIFICATE.pem KEY.pem]: https with that certificate.
+    TestModelServer server(arguments.value(1), arguments.value(2));
     if (!server.listen()) {
         std::fprintf(stderr, "testmodelserver: cannot listen on 127.0.0.1\n");
         return 1;

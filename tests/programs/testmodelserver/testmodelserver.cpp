@@ -3,25 +3,50 @@
 #include "serverconnection.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSslKey>
+#include <QSslServer>
 #include <QJsonDocument>
 #include <QTcpSocket>
 #include <chrono>
 
-TestModelServer::TestModelServer()
-    : m_stdin([this](const QByteArray &line) {
+namespace {
+std::unique_ptr<QTcpServer> makeServer(const QString &certificateFile, const QString &keyFile)
+{
+    if (certificateFile.isEmpty())
+        return std::make_unique<QTcpServer>();
+    QFile certificate(certificateFile);
+    QFile key(keyFile);
+    if (!certificate.open(QIODevice::ReadOnly) || !key.open(QIODevice::ReadOnly))
+        return nullptr;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate(&certificate, QSsl::Pem));
+    tls.setPrivateKey(QSslKey(&key, QSsl::Rsa, QSsl::Pem));
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    return server;
+}
+} // namespace
+
+TestModelServer::TestModelServer(const QString &certificateFile, const QString &keyFile)
+    : m_server(makeServer(certificateFile, keyFile))
+    , m_stdin([this](const QByteArray &line) {
         if (const QByteArray command = line.trimmed(); !command.isEmpty())
             runCommand(command);
     })
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection())
+    if (!m_server)
+        return;
+    // A TLS connection is handed over once its handshake is done.
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket *socket = m_server->nextPendingConnection())
             new ServerConnection(socket, *this);
     });
 }
 
 bool TestModelServer::listen()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return m_server && m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 CannedResponse TestModelServer::takeResponse()

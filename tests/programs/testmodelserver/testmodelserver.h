@@ -7,17 +7,19 @@
 #include <QObject>
 #include <QQueue>
 #include <QTcpServer>
+#include <memory>
 #include <optional>
 
-// Listens on 127.0.0.1, answers every request with the next queued response (or the default one),
+// Listens on 127.0.0.1 (plain or TLS), answers every request with the next queued response (or the default one),
 // and reports what happened as JSON lines on standard output. Commands arrive as JSON lines on
 // standard input; the end of standard input ends the server.
 class TestModelServer final : public QObject {
 public:
-    TestModelServer();
+    // With a certificate and key (PEM files) it speaks https.
+    TestModelServer(const QString &certificateFile = {}, const QString &keyFile = {});
 
     bool listen();
-    quint16 port() const { return m_server.serverPort(); }
+    quint16 port() const { return m_server->serverPort(); }
 
     CannedResponse takeResponse();
     bool isRecording() const { return m_recording; }
@@ -29,7 +31,7 @@ public:
 private:
     void runCommand(const QByteArray &line);
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     StdinLines m_stdin;
     QQueue<CannedResponse> m_queue;
     std::optional<CannedResponse> m_default;

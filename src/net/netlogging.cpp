@@ -1,0 +1,3 @@
+#include "net/netlogging.h"
+
+Q_LOGGING_CATEGORY(lcNet, "ringle.net")
