@@ -154,6 +154,11 @@ AccessibilityStatus AppSession::accessibility() const
 void AppSession::watchTrayHosts(TrayIcon &icon)
 {
     m_parts->trayHosts = std::make_unique<X11TrayHostWatch>(m_parts->x11->connection());
-    QObject::connect(m_parts->trayHosts.get(), &X11TrayHostWatch::trayHostsChanged, &icon, &TrayIcon::show);
-    icon.setTrayHostsWatched(m_parts->trayHosts->isActive());
+    X11TrayHostWatch *watch = m_parts->trayHosts.get();
+    QObject::connect(watch, &X11TrayHostWatch::trayHostsChanged, &icon, [watch, &icon] {
+        icon.setPanelForeground(watch->xembedForeground());
+        icon.show();
+    });
+    icon.setTrayHostsWatched(watch->isActive());
+    icon.setPanelForeground(watch->xembedForeground());
 }

@@ -7,11 +7,43 @@
 namespace ConfigCommand {
 namespace {
 
-const char usage[] = "usage: ringle config list\n"
-                     "       ringle config get KEY\n"
-                     "       ringle config set KEY VALUE\n"
-                     "       ringle config unset KEY\n"
-                     "       ringle config start-at-login [on|off]\n";
+const char usage[] = "Usage: ringle config list\n"
+                     "  or:  ringle config get KEY\n"
+                     "  or:  ringle config set KEY VALUE\n"
+                     "  or:  ringle config unset KEY\n"
+                     "  or:  ringle config start-at-login [on|off]\n";
+
+void printHelp(QTextStream &out)
+{
+    out << usage
+        << "Reads and changes Ringle's stored settings, typed and checked as Ringle reads them; a running "
+           "Ringle picks a change up at its next use. No display is needed.\n"
+           "\n"
+           "Commands:\n"
+           "  list            print every key with its value, or the default it falls back to\n"
+           "  get KEY         print the value stored under KEY (JSON settings as JSON text)\n"
+           "  set KEY VALUE   store VALUE under KEY after checking it\n"
+           "  unset KEY       remove KEY, so Ringle uses its default\n"
+           "  start-at-login  print on or off; with on or off, add or remove the autostart entry\n"
+           "\n"
+           "Keys:\n";
+    for (const ConfigKeys::Key &key : ConfigKeys::all()) {
+        out << "  " << key.name << "  " << ConfigKeys::typeName(key.type) << ", default " << key.defaultText;
+        if (!key.choices.isEmpty())
+            out << "; one of " << key.choices.join(QStringLiteral(", "));
+        out << '\n';
+    }
+    out << "\n"
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  get: the key is not set; set, unset, start-at-login: the change could not be saved\n"
+           "  2  wrong usage, an unknown key or a value the key does not take\n"
+           "\n"
+           "Examples:\n"
+           "  ringle config set modelProvider ollama\n"
+           "  ringle config set modelName llama3.2\n"
+           "  ringle config get customPrompts\n";
+}
 
 const ConfigKeys::Key *knownKey(const QString &name, QTextStream &err)
 {
@@ -111,6 +143,10 @@ int startAtLogin(const QStringList &arguments, QTextStream &out, QTextStream &er
 int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, QTextStream &err)
 {
     const QString verb = arguments.value(0);
+    if (arguments.size() == 1 && (verb == QLatin1String("--help") || verb == QLatin1String("-h") || verb == QLatin1String("help"))) {
+        printHelp(out);
+        return success;
+    }
     if (verb == QLatin1String("start-at-login"))
         return startAtLogin(arguments, out, err);
     const qsizetype expectedCount = verb == QLatin1String("list")                                     ? 1

@@ -26,17 +26,10 @@ struct Session {
 
 } // namespace
 
-int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, const QStringList &arguments)
+int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, bool openSettings)
 {
-    InstanceChannel::Request request = InstanceChannel::Request::none;
-    if (arguments == QStringList{QStringLiteral("--settings")}) {
-        request = InstanceChannel::Request::openSettings;
-    } else if (!arguments.isEmpty()) {
-        std::fprintf(stderr, "ringle: unknown arguments: %s\nusage: ringle [--settings]\n"
-                             "       ringle config list|get|set|unset ...\n",
-                     qPrintable(arguments.join(QLatin1Char(' '))));
-        return 2;
-    }
+    const InstanceChannel::Request request =
+        openSettings ? InstanceChannel::Request::openSettings : InstanceChannel::Request::none;
 
     InstanceChannel channel(InstanceChannel::nameFor(qgetenv("DISPLAY"), settingsPath));
     std::unique_ptr<Session> session;
@@ -52,7 +45,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         session = std::make_unique<Session>();
         session->app = AppSession::create(defaults, session->status, session->notifications);
         if (!session->app) {
-            std::fputs("ringle: needs an X11 display (DISPLAY); Wayland sessions need XWayland\n", stderr);
+            std::fputs("Ringle needs an X11 display, but the one it connected to could not be used.\n", stderr);
             app.exit(1);
             return;
         }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 class QApplication;
 class UserDefaults;
 
 // The tray application's start after the settings migration: hands the request to a Ringle already
 // running for this display and settings file, or becomes that instance and runs until quit.
-// `arguments` are the words after the program name: none, or "--settings" to open the settings.
+// With `openSettings` the settings window opens (in the running instance, or in this one).
 namespace Launcher {
-int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, const QStringList &arguments);
+int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, bool openSettings);
 } // namespace Launcher

@@ -3,6 +3,8 @@
 #include "actions/controllerstatus.h"
 #include "app/applogging.h"
 #include "app/trayanimation.h"
+#include "app/appidentity.h"
+#include "app/namedtrayiconengine.h"
 #include "app/traymenu.h"
 #include "ui/menubaricon.h"
 
@@ -79,13 +81,25 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+void TrayIcon::setPanelForeground(const QColor &color)
+{
+    if (color == m_panelForeground)
+        return;
+    m_panelForeground = color;
+    renderIcons();
+}
+
 void TrayIcon::renderIcons()
 {
-    const QColor color = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    const QColor color = m_panelForeground.isValid()
+                           ? m_panelForeground
+                           : QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    const QString id = AppIdentity::desktopId();
     m_icons.clear();
-    m_icons.append(MenuBarIcon::icon(MenuBarIcon::allSegments, color));
+    m_icons.append(NamedTrayIconEngine::icon(MenuBarIcon::icon(MenuBarIcon::allSegments, color), id + u"-symbolic"_qs));
     for (int frame = 0; frame < MenuBarIcon::segmentCount; ++frame)
-        m_icons.append(MenuBarIcon::icon(frame, color));
+        m_icons.append(NamedTrayIconEngine::icon(MenuBarIcon::icon(frame, color),
+                                                 u"%1-working%2-symbolic"_qs.arg(id).arg(frame)));
     updateIcon();
 }
 

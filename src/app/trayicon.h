@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QList>
 #include <QObject>
@@ -31,6 +32,8 @@ public:
     bool isShown() const { return m_shown; }
     TrayAnimation &animation() { return *m_animation; }
     const QIcon &currentIcon() const { return m_current; }
+    // The colour the XEmbed tray asks icons to be drawn in; invalid to follow the desktop's palette.
+    void setPanelForeground(const QColor &color);
 
 Q_SIGNALS:
     void shown();
@@ -50,6 +53,7 @@ private:
     QTimer *m_recheck = nullptr;
     QList<QIcon> m_icons; // idle, then the four working frames
     QIcon m_current;
+    QColor m_panelForeground;
     bool m_shown = false;
     bool m_toldNoTray = false;
     bool m_trayHostsWatched = false;

@@ -170,10 +170,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("nothing") << QStringList{} << "usage:";
-        QTest::newRow("unknown verb") << QStringList{"delete", "modelName"} << "usage:";
-        QTest::newRow("set without value") << QStringList{"set", "modelName"} << "usage:";
-        QTest::newRow("get with extra") << QStringList{"get", "modelName", "x"} << "usage:";
+        QTest::newRow("nothing") << QStringList{} << "Usage: ringle config";
+        QTest::newRow("unknown verb") << QStringList{"delete", "modelName"} << "Usage: ringle config";
+        QTest::newRow("set without value") << QStringList{"set", "modelName"} << "Usage: ringle config";
+        QTest::newRow("get with extra") << QStringList{"get", "modelName", "x"} << "Usage: ringle config";
         QTest::newRow("unknown key") << QStringList{"set", "modelprovider", "ollama"}
                                      << "Unknown key \"modelprovider\". Known keys: wheelSets, ";
         QTest::newRow("unknown key on get") << QStringList{"get", "theme"} << "modelProvider";

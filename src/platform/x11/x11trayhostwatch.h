@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <memory>
 
@@ -17,10 +18,15 @@ public:
 
     // False when the X server cannot report selection owners (no XFixes).
     bool isActive() const;
+    // The icon colour the XEmbed tray asks for (_NET_SYSTEM_TRAY_COLORS), or invalid when there is
+    // no such tray or it does not say.
+    QColor xembedForeground() const;
 
 Q_SIGNALS:
     void trayHostsChanged();
 
 private:
+    X11Connection &m_connection;
+    QByteArray m_xembedSelection;
     std::unique_ptr<X11SelectionWatch> m_xembedTray;
 };

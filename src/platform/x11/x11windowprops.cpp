@@ -47,6 +47,11 @@ QList<quint32> cardinals(const Property &p)
 }
 } // namespace
 
+QList<quint32> cardinals(X11Connection &c, quint32 window, const QByteArray &name)
+{
+    return cardinals(read(c, window, name));
+}
+
 quint32 activeWindow(X11Connection &c)
 {
     const QList<quint32> v = cardinals(read(c, c.root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW));

@@ -24,6 +24,8 @@ QString title(X11Connection &c, quint32 window);
 // Whether a user switches to this window: a normal window (or one without a type) that is
 // not kept off the task bar.
 bool isRegularWindow(X11Connection &c, quint32 window);
+// A property of 32-bit values (CARDINAL and the like); empty when absent or of another format.
+QList<quint32> cardinals(X11Connection &c, quint32 window, const QByteArray &name);
 // Splits a WM_CLASS value (two NUL-terminated strings); tolerates missing terminators.
 std::pair<QString, QString> splitWmClass(const QByteArray &value);
 } // namespace X11WindowProps

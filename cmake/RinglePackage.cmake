@@ -1,0 +1,26 @@
+# `cpack -G DEB` in a build folder makes the Debian package from the install rules
+# (scripts/package does it all in one command).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ringle)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Ringle developers <developers@ringle.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "action wheel for the selected text")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Hold a shortcut or a mouse button with modifiers, and a ring of slots opens at the
+pointer: move toward a slot and release to proofread, rewrite, translate, explain
+or summarize the selected text with a local model server, post a key combination,
+run a script on the selection, or open an application or address. Ringle lives in
+the system tray of an X11 session.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RINGLE_HOMEPAGE}")
+# Library dependencies are read from the executables by dpkg-shlibdeps, not listed by hand.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What Ringle uses at run time without linking it: the accessibility bus (selected text and caret),
+# image plugins for site icons in formats Qt lacks itself, xdg-open for addresses.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, qt6-image-formats-plugins, xdg-utils")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

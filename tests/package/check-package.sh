@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it as a user would get it: the files it holds, computed
+# library dependencies, valid menu entry and metadata, and the extracted program running without
+# the source tree and without a display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+deb=$("$root/scripts/package" | tail -n 1)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+id=org.ringle.Ringle
+expected=(
+    ./usr/bin/ringle
+    ./usr/share/applications/$id.desktop
+    ./usr/share/metainfo/$id.metainfo.xml
+    ./usr/share/icons/hicolor/scalable/apps/$id.svg
+    ./usr/share/icons/hicolor/symbolic/apps/$id-symbolic.svg
+    ./usr/share/icons/hicolor/48x48/apps/$id.png
+    ./usr/share/icons/hicolor/256x256/apps/$id.png
+    ./usr/share/man/man1/ringle.1.gz
+    ./usr/share/man/man1/ringle-config.1.gz
+    ./usr/share/doc/ringle/copyright
+    ./usr/share/doc/ringle/LICENSE.lucide
+)
+[ -d "$root/tools/ringle-shortcuts" ] && expected+=(./usr/bin/ringle-shortcuts)
+dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
+for file in "${expected[@]}"; do
+    grep -qxF "$file" "$work/contents" || fail "the package lacks $file"
+done
+if grep -vE '^\./usr/(bin|share/(applications|metainfo|icons|man|doc|ringle))(/|$)|^\./(usr/(share/)?)?$' "$work/contents"; then
+    fail "the package holds files outside the usual places (listed above)"
+fi
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6network6 libqt6svg6 libxcb1 libatspi2.0-0 libcld2-0 libqcoro6core0; do
+    grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+zcat "$work/root/usr/share/man/man1/ringle-config.1.gz" | grep -q 'start-at-login' || fail "ringle-config(1) lacks the commands"
+
+ringle="$work/root/usr/bin/ringle"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/config" "$ringle" "$@"; }
+version=$(run --version) || fail "ringle --version"
+[ "$version" = "ringle $(dpkg-deb -f "$deb" Version)" ] || fail "ringle --version says \"$version\""
+run config list >"$work/list" || fail "ringle config list"
+grep -q '^modelProvider = ' "$work/list" || fail "ringle config list prints no settings"
+run config set modelName llama3.2 && [ "$(run config get modelName)" = llama3.2 ] || fail "ringle config set/get"
+run config start-at-login on && [ -f "$work/config/autostart/$id.desktop" ] || fail "start-at-login on"
+desktop-file-validate "$work/config/autostart/$id.desktop" || fail "the autostart entry"
+run config start-at-login off && [ ! -e "$work/config/autostart/$id.desktop" ] || fail "start-at-login off"
+echo "package ok: $deb ($(du -k "$deb" | cut -f1) KiB, installed $(dpkg-deb -f "$deb" Installed-Size) KiB)"
