@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Start-up to tray icon shown, and the idle app's memory. Run it inside a private X session:
 #   tests/integration/x11-session.sh bench/tray-startup.sh build/release [RUNS]
+#   tests/integration/x11-session.sh bench/tray-startup.sh /usr/bin/ringle [RUNS]   (the installed package)
 # Prints, per run, the milliseconds from starting `ringle` until its icon is embedded in the tray
 # (trayer), then the median, and the resident memory of the idle app after 3 seconds.
 set -euo pipefail
-build=$(realpath "${1:?usage: $0 BUILD_DIR [RUNS]}")
+target=$(realpath "${1:?usage: $0 BUILD_DIR|RINGLE_EXECUTABLE [RUNS]}")
 runs=${2:-5}
-ringle=$build/src/app/ringle
+ringle=$target
+[ -d "$target" ] && ringle=$target/src/app/ringle
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config
