@@ -87,7 +87,8 @@ std::vector<double> openingTimes(AskWindow &window)
         const Clock::time_point start = Clock::now();
         window.open(QStringLiteral("A short selected text to ask about."));
         window.panel()->view()->field()->installEventFilter(&watch);
-        QTest::qWaitFor([&] { return done.has_value(); }, 5000);
+        if (!QTest::qWaitFor([&] { return done.has_value(); }, 5000))
+            std::fputs("a window did not paint\n", stderr);
         if (done)
             times.push_back(ms(*done - start));
         window.close();
@@ -150,20 +151,22 @@ int main(int argc, char **argv)
     });
     server.enqueue(QJsonDocument::fromJson(streamOf(chunks, 20, QStringLiteral("word%1 "))).object());
     chat.send(QStringLiteral("Write a long answer, please."));
-    QTest::qWaitFor([&] { return !chat.isResponding(); }, 120000);
+    if (!QTest::qWaitFor([&] { return !chat.isResponding(); }, 120000))
+        std::fputs("the long answer did not end\n", stderr);
     QTest::qWait(100);
     std::printf("chunks painted: %zu of %d (several chunks may share a paint)\n", latencies.size(), chunks);
     report("chunk arriving to its paint", latencies);
 
     // A conversation of 200 messages in the window.
     window.open(QStringLiteral("The selected text."));
-    AskChat *long_ = window.chat();
+    AskChat *conversation = window.chat();
     for (int i = 0; i < conversationQuestions; ++i) {
         server.enqueue(QJsonDocument::fromJson(streamOf(30, 0, QStringLiteral("answer%1 text "))).object());
-        long_->send(QStringLiteral("Question number %1?").arg(i));
-        QTest::qWaitFor([&] { return !long_->isResponding(); }, 20000);
+        conversation->send(QStringLiteral("Question number %1?").arg(i));
+        if (!QTest::qWaitFor([&] { return !conversation->isResponding(); }, 20000))
+            std::fputs("an answer did not end\n", stderr);
     }
     QTest::qWait(500);
-    std::printf("messages: %lld, memory: %s\n", qint64(long_->messages().size()), qPrintable(residentMemory()));
+    std::printf("messages: %lld, memory: %s\n", qint64(conversation->messages().size()), qPrintable(residentMemory()));
     return 0;
 }
