@@ -1,10 +1,14 @@
 // Time from the trigger's button press reaching the application to the end of the wheel's first
 // paint, over 50 opens driven by xdotool on a real X server. Run inside a private X session:
-//   tests/integration/x11-session.sh build/release/bench/bench_wheelopen
+//   tests/integration/x11-session.sh build/release/bench/bench_wheelopen [--websites [--icons]]
+// --websites: the default set holds 8 rings of 6 website slots (48); --icons: with every site's
+// icon in the icon folder (loaded at start as the app does), else they show the link symbol.
+#include "net/httpclient.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/x11/qtscreens.h"
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11mousetap.h"
+#include "ui/faviconstore.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
 #include "wheel/actionwheel.h"
@@ -19,7 +23,9 @@
 #include <QCoroProcess>
 #include <QCoroTask>
 #include <QCoroTimer>
+#include <QPainter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <chrono>
@@ -58,18 +64,56 @@ double milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
 }
+
+QString siteAddress(int i)
+{
+    return QStringLiteral("https://site%1.example.com/").arg(i);
+}
+
+// 8 rings of 6 website slots, and, when `iconFolder` is given, a 64-pixel PNG icon for each site.
+QList<WheelSet> websiteSets(const QString &iconFolder)
+{
+    QList<WheelSet> sets = WheelStore::shippedDefault();
+    QList<WheelTab> rings;
+    for (int r = 0; r < WheelStore::maximumRings; ++r) {
+        WheelTab ring = WheelTab::standard();
+        ring.title = QStringLiteral("Sites %1").arg(r + 1);
+        ring.slots.clear();
+        for (int s = 0; s < WheelTab::maximumSlots; ++s) {
+            const int i = r * WheelTab::maximumSlots + s;
+            ring.slots.append(WheelItem::openURL(siteAddress(i), QStringLiteral("Site %1").arg(i)));
+            if (iconFolder.isEmpty())
+                continue;
+            QImage icon(64, 64, QImage::Format_ARGB32);
+            icon.fill(QColor::fromHsv(i * 7 % 360, 200, 220));
+            QPainter(&icon).drawEllipse(8, 8, 48, 48);
+            icon.save(iconFolder + QStringLiteral("/site%1.example.com").arg(i), "PNG");
+        }
+        rings.append(ring);
+    }
+    sets[0].rings = rings;
+    return sets;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
+    const QStringList arguments = app.arguments();
+    const bool websites = arguments.contains(QStringLiteral("--websites"));
+    const bool icons = arguments.contains(QStringLiteral("--icons"));
     MemoryDefaults defaults;
     WheelStore store(defaults);
+    QTemporaryDir iconFolder;
+    if (websites)
+        store.setSets(websiteSets(icons ? iconFolder.path() : QString()));
     KeyComboStore combos(defaults, store);
     PromptStore prompts(defaults, store);
     const WheelItemDisplay display(combos, prompts, defaults, [](const QString &id) { return id; });
-    const SlotLabels labels(display);
+    HttpClient http;
+    const FaviconStore favicons(http, iconFolder.path());
+    const SlotLabels labels(display, {}, [&](const QString &address) { return favicons.icon(address); });
     QtScreens screens;
     std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
     if (!tap) {
@@ -134,11 +178,15 @@ int main(int argc, char *argv[])
     const double first = times.front();
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
-    out << QStringLiteral("wheel open to first paint over %1 opens (%2): median %3 ms, worst %4 ms, first %5 ms\n")
+    const QString configuration = !websites ? QStringLiteral("shipped rings")
+                                : icons     ? QStringLiteral("48 website slots with cached icons")
+                                            : QStringLiteral("48 website slots without icons");
+    out << QStringLiteral("wheel open to first paint over %1 opens (%2, %6): median %3 ms, worst %4 ms, first %5 ms\n")
                .arg(times.size())
                .arg(X11Compositing::isActive() ? QStringLiteral("composited") : QStringLiteral("no compositor"))
                .arg(sorted[sorted.size() / 2], 0, 'f', 2)
                .arg(sorted.back(), 0, 'f', 2)
-               .arg(first, 0, 'f', 2);
+               .arg(first, 0, 'f', 2)
+               .arg(configuration);
     return status;
 }

@@ -10,6 +10,7 @@
 #include "ai/localmodelclient.h"
 #include "caret/caretlocator.h"
 #include "globalshortcuts/registry.h"
+#include "net/httpclient.h"
 #include "platform/unavailableondevicemodel.h"
 #include "platform/x11/atspiaccessibility.h"
 #include "platform/x11/x11compositing.h"
@@ -22,7 +23,10 @@
 #include "ui/appicons.h"
 #include "ui/askwindow.h"
 #include "ui/cursorindicatorpanel.h"
+#include "ui/faviconstore.h"
 #include "ui/qtmenutracker.h"
+#include "ui/schemeappicons.h"
+#include "ui/siteicons.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
 #include "wheel/actionwheel.h"
@@ -59,7 +63,12 @@ struct AppSession::Parts {
         , apps(ports.workspace)
         , display(combos, prompts, defaults, [this](const QString &appId) { return apps.name(appId); })
         , appIcons(apps)
-        , labels(display, [this](const QString &appId) { return appIcons.icon(appId); })
+        , favicons(http)
+        , schemeApps(ports.workspace)
+        , siteIcons(favicons, schemeApps, store)
+        , labels(
+              display, [this](const QString &appId) { return appIcons.icon(appId); },
+              [this](const QString &address) { return siteIcons.icon(address); })
         , shortcuts(defaults, hotKeys, &menus)
         , mouseTrigger(defaults, *tap, ports.screens)
         , wheel(store, ports.screens, wheelContext(),
@@ -108,6 +117,10 @@ struct AppSession::Parts {
     AppLookup apps;
     WheelItemDisplay display;
     AppIcons appIcons;
+    HttpClient http;
+    FaviconStore favicons;
+    SchemeAppIcons schemeApps;
+    SiteIcons siteIcons;
     SlotLabels labels;
     X11HotKeyService hotKeys;
     QtMenuTracker menus;

@@ -20,6 +20,7 @@ RingleProcess::RingleProcess()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data.path());
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
                                       "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"

@@ -20,6 +20,8 @@ public:
     RingleProcess &operator=(const RingleProcess &) = delete;
 
     QString configHome() const { return m_config.path(); }
+    // Its XDG_DATA_HOME, also a folder of its own (site icons live there).
+    QString dataHome() const { return m_data.path(); }
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
     // Points the app at an Ollama-style model server, such as the test model server.
@@ -42,6 +44,7 @@ private:
     void readOutput();
 
     QTemporaryDir m_config;
+    QTemporaryDir m_data;
     QProcess m_process;
     QByteArray m_buffer;
     QStringList m_lines;
