@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RINGLE_HOMEPAGE}")
 # Library dependencies are read from the executables by dpkg-shlibdeps, not listed by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What Ringle uses at run time without linking it: the accessibility bus (selected text and caret),
-# image plugins for site icons in formats Qt lacks itself, xdg-open for addresses.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, qt6-image-formats-plugins, xdg-utils")
+# image plugins for site icons in formats Qt lacks itself, the system's certificate store for https,
+# xdg-open for addresses.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, ca-certificates, qt6-image-formats-plugins, xdg-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
