@@ -27,6 +27,7 @@ public:
     }
     QCoro::Task<std::optional<ApplicationInfo>> applicationForUrl(const QUrl &url) override
     {
+        ++m_handlerQueries;
         const QString appId = m_schemeHandlers.value(url.scheme());
         co_return appId.isEmpty() ? std::nullopt : application(appId);
     }
@@ -38,6 +39,7 @@ public:
     void setOpensSucceed(bool succeed) { m_opensSucceed = succeed; }
     const QStringList &openedApps() const { return m_openedApps; }
     const QList<QUrl> &openedUrls() const { return m_openedUrls; }
+    int handlerQueries() const { return m_handlerQueries; }
 
 private:
     std::optional<RunningApp> m_front;
@@ -47,4 +49,5 @@ private:
     QStringList m_openedApps;
     QList<QUrl> m_openedUrls;
     bool m_opensSucceed = true;
+    int m_handlerQueries = 0;
 };
