@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <limits>
 
 namespace ConfigKeys {
 namespace {
@@ -143,7 +144,8 @@ Parsed parseShortcut(const Key &key, const QString &text)
     try {
         const QJsonObject object = document.object();
         const qint64 code = JsonFields::integer(object, "carbonKeyCode", 0, 0xFFFF);
-        const qint64 modifiers = JsonFields::integer(object, "carbonModifiers", 0, 0xFFFFFFFF);
+        // Ringle reads both members as int; a larger value would be stored and then ignored.
+        const qint64 modifiers = JsonFields::integer(object, "carbonModifiers", 0, std::numeric_limits<int>::max());
         // Written by hand so the members keep the order the stored form has.
         return {UserDefaults::Value(QStringLiteral("{\"carbonKeyCode\":%1,\"carbonModifiers\":%2}").arg(code).arg(modifiers)),
                 {}};

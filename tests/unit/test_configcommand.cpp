@@ -56,6 +56,8 @@ private Q_SLOTS:
         QTest::newRow("cleared shortcut") << "GlobalShortcuts_actionWheel" << "false" << V(false);
         QTest::newRow("shortcut in stored order") << "GlobalShortcuts_actionWheel" << R"({ "carbonModifiers": 768, "carbonKeyCode": 49 })"
                                                   << text(R"({"carbonKeyCode":49,"carbonModifiers":768})");
+        QTest::newRow("shortcut at the limits") << "GlobalShortcuts_actionWheel" << R"({"carbonKeyCode":65535,"carbonModifiers":2147483647})"
+                                                << text(R"({"carbonKeyCode":65535,"carbonModifiers":2147483647})");
         QTest::newRow("empty prompts") << "customPrompts" << " [ ] " << V(QByteArray("[]"));
     }
 
@@ -92,6 +94,8 @@ private Q_SLOTS:
         QTest::newRow("shortcut true") << wheel << "true" << "carbonKeyCode";
         QTest::newRow("shortcut missing member") << wheel << R"({"carbonKeyCode":4})" << "carbonModifiers";
         QTest::newRow("shortcut text code") << wheel << R"({"carbonKeyCode":"h","carbonModifiers":6144})" << "carbonKeyCode";
+        QTest::newRow("shortcut modifiers beyond int") << wheel << R"({"carbonModifiers":3222777777,"carbonKeyCode":2})"
+                                                       << "carbonModifiers";
         QTest::newRow("prompts not json") << "customPrompts" << "[{" << "customPrompts is not valid";
         QTest::newRow("prompts not a list") << "customPrompts" << "{}" << "customPrompts is not valid";
         QTest::newRow("prompt missing key") << "customPrompts" << QString(R"([{"id":"%1"}])").arg(uuid) << "customPrompts is not valid";
