@@ -2,6 +2,7 @@
 
 #include "actions/keystroke.h"
 #include "actions/ringleerror.h"
+#include "ai/requestcancelled.h"
 #include "caret/selectionstate.h"
 #include "platform/clipboard.h"
 #include "platform/keyboard.h"
@@ -28,6 +29,38 @@ TextReplacer::TextReplacer(Clipboard &clipboard, Keyboard &keyboard, Workspace &
 {
 }
 
+void TextReplacer::stop()
+{
+    if (m_stopped)
+        return;
+    m_stopped = true;
+    if (m_owed) {
+        qCInfo(lcReplacer) << "quitting in the middle of an action: the user's clipboard is put back";
+        m_owed->restore(m_clipboard);
+        m_owed.reset();
+    }
+}
+
+void TextReplacer::owe(const PasteboardSnapshot &snapshot)
+{
+    if (!m_owed)
+        m_owed = snapshot;
+}
+
+void TextReplacer::restore(const PasteboardSnapshot &snapshot)
+{
+    if (m_stopped)
+        return;
+    snapshot.restore(m_clipboard);
+    m_owed.reset();
+}
+
+void TextReplacer::throwIfStopped() const
+{
+    if (m_stopped)
+        throw RequestCancelled();
+}
+
 QCoro::Task<void> TextReplacer::waitForModifierRelease(std::chrono::milliseconds timeout)
 {
     const auto deadline = Clock::now() + timeout;
@@ -47,9 +80,17 @@ QCoro::Task<TextReplacer::Copied> TextReplacer::copyKeepingSnapshot(std::optiona
 {
     Copied copied;
     copied.snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    throwIfStopped();
+    owe(copied.snapshot);
     const qint64 count = m_clipboard.changeCount();
     Keystroke::send(m_keyboard, m_keyboard.copyChord(app));
-    if (co_await waitForChange(count, changeTimeout))
+    const bool changed = co_await waitForChange(count, changeTimeout);
+    if (m_stopped) {
+        // The copy may have landed after stop() put the user's content back.
+        copied.snapshot.restore(m_clipboard);
+        throw RequestCancelled();
+    }
+    if (changed)
         copied.text = co_await m_clipboard.readText();
     else
         qCDebug(lcReplacer) << "the clipboard did not change after the copy keys";
@@ -64,7 +105,7 @@ QCoro::Task<QString> TextReplacer::copySelection()
         throw RingleError::nothingSelected();
     co_await waitForModifierRelease(modifierReleaseTimeout);
     const Copied copied = co_await copyKeepingSnapshot(m_workspace.frontApplication());
-    copied.snapshot.restore(m_clipboard);
+    restore(copied.snapshot);
     if (!copied.text)
         throw RingleError::nothingSelected();
     co_return *copied.text;
@@ -72,12 +113,15 @@ QCoro::Task<QString> TextReplacer::copySelection()
 
 QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
 {
+    throwIfStopped();
     const std::optional<RunningApp> front = m_workspace.frontApplication();
     if (!isSameApp(front, app)) {
         m_clipboard.writeText(text, true);
         throw RingleError::focusChanged();
     }
     PasteboardSnapshot snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    throwIfStopped();
+    owe(snapshot);
     co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
 }
 
@@ -106,11 +150,11 @@ QCoro::Task<void> TextReplacer::withOptionalSelection(Body body)
     try {
         output = co_await body(copied.text);
     } catch (...) {
-        copied.snapshot.restore(m_clipboard);
+        restore(copied.snapshot);
         throw;
     }
     if (!copied.text || !output) {
-        copied.snapshot.restore(m_clipboard);
+        restore(copied.snapshot);
         co_return;
     }
     co_await pasteOver(std::move(*output), app, std::move(copied.snapshot));
@@ -118,6 +162,7 @@ QCoro::Task<void> TextReplacer::withOptionalSelection(Body body)
 
 QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot)
 {
+    throwIfStopped();
     const std::optional<RunningApp> front = m_workspace.frontApplication();
     if (!isSameApp(front, app)) {
         // The user finds the result on the clipboard, as the message says.
@@ -133,5 +178,5 @@ QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<Runn
     Keystroke::send(m_keyboard, m_keyboard.pasteChord(front));
     // There is no way to learn when the other application has read the clipboard.
     co_await MonotonicSleep::sleepFor(restoreDelay);
-    snapshot.restore(m_clipboard);
+    restore(snapshot);
 }

@@ -42,6 +42,11 @@ public:
     // selection and there is an output.
     QCoro::Task<void> withOptionalSelection(Body body);
 
+    // For quitting: puts back the user's content a running copy or paste has taken off the
+    // clipboard, and from then on touches neither clipboard nor keyboard; steps still under way
+    // end with RequestCancelled.
+    void stop();
+
 private:
     struct Copied {
         PasteboardSnapshot snapshot;
@@ -53,9 +58,16 @@ private:
     QCoro::Task<Copied> copyKeepingSnapshot(std::optional<RunningApp> app);
     QCoro::Task<void> pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot);
     QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, PasteboardSnapshot snapshot);
+    // The user's content is off the clipboard until this snapshot is restored.
+    void owe(const PasteboardSnapshot &snapshot);
+    void restore(const PasteboardSnapshot &snapshot);
+    void throwIfStopped() const;
 
     Clipboard &m_clipboard;
     Keyboard &m_keyboard;
     Workspace &m_workspace;
     SelectionStateSource &m_selection;
+    // The oldest snapshot not yet restored: later ones may hold this app's own writes.
+    std::optional<PasteboardSnapshot> m_owed;
+    bool m_stopped = false;
 };

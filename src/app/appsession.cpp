@@ -9,10 +9,12 @@
 #include "ai/aiengine.h"
 #include "ai/localmodelclient.h"
 #include "caret/caretlocator.h"
+#include "globalshortcuts/name.h"
 #include "globalshortcuts/registry.h"
 #include "net/httpclient.h"
 #include "platform/unavailableondevicemodel.h"
 #include "platform/x11/atspiaccessibility.h"
+#include "platform/x11/x11clipboard.h"
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11desktops.h"
 #include "platform/x11/x11globalinputmonitor.h"
@@ -174,4 +176,13 @@ void AppSession::watchTrayHosts(TrayIcon &icon)
     });
     icon.setTrayHostsWatched(watch->isActive());
     icon.setPanelForeground(watch->xembedForeground());
+}
+
+QCoro::Task<void> AppSession::prepareToQuit()
+{
+    Parts &parts = *m_parts;
+    parts.replacer.stop();
+    parts.mouseTrigger.stop();
+    parts.shortcuts.disable(GlobalShortcuts::Name::actionWheel());
+    co_await parts.x11->clipboard().handOverToManager();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoroTask>
 #include <memory>
 
 class AppController;
@@ -24,6 +25,10 @@ public:
     AccessibilityStatus accessibility() const;
     // Shows the icon when a tray starts later, without polling where the display can tell.
     void watchTrayHosts(TrayIcon &icon);
+    // The first half of quitting, while the event loop still runs: puts back the user's clipboard
+    // if an action is under way, lets go of the shortcut and the mouse button, and hands the
+    // clipboard to the clipboard manager if this app owns it. Bounded in time.
+    QCoro::Task<void> prepareToQuit();
 
 private:
     struct Parts;

@@ -5,11 +5,14 @@
 #include "app/applogging.h"
 #include "app/appsession.h"
 #include "app/instancechannel.h"
+#include "app/quitsignals.h"
 #include "app/ringleapp.h"
 #include "app/traymenu.h"
 #include "platform/accessibilitytree.h"
 
 #include <QApplication>
+#include <QCoroTask>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -22,7 +25,17 @@ struct Session {
     AppNotifications notifications;
     std::unique_ptr<AppSession> app;
     std::unique_ptr<RingleApp> shell;
+    bool quitting = false;
 };
+
+// Quitting by any road: the session lets go of what it holds and hands the clipboard on while the
+// event loop still runs, then the loop ends (aboutToQuit), then the session is destroyed in the
+// reverse order of its making.
+QCoro::Task<void> quitCleanly(Session *session, QApplication *app)
+{
+    co_await session->app->prepareToQuit();
+    app->quit();
+}
 
 } // namespace
 
@@ -33,6 +46,21 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
 
     InstanceChannel channel(InstanceChannel::nameFor(qgetenv("DISPLAY"), settingsPath));
     std::unique_ptr<Session> session;
+    const auto quit = [&] {
+        // A second request while the first is under way, or one before there is anything to
+        // hand on, ends the loop at once.
+        if (!session || !session->app || session->quitting) {
+            app.quit();
+            return;
+        }
+        session->quitting = true;
+        quitCleanly(session.get(), &app);
+    };
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::received, &app, [&quit](int number) {
+        qCInfo(lcApp).noquote() << "quitting on" << (number == SIGTERM ? "SIGTERM" : number == SIGINT ? "SIGINT" : "SIGHUP");
+        quit();
+    });
     QObject::connect(&channel, &InstanceChannel::handOverFinished, &app, [&](bool delivered) {
         if (delivered) {
             if (request == InstanceChannel::Request::none)
@@ -50,6 +78,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
             return;
         }
         session->shell = std::make_unique<RingleApp>(defaults, session->status, session->notifications);
+        QObject::connect(session->shell.get(), &RingleApp::quitRequested, &app, quit);
         QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
                          [shell = session->shell.get()](InstanceChannel::Request received) {
                              if (received == InstanceChannel::Request::openSettings)

@@ -93,6 +93,8 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::demoWheel:
         return WheelDemo::run(defaults, out);
     default:
+        // Settings written elsewhere (ringle config, another writer) apply while the app runs.
+        defaults.watchForOtherWriters();
         return Launcher::run(static_cast<QApplication &>(*app), defaults, defaults.filePath(),
                              request.mode == CommandLine::Mode::settings);
     }

@@ -20,7 +20,7 @@ RingleApp::RingleApp(UserDefaults &defaults, ControllerStatus &status, AppNotifi
     // The app lives in the tray: closing the settings window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     connect(m_trayMenu, &TrayMenu::settingsRequested, this, &RingleApp::openSettings);
-    connect(m_trayMenu, &TrayMenu::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(m_trayMenu, &TrayMenu::quitRequested, this, &RingleApp::quitRequested, Qt::QueuedConnection);
     connect(&notifications, &AppNotifications::openRingleSettings, this, &RingleApp::openRingleSettings);
     connect(m_reducedMotion, &ReducedMotion::changed, &m_trayIcon->animation(), &TrayAnimation::setReduceMotion);
 }

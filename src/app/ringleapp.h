@@ -12,7 +12,7 @@ class TrayMenu;
 class UserDefaults;
 
 // The application shell: the tray icon with its menu, and the settings window, made on first use.
-// It answers "Settings…", "Quit Ringle" and the openRingleSettings request.
+// It answers "Settings…" and the openRingleSettings request, and passes "Quit Ringle" on.
 class RingleApp final : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +29,10 @@ public:
     SettingsWindow *settingsWindow() const { return m_settings; }
     // Gives each new settings window its tabs' content.
     std::function<void(SettingsWindow &)> fillSettings;
+
+Q_SIGNALS:
+    // "Quit Ringle" (or Ctrl+Q in the settings window); whoever made the app quits it.
+    void quitRequested();
 
 public Q_SLOTS:
     // The menu's "Settings…": opens the window on the stored tab, or brings it forward.

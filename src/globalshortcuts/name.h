@@ -19,7 +19,8 @@ struct Name {
     }
 
     // The user-defaults key of the stored shortcut.
-    QString defaultsKey() const { return QStringLiteral("GlobalShortcuts_") + rawValue; }
+    QString defaultsKey() const { return defaultsKeyPrefix() + rawValue; }
+    static QString defaultsKeyPrefix() { return QStringLiteral("GlobalShortcuts_"); }
 
     bool operator==(const Name &other) const { return rawValue == other.rawValue; }
 

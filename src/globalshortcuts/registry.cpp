@@ -17,6 +17,7 @@ Registry::Registry(UserDefaults &defaults, HotKeyService &service, MenuTracker *
     , m_service(service)
     , m_center(std::make_unique<HotKeyCenter>(service, menuTracker))
 {
+    connect(&m_defaults, &UserDefaults::valueChanged, this, &Registry::followStoredShortcuts);
 }
 
 Registry::~Registry()
@@ -93,6 +94,28 @@ void Registry::releaseStoredHotKey(const Name &name)
     const std::optional<Shortcut> old = shortcut(name);
     if (old && !isActivelyUsedByOtherName(*old, name))
         m_hotKeys.remove(*old);
+}
+
+void Registry::followStoredShortcuts(const QString &key)
+{
+    if (!key.startsWith(Name::defaultsKeyPrefix()))
+        return;
+    QSet<Shortcut> wanted;
+    QList<Name> names;
+    for (const QList<Handlers> *map : {&m_keyDownHandlers, &m_keyUpHandlers}) {
+        for (const Handlers &entry : *map) {
+            if (!m_disabledNames.contains(entry.name) && !names.contains(entry.name))
+                names.append(entry.name);
+        }
+    }
+    for (const Name &name : std::as_const(names)) {
+        if (const std::optional<Shortcut> stored = shortcut(name))
+            wanted.insert(*stored);
+    }
+    // The old grab goes first, also when the new value cannot be used.
+    m_hotKeys.removeIf([&wanted](const auto &entry) { return !wanted.contains(entry.key()); });
+    for (const Shortcut &s : std::as_const(wanted))
+        registerShortcut(s);
 }
 
 bool Registry::hasHandlers(const Name &name) const

@@ -82,6 +82,8 @@ private:
     bool hasHandlers(const Name &name) const;
     bool isActivelyUsedByOtherName(const Shortcut &shortcut, const Name &name);
     void releaseStoredHotKey(const Name &name);
+    // Makes the registered hot keys those the stored values ask for, whoever wrote them.
+    void followStoredShortcuts(const QString &key);
     void registerIfNeeded(const Name &name);
     void registerShortcut(const Shortcut &shortcut);
     void handleKeyEvent(const Shortcut &shortcut, bool keyDown);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -19,6 +20,32 @@ JsonFileDefaults::JsonFileDefaults(const QString &filePath, QObject *parent)
     , m_path(filePath)
 {
     load();
+}
+
+void JsonFileDefaults::watchForOtherWriters()
+{
+    if (m_watcher)
+        return;
+    // An atomic replace puts a new file in place of the watched one, so the folder is what tells.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    QDir().mkpath(folder);
+    m_watcher = new QFileSystemWatcher(this);
+    if (!m_watcher->addPath(folder))
+        qCWarning(lcDefaults) << "cannot watch" << folder << "- changes by other writers apply at their next use";
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleTime);
+    connect(&m_settle, &QTimer::timeout, this, &JsonFileDefaults::takeOtherWritersChange);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
+    // The folder does not hear of writes in place; the file itself does, until it is replaced.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    takeOtherWritersChange();
+}
+
+void JsonFileDefaults::takeOtherWritersChange()
+{
+    reloadIfChangedOnDisk();
+    if (QFile::exists(m_path) && !m_watcher->files().contains(m_path))
+        m_watcher->addPath(m_path);
 }
 
 QString JsonFileDefaults::pathForDomain(const QString &domain)

@@ -4,13 +4,17 @@
 
 #include <QHash>
 #include <QLoggingCategory>
+#include <QTimer>
+
+class QFileSystemWatcher;
 
 Q_DECLARE_LOGGING_CATEGORY(lcDefaults)
 
 // User defaults kept in one JSON file per domain, each value tagged with its type.
 // Every change is written through at once with an atomic replace. A file written by someone else
 // (another process, `ringle config set`) is picked up before the next read or write, so neither side
-// loses the other's change. A file that cannot be read is moved aside, never overwritten.
+// loses the other's change; once watched, also as soon as it lands. A file that cannot be read is
+// moved aside, never overwritten.
 class JsonFileDefaults final : public UserDefaults {
     Q_OBJECT
 public:
@@ -23,6 +27,10 @@ public:
     void setValue(const QString &key, const Value &value) override;
     void remove(const QString &key) override;
     QStringList keys() const override;
+
+    // From now on, changes by other writers are loaded when they land and reported through
+    // valueChanged, without waiting for the next read.
+    void watchForOtherWriters();
 
     QString filePath() const { return m_path; }
     // Where an unreadable file was moved to, if that happened while loading; empty otherwise.
@@ -39,12 +47,18 @@ private:
         bool operator==(const FileStamp &) const = default;
     };
 
+    static constexpr std::chrono::milliseconds settleTime{100};
+
+    void takeOtherWritersChange();
     FileStamp stampOnDisk() const;
     void reloadIfChangedOnDisk() const;
     void load() const;
     void write();
 
     QString m_path;
+    QFileSystemWatcher *m_watcher = nullptr;
+    // Writers that rewrite in place fire several notifications; the file is read once they settle.
+    QTimer m_settle;
     mutable QHash<QString, Value> m_values;
     mutable FileStamp m_stamp;
     mutable QString m_setAsidePath;

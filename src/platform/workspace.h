@@ -12,16 +12,23 @@ struct RunningApp {
     qint64 pid = 0;
     QString appId;
     QString name;
+    // Tells apart applications that give no process id (0: unknown). On X11 the client that made
+    // the application's windows.
+    quint64 instance = 0;
 
     friend bool operator==(const RunningApp &, const RunningApp &) = default;
 };
 
 // Two applications are the same when both are absent, or both present with the same process id.
+// Without process ids they must agree on the application id and the instance; knowing neither,
+// they count as different, since pasting into the wrong window is the worse mistake.
 inline bool isSameApp(const std::optional<RunningApp> &a, const std::optional<RunningApp> &b)
 {
     if (!a || !b)
         return !a && !b;
-    return a->pid == b->pid;
+    if (a->pid != 0 || b->pid != 0)
+        return a->pid == b->pid;
+    return a->instance != 0 && a->instance == b->instance && a->appId == b->appId;
 }
 
 // An installed application.

@@ -26,11 +26,22 @@ MouseWheelTrigger::MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, Scre
 
 MouseWheelTrigger::~MouseWheelTrigger()
 {
-    if (m_started) {
-        m_tap.setHandler({});
-        m_tap.watch(std::nullopt);
-        m_tap.setScrollCapture(false);
-    }
+    stop();
+}
+
+void MouseWheelTrigger::stop()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    disconnect(&m_defaults, &UserDefaults::valueChanged, this, &MouseWheelTrigger::settingsChanged);
+    delete m_retryTimer;
+    m_retryTimer = nullptr;
+    m_tap.setHandler({});
+    m_tap.watch(std::nullopt);
+    m_tap.setScrollCapture(false);
+    m_watching = false;
+    m_watched.reset();
 }
 
 void MouseWheelTrigger::start()

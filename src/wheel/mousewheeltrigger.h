@@ -34,6 +34,8 @@ public:
     // Starts watching; when the tap cannot be set up, tries again every two seconds. Nothing when
     // already started.
     void start();
+    // Lets go of the button for good (quitting).
+    void stop();
     bool isWatching() const { return m_watching; }
     bool isRetrying() const { return m_retryTimer != nullptr; }
 

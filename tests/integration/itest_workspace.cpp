@@ -4,8 +4,10 @@
 #include "actions/applookup.h"
 #include "lineprocess.h"
 #include "platform/x11/x11platform.h"
+#include "platform/x11/x11windowprops.h"
 #include "platform/workspace.h"
 #include "taskrunner.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,10 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
+#include <map>
+
+#include <xcb/xcb.h>
 
 using TestSupport::LineProcess;
 
@@ -138,6 +144,57 @@ private Q_SLOTS:
         QCOMPARE((*handler.value)->name, u"URL Catcher"_qs);
         const auto none = TaskRunner::run(workspace().applicationForUrl(QUrl(u"nosuchscheme://x"_qs)));
         QVERIFY(none.value && !none.value->has_value());
+    }
+
+    // Windows that give no process id, as plain X clients make them: two clients with the same
+    // class are two applications; a client's second window, and a window naming another client
+    // as its leader, belong to that client's application.
+    void applicationsWithoutProcessIds()
+    {
+        struct Client {
+            xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+            ~Client() { xcb_disconnect(c); }
+            quint32 window(quint32 leader = 0)
+            {
+                const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+                const quint32 w = xcb_generate_id(c);
+                xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 100, 100, 300, 200, 0,
+                                  XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+                static const char wmClass[] = "nopid\0NoPid";
+                xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, sizeof wmClass, wmClass);
+                if (leader) {
+                    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 16, "WM_CLIENT_LEADER"), nullptr);
+                    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom->atom, XCB_ATOM_WINDOW, 32, 1, &leader);
+                    std::free(atom);
+                }
+                xcb_map_window(c, w);
+                xcb_flush(c);
+                return w;
+            }
+        };
+        Client first;
+        Client second;
+        const quint32 a1 = first.window();
+        const quint32 a2 = first.window();
+        const quint32 b = second.window();
+        const quint32 led = second.window(a1);
+        std::map<quint32, RunningApp> apps;
+        for (quint32 window : {a1, a2, b, led}) {
+            RunningApp front;
+            const bool came = QTest::qWaitFor([&] {
+                TestSupport::xdotool({u"windowactivate"_qs, QString::number(window)});
+                return X11WindowProps::activeWindow(m_backend->connection()) == window;
+            }, 20000);
+            front = workspace().frontApplication().value_or(RunningApp{});
+            QVERIFY2(came, qPrintable(QString::number(window, 16)));
+            QCOMPARE(front.pid, 0);
+            QCOMPARE(front.appId, u"NoPid"_qs);
+            apps[window] = front;
+        }
+        QVERIFY(isSameApp(apps[a1], apps[a2]));
+        QVERIFY(!isSameApp(apps[a1], apps[b]));
+        QVERIFY(isSameApp(apps[a1], apps[led]));
+        QVERIFY(!isSameApp(apps[b], apps[led]));
     }
 };
 

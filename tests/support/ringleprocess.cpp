@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QTest>
+
+#include <csignal>
 
 namespace TestSupport {
 namespace {
@@ -46,6 +49,40 @@ bool RingleProcess::configure(const QString &key, const QString &value)
     config.setProcessEnvironment(m_process.processEnvironment());
     config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("set"), key, value});
     return config.waitForFinished(15000) && config.exitStatus() == QProcess::NormalExit && config.exitCode() == 0;
+}
+
+void RingleProcess::setEnvironment(const QString &name, const QString &value)
+{
+    QProcessEnvironment environment = m_process.processEnvironment();
+    environment.insert(name, value);
+    m_process.setProcessEnvironment(environment);
+}
+
+std::optional<QString> RingleProcess::configured(const QString &key)
+{
+    QProcess config;
+    config.setProcessEnvironment(m_process.processEnvironment());
+    config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("get"), key});
+    if (!config.waitForFinished(15000) || config.exitStatus() != QProcess::NormalExit || config.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(config.readAllStandardOutput()).trimmed();
+}
+
+std::optional<qint64> RingleProcess::signalAndWait(int signalNumber, int timeoutMs)
+{
+    QElapsedTimer took;
+    took.start();
+    ::kill(pid_t(m_process.processId()), signalNumber);
+    if (!m_process.waitForFinished(timeoutMs)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+        return std::nullopt;
+    }
+    const qint64 ms = took.elapsed();
+    readOutput();
+    if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
+        return std::nullopt;
+    return ms;
 }
 
 bool RingleProcess::useModelServer(const QUrl &server)

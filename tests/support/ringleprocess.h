@@ -22,12 +22,20 @@ public:
     QString configHome() const { return m_config.path(); }
     // Its XDG_DATA_HOME, also a folder of its own (site icons live there).
     QString dataHome() const { return m_data.path(); }
+    // Sets a variable of the app's environment (and of its config commands); before start().
+    void setEnvironment(const QString &name, const QString &value);
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
     // Points the app at an Ollama-style model server, such as the test model server.
     bool useModelServer(const QUrl &server);
     // Starts the app and waits until it listens for the wheel's shortcut and mouse button.
     bool start();
+    // Sends the app a signal and waits for its end: the milliseconds it took, or none when it
+    // was still running after `timeoutMs` (it is killed then). A clean end only: exit code 0.
+    std::optional<qint64> signalAndWait(int signalNumber, int timeoutMs);
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    // `ringle config get KEY` in this configuration home; none when it refused.
+    std::optional<QString> configured(const QString &key);
     // The first diagnostics line containing `text` after those already looked at; empty after the
     // timeout. Lines before the one found are looked at too.
     QString waitForLine(const QString &text, int timeoutMs = 15000);

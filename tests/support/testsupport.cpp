@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "lineprocess.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QtGlobal>
@@ -15,6 +17,18 @@ QTemporaryDir *isolateConfigHome()
 bool xdotool(const QStringList &args)
 {
     return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+
+bool keyIsFree(const QString &keysym, const QString &mask)
+{
+    QProcess grabber;
+    grabber.start(programPath(QStringLiteral("x11keytool")), {QStringLiteral("grab"), keysym, mask});
+    if (!grabber.waitForStarted(5000) || !grabber.waitForReadyRead(5000))
+        return false;
+    const bool grabbed = grabber.readAll().trimmed() == "grabbed";
+    grabber.closeWriteChannel();
+    finishOrKill(grabber, 3000);
+    return grabbed;
 }
 
 void finishOrKill(QProcess &process, int graceMs)

@@ -16,4 +16,7 @@ bool xdotool(const QStringList &args);
 qint64 residentKilobytes();
 // Waits for a child that was asked to end, and kills it if it has not within `graceMs`.
 void finishOrKill(QProcess &process, int graceMs);
+// Whether another client could grab the key now (X keysym and modifier mask in hexadecimal, as
+// x11keytool takes them; "0x68" "0xc" is Ctrl+Alt+H), i.e. nobody holds it.
+bool keyIsFree(const QString &keysym, const QString &mask);
 } // namespace TestSupport

@@ -316,6 +316,61 @@ private Q_SLOTS:
         QCOMPARE(app.service.registrations().first().id, 3u);
     }
 
+    // Another writer (ringle config, the settings window) changes the stored value behind the
+    // registry's back: the old key lets go whatever the new value is, a usable one is grabbed.
+    void storedValueWrittenElsewhereMovesTheHotKey_data()
+    {
+        QTest::addColumn<UserDefaults::Value>("stored");
+        QTest::addColumn<int>("grabbedKeyCode");
+        QTest::addColumn<bool>("otherProgramHoldsIt");
+        QTest::newRow("another key") << UserDefaults::Value(QStringLiteral("{\"carbonKeyCode\":38,\"carbonModifiers\":6144}")) << 38 << false;
+        QTest::newRow("cleared") << UserDefaults::Value(false) << -1 << false;
+        QTest::newRow("not JSON") << UserDefaults::Value(QStringLiteral("ctrl+alt+j")) << -1 << false;
+        QTest::newRow("negative code") << UserDefaults::Value(QStringLiteral("{\"carbonKeyCode\":-1,\"carbonModifiers\":6144}")) << -1 << false;
+        QTest::newRow("held by another program") << UserDefaults::Value(QStringLiteral("{\"carbonKeyCode\":38,\"carbonModifiers\":6144}")) << -1 << true;
+    }
+    void storedValueWrittenElsewhereMovesTheHotKey()
+    {
+        QFETCH(UserDefaults::Value, stored);
+        QFETCH(int, grabbedKeyCode);
+        QFETCH(bool, otherProgramHoldsIt);
+        Launch app;
+        int downs = 0;
+        app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
+        QVERIFY(app.service.isRegistered(4, controlOption));
+        if (otherProgramHoldsIt)
+            app.service.setTaken(38, controlOption);
+
+        app.defaults.setValue(wheelKey, stored);
+        QVERIFY(!app.service.isRegistered(4, controlOption));
+        QVERIFY(!app.service.press(4, controlOption));
+        QCOMPARE(app.service.registrations().size(), grabbedKeyCode < 0 ? 0 : 1);
+        if (grabbedKeyCode >= 0) {
+            QVERIFY(app.service.press(quint32(grabbedKeyCode), controlOption));
+            QCOMPARE(downs, 1);
+        }
+
+        // Back to the first key, as `ringle config set` would write it.
+        app.defaults.setString(wheelKey, Shortcut::fromCarbon(4, controlOption).toJson());
+        QCOMPARE(app.service.registrations().size(), 1);
+        QVERIFY(app.service.isRegistered(4, controlOption));
+    }
+
+    void otherKeysAndDisabledNamesLeaveHotKeysAlone()
+    {
+        Launch app;
+        app.registry.onKeyDown(Name::actionWheel(), [] {});
+        const int registered = app.service.registerCalls();
+        app.defaults.setString(QStringLiteral("wheelMouseButton"), QStringLiteral("right"));
+        app.registry.disable(Name::actionWheel());
+        QCOMPARE(app.service.registrations().size(), 0);
+        app.defaults.setString(wheelKey, Shortcut::fromCarbon(38, controlOption).toJson());
+        QCOMPARE(app.service.registrations().size(), 0);
+        QCOMPARE(app.service.registerCalls(), registered);
+        app.registry.enable(Name::actionWheel());
+        QVERIFY(app.service.isRegistered(38, controlOption));
+    }
+
     void systemShortcutsExceptBareF12()
     {
         Launch app;

@@ -3,7 +3,10 @@
 #include "caret/selectionstate.h"
 #include "platform/fake/fakeplatform.h"
 #include "platform/fake/faketextapp.h"
+#include "platform/monotonicsleep.h"
 #include "taskrunner.h"
+
+#include <QTimer>
 
 #include <QTest>
 
@@ -45,6 +48,7 @@ const QList<KeyEvent> ctrlV{{9, true, EventFlag::control}, {9, false, EventFlag:
 Q_DECLARE_METATYPE(SelectionState)
 Q_DECLARE_METATYPE(Expect)
 Q_DECLARE_METATYPE(Board)
+Q_DECLARE_METATYPE(std::optional<RunningApp>)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 class TestTextReplacer final : public QObject {
@@ -374,13 +378,75 @@ private Q_SLOTS:
         QCOMPARE(rig.fake.clipboard.readCount(), 0);
     }
 
-    void sameAppRule()
+    // Quitting while an action runs: the user's content comes back at once, and nothing is pasted
+    // or written afterwards, wherever the action was.
+    void stopPutsTheUsersContentBack_data()
     {
-        // The other cases are covered through paste().
-        QVERIFY(isSameApp(std::nullopt, std::nullopt));
+        QTest::addColumn<int>("stopAtMs");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("while the model runs") << 150 << false;
+        QTest::newRow("while the paste is read") << 300 + int(TextReplacer::restoreDelay.count()) / 2 << true;
+    }
+    void stopPutsTheUsersContentBack()
+    {
+        QFETCH(int, stopAtMs);
+        QFETCH(bool, pasted);
+        Rig rig;
+        rig.selection.state = SelectionState::selected;
+        rig.app.setSelection(u"typo"_qs);
+        auto transform = [](QString text) -> QCoro::Task<QString> {
+            co_await MonotonicSleep::sleepFor(std::chrono::milliseconds(300));
+            co_return text.toUpper();
+        };
+        QTimer::singleShot(stopAtMs, [&] {
+            rig.replacer.stop();
+            QCOMPARE(rig.fake.clipboard.items(), userContent);
+        });
+        const std::exception_ptr error = TaskRunner::run(rig.replacer.replaceSelection(transform));
+        QCOMPARE(TaskRunner::errorAs<RequestCancelled>(error).has_value(), !pasted);
+        QCOMPARE(rig.app.pasted(), pasted ? QStringList{u"TYPO"_qs} : QStringList{});
+        QCOMPARE(rig.fake.clipboard.items(), userContent);
+        const int writes = rig.fake.clipboard.itemWrites().size() + rig.fake.clipboard.textWrites().size();
+        QTest::qWait(int(TextReplacer::restoreDelay.count()));
+        QCOMPARE(rig.fake.clipboard.itemWrites().size() + rig.fake.clipboard.textWrites().size(), writes);
+        // A later Replace from the panel is refused too.
+        QVERIFY(TaskRunner::errorAs<RequestCancelled>(TaskRunner::run(rig.replacer.paste(u"late"_qs, editor))));
+        QCOMPARE(rig.fake.clipboard.items(), userContent);
+    }
+
+    void sameAppRule_data()
+    {
+        QTest::addColumn<std::optional<RunningApp>>("a");
+        QTest::addColumn<std::optional<RunningApp>>("b");
+        QTest::addColumn<bool>("same");
         RunningApp renamed = editor;
         renamed.name = u"Renamed"_qs;
-        QVERIFY(isSameApp(editor, renamed));
+        // Apps that give no process id, told apart by the client that made their windows.
+        const RunningApp noPidA{0, u"xterm"_qs, u"xterm"_qs, 0x400000};
+        RunningApp noPidB = noPidA;
+        noPidB.instance = 0x600000;
+        RunningApp noPidOtherClass = noPidA;
+        noPidOtherClass.appId = u"xclock"_qs;
+        const RunningApp unknown{0, u"xterm"_qs, u"xterm"_qs, 0};
+        RunningApp withPid = noPidA;
+        withPid.pid = 4242;
+        QTest::newRow("both absent") << std::optional<RunningApp>() << std::optional<RunningApp>() << true;
+        QTest::newRow("one absent") << std::optional<RunningApp>(editor) << std::optional<RunningApp>() << false;
+        QTest::newRow("same pid, renamed") << std::optional<RunningApp>(editor) << std::optional<RunningApp>(renamed) << true;
+        QTest::newRow("other pid") << std::optional<RunningApp>(editor) << std::optional<RunningApp>(otherApp) << false;
+        QTest::newRow("no pid, same client") << std::optional<RunningApp>(noPidA) << std::optional<RunningApp>(noPidA) << true;
+        QTest::newRow("no pid, other client") << std::optional<RunningApp>(noPidA) << std::optional<RunningApp>(noPidB) << false;
+        QTest::newRow("no pid, other class") << std::optional<RunningApp>(noPidA) << std::optional<RunningApp>(noPidOtherClass) << false;
+        QTest::newRow("nothing known") << std::optional<RunningApp>(unknown) << std::optional<RunningApp>(unknown) << false;
+        QTest::newRow("pid against none") << std::optional<RunningApp>(withPid) << std::optional<RunningApp>(noPidA) << false;
+    }
+    void sameAppRule()
+    {
+        QFETCH(std::optional<RunningApp>, a);
+        QFETCH(std::optional<RunningApp>, b);
+        QFETCH(bool, same);
+        QCOMPARE(isSameApp(a, b), same);
+        QCOMPARE(isSameApp(b, a), same);
     }
 };
 

@@ -111,6 +111,44 @@ private Q_SLOTS:
         QCOMPARE(check.boolValue(QStringLiteral("showResultFirst")), std::optional<bool>(false));
     }
 
+    // A watching instance hears of other writers without being asked for a value: an atomic
+    // replace (a new file in the folder), a write in place, and a first file where none was.
+    void watchedFileReportsOtherWritersAtOnce_data()
+    {
+        QTest::addColumn<bool>("fileAtStart");
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("atomic replace") << true << false;
+        QTest::newRow("write in place") << true << true;
+        QTest::newRow("first file") << false << false;
+    }
+    void watchedFileReportsOtherWritersAtOnce()
+    {
+        QFETCH(bool, fileAtStart);
+        QFETCH(bool, inPlace);
+        if (fileAtStart)
+            writeFile(QByteArrayLiteral("{\"modelName\": {\"string\": \"a\"}}"));
+        JsonFileDefaults app(path());
+        app.watchForOtherWriters();
+        QSignalSpy changed(&app, &UserDefaults::valueChanged);
+        for (const char *name : {"b", "c"}) {
+            const QByteArray json = QByteArrayLiteral("{\"modelName\": {\"string\": \"") + name + "\"}}";
+            if (inPlace) {
+                writeFile(json);
+            } else {
+                JsonFileDefaults cli(path());
+                cli.setString(QStringLiteral("modelName"), QString::fromLatin1(name));
+            }
+            QVERIFY(changed.wait(1000));
+            QCOMPARE(changed.takeFirst().at(0).toString(), QStringLiteral("modelName"));
+            QTest::qWait(200);
+            QVERIFY(changed.isEmpty());
+        }
+        // Its own writes are reported once, as before.
+        app.setString(QStringLiteral("modelName"), QStringLiteral("d"));
+        QTest::qWait(300);
+        QCOMPARE(changed.count(), 1);
+    }
+
     void settingTheSameValueWritesNothing()
     {
         JsonFileDefaults d(path());

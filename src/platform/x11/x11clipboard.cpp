@@ -118,3 +118,31 @@ QCoro::Task<std::optional<QString>> X11Clipboard::readText()
     }
     co_return std::nullopt;
 }
+
+QCoro::Task<X11Clipboard::HandOver> X11Clipboard::handOverToManager()
+{
+    if (!m_owner->owns() || m_owner->targets().isEmpty())
+        co_return HandOver::notOurs;
+    if (!m_manager)
+        m_manager = std::make_unique<X11SelectionReader>(m_connection, QByteArrayLiteral("CLIPBOARD_MANAGER"));
+    if (!m_manager->hasOwner()) {
+        qCWarning(lcClipboard) << "no clipboard manager is running: what Ringle put back on the clipboard goes with it";
+        co_return HandOver::noManager;
+    }
+    const auto started = Clock::now();
+    const X11SelectionReader::Status status =
+        co_await m_manager->request(m_connection.atom("SAVE_TARGETS"), started + handOverBudget);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
+    switch (status) {
+    case X11SelectionReader::Status::ok:
+        qCInfo(lcClipboard) << "the clipboard manager took the clipboard's content in" << ms << "ms";
+        co_return HandOver::saved;
+    case X11SelectionReader::Status::refused:
+        qCWarning(lcClipboard) << "the clipboard manager refused to keep the clipboard's content";
+        co_return HandOver::refused;
+    case X11SelectionReader::Status::timedOut:
+        break;
+    }
+    qCWarning(lcClipboard) << "the clipboard manager did not take the clipboard's content within" << ms << "ms";
+    co_return HandOver::timedOut;
+}

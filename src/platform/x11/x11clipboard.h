@@ -24,6 +24,10 @@ public:
     static constexpr std::chrono::milliseconds snapshotBudget{3000};
     static constexpr std::chrono::milliseconds textBudget{2000};
 
+    // How long quitting waits for the clipboard manager to take the content.
+    static constexpr std::chrono::milliseconds handOverBudget{1500};
+    enum class HandOver { notOurs, noManager, saved, refused, timedOut };
+
     explicit X11Clipboard(X11Connection &connection, QObject *parent = nullptr);
     ~X11Clipboard() override;
 
@@ -33,10 +37,16 @@ public:
     void writeText(const QString &text, bool transient) override;
     QCoro::Task<std::optional<QString>> readText() override;
 
+    // For quitting: while this process owns the clipboard, has the desktop's clipboard manager
+    // (the CLIPBOARD_MANAGER owner) save every target, so the content outlives the process. It
+    // reads them from us meanwhile, so the event loop must go on until this ends.
+    QCoro::Task<HandOver> handOverToManager();
+
 private:
     X11Connection &m_connection;
     std::unique_ptr<X11SelectionReader> m_reader;
     std::unique_ptr<X11SelectionOwner> m_owner;
     qint64 m_changeCount = 0;
     std::unique_ptr<X11SelectionWatch> m_ownerChanges;
+    std::unique_ptr<X11SelectionReader> m_manager;
 };

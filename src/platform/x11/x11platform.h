@@ -20,6 +20,7 @@ public:
 
     Platform platform();
     X11Connection &connection() { return *m_connection; }
+    X11Clipboard &clipboard() { return *m_clipboard; }
 
 private:
     X11Platform() = default;

@@ -138,26 +138,44 @@ QCoro::Task<std::optional<QList<quint32>>> X11SelectionReader::targets(Clock::ti
     co_return atoms;
 }
 
-QCoro::Task<X11SelectionReader::Result> X11SelectionReader::convert(quint32 target, Clock::time_point deadline)
+std::shared_ptr<X11SelectionReader::Transfer> X11SelectionReader::startTransfer(quint32 target)
 {
     auto transfer = std::make_shared<Transfer>();
     transfer->target = target;
     transfer->property = m_connection.atom("_RINGLE_SELECTION_" + QByteArray::number(m_nextProperty++ % propertyPoolSize));
     m_transfers.insert(transfer->property, transfer);
-    struct Unregister {
-        QHash<quint32, std::shared_ptr<Transfer>> &transfers;
-        std::shared_ptr<Transfer> transfer;
-        ~Unregister()
-        {
-            if (transfers.value(transfer->property) == transfer)
-                transfers.remove(transfer->property);
-        }
-    } unregister{m_transfers, transfer};
-
     xcb_connection_t *c = m_connection.connection();
     xcb_delete_property(c, m_window, transfer->property);
     xcb_convert_selection(c, m_window, m_selection, target, transfer->property, XCB_CURRENT_TIME);
     m_connection.flush();
+    return transfer;
+}
+
+// Forgets the transfer when the task that started it ends, however it ends.
+struct X11SelectionReader::Unregister {
+    QHash<quint32, std::shared_ptr<Transfer>> &transfers;
+    std::shared_ptr<Transfer> transfer;
+    ~Unregister()
+    {
+        if (transfers.value(transfer->property) == transfer)
+            transfers.remove(transfer->property);
+    }
+};
+
+QCoro::Task<X11SelectionReader::Status> X11SelectionReader::request(quint32 target, Clock::time_point deadline)
+{
+    const Unregister unregister{m_transfers, startTransfer(target)};
+    if (!co_await waitUntil(unregister.transfer, &Transfer::notified, deadline))
+        co_return Status::timedOut;
+    xcb_delete_property(m_connection.connection(), m_window, unregister.transfer->property);
+    m_connection.flush();
+    co_return unregister.transfer->refused ? Status::refused : Status::ok;
+}
+
+QCoro::Task<X11SelectionReader::Result> X11SelectionReader::convert(quint32 target, Clock::time_point deadline)
+{
+    const Unregister unregister{m_transfers, startTransfer(target)};
+    const std::shared_ptr<Transfer> &transfer = unregister.transfer;
 
     Result result;
     const auto answerBy = [&] { return std::min(deadline, Clock::now() + answerTimeout); };

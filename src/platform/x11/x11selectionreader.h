@@ -37,13 +37,19 @@ public:
     // The owner's targets (atoms), or none when it refuses or does not answer in time.
     QCoro::Task<std::optional<QList<quint32>>> targets(Clock::time_point deadline);
     QCoro::Task<Result> convert(quint32 target, Clock::time_point deadline);
+    // Asks for a conversion whose answer is the notification alone (such as SAVE_TARGETS, which
+    // the owner answers once it has done the work) and waits for it until the deadline: ok or
+    // refused; timedOut without an answer.
+    QCoro::Task<Status> request(quint32 target, Clock::time_point deadline);
 
 private:
     struct Transfer;
+    struct Unregister;
 
     void onEvent(const void *event);
     QCoro::Task<bool> waitUntil(const std::shared_ptr<Transfer> &transfer, bool Transfer::*flag, Clock::time_point deadline);
     QByteArray readProperty(quint32 property, quint32 *type, int *format);
+    std::shared_ptr<Transfer> startTransfer(quint32 target);
 
     X11Connection &m_connection;
     quint32 m_selection;

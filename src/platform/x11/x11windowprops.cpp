@@ -69,6 +69,14 @@ qint64 pid(X11Connection &c, quint32 window)
     return v.isEmpty() ? 0 : qint64(v.first());
 }
 
+quint64 owningClient(X11Connection &c, quint32 window)
+{
+    const QList<quint32> leader = cardinals(read(c, window, "WM_CLIENT_LEADER", XCB_ATOM_WINDOW));
+    const quint32 made = leader.isEmpty() || leader.first() == 0 ? window : leader.first();
+    // Every id a client makes carries the base the server gave it; the rest is the client's own.
+    return made & ~xcb_get_setup(c.connection())->resource_id_mask;
+}
+
 QString gtkApplicationId(X11Connection &c, quint32 window)
 {
     const Property p = read(c, window, "_GTK_APPLICATION_ID");

@@ -15,6 +15,9 @@ quint32 activeWindow(X11Connection &c);
 QList<quint32> clientList(X11Connection &c);
 // _NET_WM_PID, or 0 when the window does not say.
 qint64 pid(X11Connection &c, quint32 window);
+// The X client that made the window's application: the one behind its client leader
+// (WM_CLIENT_LEADER), else behind the window itself; the part of the id the server gave that client.
+quint64 owningClient(X11Connection &c, quint32 window);
 // _GTK_APPLICATION_ID, or empty.
 QString gtkApplicationId(X11Connection &c, quint32 window);
 // WM_CLASS: instance and class.

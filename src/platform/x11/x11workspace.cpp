@@ -32,6 +32,8 @@ RunningApp X11Workspace::appForWindow(quint32 window, std::optional<DesktopEntry
     *entry = m_index.matchWindow(X11WindowProps::gtkApplicationId(m_connection, window), instance, cls);
     RunningApp app;
     app.pid = X11WindowProps::pid(m_connection, window);
+    if (app.pid == 0)
+        app.instance = X11WindowProps::owningClient(m_connection, window);
     if (*entry) {
         app.appId = (*entry)->id;
         app.name = (*entry)->name.isEmpty() ? (*entry)->id : (*entry)->name;
@@ -66,7 +68,7 @@ QList<RunningApp> X11Workspace::runningApplications()
         if (!entry || entry->noDisplay)
             continue;
         const bool known = std::any_of(apps.cbegin(), apps.cend(), [&](const RunningApp &a) {
-            return a.appId == app.appId && a.pid == app.pid;
+            return a.appId == app.appId && a.pid == app.pid && a.instance == app.instance;
         });
         if (!known)
             apps.append(app);
