@@ -165,7 +165,8 @@ QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp
     throwIfStopped();
     const std::optional<RunningApp> front = m_workspace.frontApplication();
     if (!isSameApp(front, app)) {
-        // The user finds the result on the clipboard, as the message says.
+        // The user finds the result on the clipboard, as the message says; nothing is owed back.
+        m_owed.reset();
         m_clipboard.writeText(text, true);
         throw RingleError::focusChanged();
     }

@@ -414,6 +414,21 @@ private Q_SLOTS:
         QCOMPARE(rig.fake.clipboard.items(), userContent);
     }
 
+    void stopAfterASwitchKeepsTheResult()
+    {
+        Rig rig;
+        rig.selection.state = SelectionState::selected;
+        rig.app.setSelection(u"typo"_qs);
+        auto transform = [&rig](QString text) -> QCoro::Task<QString> {
+            rig.fake.workspace.setFrontApplication(otherApp);
+            co_return text.toUpper();
+        };
+        QCOMPARE(TaskRunner::errorAs<RingleError>(TaskRunner::run(rig.replacer.replaceSelection(transform))),
+                 RingleError::focusChanged());
+        rig.replacer.stop();
+        QCOMPARE(rig.fake.clipboard.currentText(), std::optional<QString>(u"TYPO"_qs));
+    }
+
     void sameAppRule_data()
     {
         QTest::addColumn<std::optional<RunningApp>>("a");
