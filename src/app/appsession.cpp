@@ -14,11 +14,13 @@
 #include "net/httpclient.h"
 #include "platform/unavailableondevicemodel.h"
 #include "platform/x11/atspiaccessibility.h"
+#include "platform/x11/atspistatusswitch.h"
 #include "platform/x11/x11clipboard.h"
 #include "platform/x11/x11compositing.h"
 #include "platform/x11/x11desktops.h"
 #include "platform/x11/x11globalinputmonitor.h"
 #include "platform/x11/x11hotkeyservice.h"
+#include "platform/x11/x11keyboardlayout.h"
 #include "platform/x11/x11mousetap.h"
 #include "platform/x11/x11platform.h"
 #include "platform/x11/x11trayhostwatch.h"
@@ -28,6 +30,7 @@
 #include "ui/faviconstore.h"
 #include "ui/qtmenutracker.h"
 #include "ui/schemeappicons.h"
+#include "ui/settingscontext.h"
 #include "ui/siteicons.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
@@ -52,7 +55,9 @@ std::unique_ptr<GlobalInputMonitor> outsideInputMonitor(X11Platform &x11)
 struct AppSession::Parts {
     Parts(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,
           std::unique_ptr<X11Platform> x11In, std::unique_ptr<X11MouseTap> tapIn)
-        : x11(std::move(x11In))
+        : defaults(defaults)
+        , status(status)
+        , x11(std::move(x11In))
         , ports(x11->platform())
         , tap(std::move(tapIn))
         , accessibility(ports.workspace)
@@ -104,6 +109,8 @@ struct AppSession::Parts {
         return context;
     }
 
+    UserDefaults &defaults;
+    ControllerStatus &status;
     std::unique_ptr<X11Platform> x11;
     Platform ports;
     std::unique_ptr<X11MouseTap> tap;
@@ -134,6 +141,9 @@ struct AppSession::Parts {
     AskWindow ask;
     AppController controller;
     std::unique_ptr<X11TrayHostWatch> trayHosts;
+    X11KeyboardLayout keyboardLayout;
+    AtspiStatusSwitch accessibilitySwitch;
+    std::unique_ptr<SettingsContext> settings;
 };
 
 std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status,
@@ -164,6 +174,17 @@ AppController &AppSession::controller()
 AccessibilityStatus AppSession::accessibility() const
 {
     return m_parts->accessibility.status();
+}
+
+SettingsContext &AppSession::settingsContext(QMenu *trayMenu)
+{
+    Parts &p = *m_parts;
+    if (!p.settings) {
+        p.settings = std::make_unique<SettingsContext>(SettingsContext{
+            p.defaults, p.shortcuts, p.keyboardLayout, p.store, p.combos, p.prompts, p.engine, p.localModels,
+            p.ports.workspace, p.accessibilitySwitch, p.status, trayMenu});
+    }
+    return *p.settings;
 }
 
 void AppSession::watchTrayHosts(TrayIcon &icon)

@@ -6,9 +6,12 @@
 class AppController;
 class AppNotifications;
 class ControllerStatus;
+class LocalModelClient;
+class QMenu;
 class TrayIcon;
 class UserDefaults;
 struct AccessibilityStatus;
+struct SettingsContext;
 
 // Everything the running app is made of on this desktop: the X11 backends, the accessibility
 // client, the model client, the stores, the wheel with its triggers, the result panel and the
@@ -23,6 +26,8 @@ public:
     AppController &controller();
     // Whether the focused text and the browser's website can be asked about.
     AccessibilityStatus accessibility() const;
+    // What the settings window works with; made on first use. `trayMenu` is the tray's menu.
+    SettingsContext &settingsContext(QMenu *trayMenu);
     // Shows the icon when a tray starts later, without polling where the display can tell.
     void watchTrayHosts(TrayIcon &icon);
     // The first half of quitting, while the event loop still runs: puts back the user's clipboard

@@ -4,11 +4,15 @@
 #include "actions/controllerstatus.h"
 #include "app/applogging.h"
 #include "app/appsession.h"
+#include "app/firstrunprobe.h"
 #include "app/instancechannel.h"
 #include "app/quitsignals.h"
 #include "app/ringleapp.h"
 #include "app/traymenu.h"
 #include "platform/accessibilitytree.h"
+#include "ui/generalsettingsview.h"
+#include "ui/settingscontext.h"
+#include "ui/settingswindow.h"
 
 #include <QApplication>
 #include <QCoroTask>
@@ -25,6 +29,7 @@ struct Session {
     AppNotifications notifications;
     std::unique_ptr<AppSession> app;
     std::unique_ptr<RingleApp> shell;
+    std::unique_ptr<FirstRunProbe> probe;
     bool quitting = false;
 };
 
@@ -35,6 +40,20 @@ QCoro::Task<void> quitCleanly(Session *session, QApplication *app)
 {
     co_await session->app->prepareToQuit();
     app->quit();
+}
+
+// With no model chosen yet, looks for a local server once the tray is up.
+void lookForModelServer(Session &session, UserDefaults &defaults)
+{
+    if (!FirstRunProbe::isNeeded(defaults))
+        return;
+    session.probe = std::make_unique<FirstRunProbe>(defaults);
+    QObject::connect(session.probe.get(), &FirstRunProbe::finished, session.shell.get(),
+                     [shell = session.shell.get(), &defaults](std::optional<ModelProvider> stored) {
+                         if (!stored && FirstRunProbe::isNeeded(defaults))
+                             shell->suggestModelSetup();
+                     });
+    session.probe->start();
 }
 
 } // namespace
@@ -79,6 +98,10 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         }
         session->shell = std::make_unique<RingleApp>(defaults, session->status, session->notifications);
         QObject::connect(session->shell.get(), &RingleApp::quitRequested, &app, quit);
+        session->shell->fillSettings = [app = session->app.get(), menu = session->shell->trayMenu().menu()](
+                                           SettingsWindow &window) {
+            window.setTabContent(SettingsTab::general, new GeneralSettingsView(app->settingsContext(menu)));
+        };
         QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
                          [shell = session->shell.get()](InstanceChannel::Request received) {
                              if (received == InstanceChannel::Request::openSettings)
@@ -93,6 +116,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         }
         session->app->watchTrayHosts(session->shell->trayIcon());
         session->shell->start();
+        lookForModelServer(*session, defaults);
         if (request == InstanceChannel::Request::openSettings)
             session->shell->openSettings();
     });

@@ -5,9 +5,14 @@
 #include "app/trayanimation.h"
 #include "app/trayicon.h"
 #include "app/traymenu.h"
+#include "platform/userdefaults.h"
 #include "ui/settingswindow.h"
 
 #include <QApplication>
+
+namespace {
+const QString modelProviderKey = QStringLiteral("modelProvider");
+}
 
 RingleApp::RingleApp(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,
                      QObject *parent)
@@ -23,6 +28,7 @@ RingleApp::RingleApp(UserDefaults &defaults, ControllerStatus &status, AppNotifi
     connect(m_trayMenu, &TrayMenu::quitRequested, this, &RingleApp::quitRequested, Qt::QueuedConnection);
     connect(&notifications, &AppNotifications::openRingleSettings, this, &RingleApp::openRingleSettings);
     connect(m_reducedMotion, &ReducedMotion::changed, &m_trayIcon->animation(), &TrayAnimation::setReduceMotion);
+    connect(&m_defaults, &UserDefaults::valueChanged, this, &RingleApp::settingChanged);
 }
 
 RingleApp::~RingleApp()
@@ -36,8 +42,26 @@ void RingleApp::start()
     m_trayIcon->show();
 }
 
+void RingleApp::suggestModelSetup()
+{
+    if (m_defaults.value(modelProviderKey))
+        return;
+    m_suggestsModelSetup = true;
+    m_trayMenu->setModelNotice(tr("No model server found. Start Ollama or LM Studio, or choose a server in Settings…"));
+}
+
+void RingleApp::settingChanged(const QString &key)
+{
+    if (key != modelProviderKey || !m_suggestsModelSetup || !m_defaults.value(modelProviderKey))
+        return;
+    m_suggestsModelSetup = false;
+    m_trayMenu->setModelNotice(QString());
+}
+
 void RingleApp::openSettings()
 {
+    if (m_suggestsModelSetup)
+        SettingsTabs::store(m_defaults, SettingsTab::general);
     if (!m_settings) {
         m_settings = new SettingsWindow(m_defaults);
         // Ctrl+Q quits while the settings window is in front, as the menu item says.

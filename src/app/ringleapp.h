@@ -27,6 +27,9 @@ public:
     TrayMenu &trayMenu() { return *m_trayMenu; }
     // None until the settings were first opened.
     SettingsWindow *settingsWindow() const { return m_settings; }
+    // Until a model provider is stored: the menu says how to connect a model server, and
+    // "Settings…" opens the General tab.
+    void suggestModelSetup();
     // Gives each new settings window its tabs' content.
     std::function<void(SettingsWindow &)> fillSettings;
 
@@ -41,9 +44,12 @@ public Q_SLOTS:
     void openRingleSettings();
 
 private:
+    void settingChanged(const QString &key);
+
     UserDefaults &m_defaults;
     TrayMenu *m_trayMenu;
     TrayIcon *m_trayIcon;
     ReducedMotion *m_reducedMotion;
     SettingsWindow *m_settings = nullptr;
+    bool m_suggestsModelSetup = false;
 };

@@ -21,9 +21,11 @@ TrayMenu::TrayMenu(ControllerStatus &status, QObject *parent)
     m_statusLine = m_menu->addAction(QString());
     // Information, not a command.
     m_statusLine->setEnabled(false);
-    m_notice = m_menu->addAction(QString());
-    m_notice->setEnabled(false);
-    m_notice->setVisible(false);
+    for (QAction **notice : {&m_notice, &m_modelNotice}) {
+        *notice = m_menu->addAction(QString());
+        (*notice)->setEnabled(false);
+        (*notice)->setVisible(false);
+    }
     m_menu->setToolTipsVisible(true);
     m_menu->addSeparator();
     m_settings = m_menu->addAction(tr("Settings…"));
@@ -58,6 +60,13 @@ void TrayMenu::setNotice(const QString &notice)
 {
     setLine(m_notice, notice);
     m_notice->setVisible(!notice.isEmpty());
+}
+
+void TrayMenu::setModelNotice(const QString &notice)
+{
+    setLine(m_modelNotice, notice);
+    m_modelNotice->setVisible(!notice.isEmpty());
+    qCDebug(lcTray).noquote() << "model notice:" << (notice.isEmpty() ? QStringLiteral("(none)") : notice);
 }
 
 void TrayMenu::setLine(QAction *line, const QString &text)

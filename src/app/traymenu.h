@@ -23,6 +23,8 @@ public:
 
     // A standing note under the status line about what the desktop does not offer (empty: none).
     void setNotice(const QString &notice);
+    // A second note, about how to connect a model while none is chosen (empty: none).
+    void setModelNotice(const QString &notice);
     // The first line for a controller in this state; none when there is nothing to say.
     static std::optional<QString> statusLine(bool working, const std::optional<QString> &lastError);
 
@@ -38,6 +40,7 @@ private:
     QMenu *m_menu;
     QAction *m_statusLine;
     QAction *m_notice;
+    QAction *m_modelNotice;
     QAction *m_settings;
     QAction *m_quit;
 };

@@ -1,6 +1,7 @@
 #include "ui/settingswindow.h"
 
 #include "platform/userdefaults.h"
+#include "ui/symbolicons.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -22,12 +23,16 @@ SettingsWindow::SettingsWindow(UserDefaults &defaults, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Ringle"));
     setObjectName(QStringLiteral("settings"));
-    for (const QString &title : {tr("General"), tr("Action Wheel")}) {
+    SymbolIcons symbols;
+    const QColor symbolColor = palette().color(QPalette::WindowText);
+    const std::pair<QString, QString> tabs[] = {{tr("General"), QStringLiteral("gearshape")},
+                                                {tr("Action Wheel"), QStringLiteral("circle.dashed")}};
+    for (const auto &[title, symbol] : tabs) {
         auto *page = new QWidget;
         auto *layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         page->setMinimumSize(emptyTabSize);
-        m_tabs->addTab(page, title);
+        m_tabs->addTab(page, QIcon(symbols.pixmap(symbol, 16, symbolColor, devicePixelRatioF())), title);
     }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -73,6 +78,12 @@ QWidget *SettingsWindow::tabContent(SettingsTab tab) const
 void SettingsWindow::selectStoredTab()
 {
     m_tabs->setCurrentIndex(tabIndex(SettingsTabs::stored(m_defaults)));
+}
+
+void SettingsWindow::showGeneral()
+{
+    SettingsTabs::store(m_defaults, SettingsTab::general);
+    present();
 }
 
 void SettingsWindow::present()

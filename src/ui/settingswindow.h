@@ -23,6 +23,10 @@ public:
     // Shows the window on the stored tab, or brings it forward, and asks for the keyboard focus.
     void present();
 
+public Q_SLOTS:
+    // Stores the General tab and presents the window on it (the answer to openRingleSettings).
+    void showGeneral();
+
 private:
     void selectStoredTab();
     QWidget *page(SettingsTab tab) const;

@@ -12,8 +12,18 @@ QString serverProgram()
 }
 } // namespace
 
+ModelServerProcess::ModelServerProcess(quint16 port)
+    : ModelServerProcess(QStringList{QStringLiteral("--port"), QString::number(port)}, false)
+{
+}
+
 ModelServerProcess::ModelServerProcess(const QStringList &arguments)
-    : m_secure(!arguments.isEmpty())
+    : ModelServerProcess(arguments, !arguments.isEmpty())
+{
+}
+
+ModelServerProcess::ModelServerProcess(const QStringList &arguments, bool secure)
+    : m_secure(secure)
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(serverProgram(), arguments);

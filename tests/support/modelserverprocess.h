@@ -12,6 +12,8 @@ class ModelServerProcess final {
 public:
     // `arguments`: the server's own (a certificate and key for https).
     explicit ModelServerProcess(const QStringList &arguments = {});
+    // Plain http on this port, such as a real server's usual one.
+    explicit ModelServerProcess(quint16 port);
     ~ModelServerProcess();
 
     bool isRunning() const { return m_port != 0; }
@@ -42,6 +44,7 @@ public:
     static QJsonObject eventStream(const QList<QByteArray> &lines, int delayMs = 0, bool reportWrites = false);
 
 private:
+    ModelServerProcess(const QStringList &arguments, bool secure);
     bool command(const QJsonObject &command);
     bool readEvents(int timeoutMs);
 

@@ -9,10 +9,17 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    // testmodelserver [CERTIFICATE.pem KEY.pem]: https with that certificate.
-    TestModelServer server(arguments.value(1), arguments.value(2));
-    if (!server.listen()) {
-        std::fprintf(stderr, "testmodelserver: cannot listen on 127.0.0.1\n");
+    // testmodelserver [--port N] [CERTIFICATE.pem KEY.pem]: on that port (a real server's usual
+    // address) instead of a free one; https with that certificate.
+    QStringList rest = arguments.mid(1);
+    quint16 port = 0;
+    if (const qsizetype at = rest.indexOf(QStringLiteral("--port")); at >= 0) {
+        port = quint16(rest.value(at + 1).toUInt());
+        rest.remove(at, qMin<qsizetype>(2, rest.size() - at));
+    }
+    TestModelServer server(rest.value(0), rest.value(1));
+    if (!server.listen(port)) {
+        std::fprintf(stderr, "testmodelserver: cannot listen on 127.0.0.1:%u\n", unsigned(port));
         return 1;
     }
     std::printf("%u\n", unsigned(server.port()));

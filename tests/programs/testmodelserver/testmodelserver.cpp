@@ -44,9 +44,9 @@ TestModelServer::TestModelServer(const QString &certificateFile, const QString &
     });
 }
 
-bool TestModelServer::listen()
+bool TestModelServer::listen(quint16 port)
 {
-    return m_server && m_server->listen(QHostAddress::LocalHost, 0);
+    return m_server && m_server->listen(QHostAddress::LocalHost, port);
 }
 
 CannedResponse TestModelServer::takeResponse()

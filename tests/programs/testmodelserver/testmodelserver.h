@@ -18,7 +18,7 @@ public:
     // With a certificate and key (PEM files) it speaks https.
     TestModelServer(const QString &certificateFile = {}, const QString &keyFile = {});
 
-    bool listen();
+    bool listen(quint16 port = 0);
     quint16 port() const { return m_server->serverPort(); }
 
     CannedResponse takeResponse();

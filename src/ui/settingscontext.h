@@ -1,0 +1,35 @@
+#pragma once
+
+class AccessibilitySwitch;
+class AIEngine;
+class ControllerStatus;
+class KeyboardLayout;
+class KeyComboStore;
+class LocalModelClient;
+class PromptStore;
+class QMenu;
+class UserDefaults;
+class WheelStore;
+class Workspace;
+
+namespace GlobalShortcuts {
+class Registry;
+}
+
+// What the settings tabs work with, handed in by the app so that no tab reaches into the session.
+// Everything outlives the settings window.
+struct SettingsContext {
+    UserDefaults &defaults;
+    GlobalShortcuts::Registry &shortcuts;
+    const KeyboardLayout &keyboardLayout;
+    WheelStore &wheels;
+    KeyComboStore &keyCombos;
+    PromptStore &prompts;
+    AIEngine &engine;
+    LocalModelClient &models;
+    Workspace &workspace;
+    AccessibilitySwitch &accessibility;
+    ControllerStatus &controller;
+    // The tray's menu: a recorded shortcut must not repeat one of its items. May be null.
+    QMenu *trayMenu = nullptr;
+};

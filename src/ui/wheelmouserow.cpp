@@ -1,0 +1,100 @@
+#include "ui/wheelmouserow.h"
+
+#include "platform/userdefaults.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace {
+const QString buttonKey = QStringLiteral("wheelMouseButton");
+const QString modifiersKey = QStringLiteral("wheelMouseModifiers");
+constexpr WheelMouseSettings::Button allButtons[] = {WheelMouseSettings::Button::off, WheelMouseSettings::Button::right,
+                                                     WheelMouseSettings::Button::middle, WheelMouseSettings::Button::button4,
+                                                     WheelMouseSettings::Button::button5};
+} // namespace
+
+WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
+    : QWidget(parent)
+    , m_defaults(defaults)
+    , m_picker(new QComboBox(this))
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (Flag flag : modifierOrder) {
+        auto *toggle = new QToolButton(this);
+        toggle->setCheckable(true);
+        toggle->setText(WheelMouseSettings::Modifiers{flag}.symbols());
+        connect(toggle, &QToolButton::toggled, this, [this, flag](bool on) { setModifier(flag, on); });
+        layout->addWidget(toggle);
+        m_toggles.append(toggle);
+    }
+    for (WheelMouseSettings::Button button : allButtons)
+        m_picker->addItem(WheelMouseSettings::title(button), WheelMouseSettings::rawValue(button));
+    m_picker->setAccessibleName(tr("Mouse button"));
+    connect(m_picker, &QComboBox::activated, this,
+            [this](int index) { chooseButton(allButtons[index]); });
+    layout->addWidget(m_picker);
+    layout->addStretch();
+    connect(&m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
+        if (key == buttonKey || key == modifiersKey)
+            refresh();
+    });
+    refresh();
+}
+
+QString WheelMouseRow::explanation(const WheelMouseSettings &settings)
+{
+    const QString tail = tr("then move the mouse in a direction and release. Scroll to switch rings. "
+                            "Release in the center to cancel.");
+    if (settings.isActive())
+        return tr("Hold the keyboard shortcut, or ") + settings.instruction() + QStringLiteral(", ") + tail;
+    return tr("Hold the keyboard shortcut, ") + tail;
+}
+
+bool WheelMouseRow::isLastRequired(const WheelMouseSettings &settings, Flag flag)
+{
+    return settings.button == WheelMouseSettings::Button::right && settings.modifiers.contains(flag)
+        && (settings.modifiers.rawValue & 15) == flag;
+}
+
+QAbstractButton *WheelMouseRow::modifierToggle(Flag flag) const
+{
+    for (qsizetype i = 0; i < m_toggles.size(); ++i) {
+        if (modifierOrder[i] == flag)
+            return m_toggles.at(i);
+    }
+    return nullptr;
+}
+
+void WheelMouseRow::setModifier(Flag flag, bool on)
+{
+    const WheelMouseSettings settings = WheelMouseSettings::current(m_defaults);
+    if (!on && isLastRequired(settings, flag)) {
+        refresh();
+        return;
+    }
+    const int raw = on ? (settings.modifiers.rawValue | flag) : (settings.modifiers.rawValue & ~flag);
+    m_defaults.setInt(modifiersKey, raw);
+}
+
+void WheelMouseRow::chooseButton(WheelMouseSettings::Button button)
+{
+    const WheelMouseSettings settings = WheelMouseSettings::current(m_defaults);
+    m_defaults.setString(buttonKey, WheelMouseSettings::rawValue(button));
+    if (button == WheelMouseSettings::Button::right && settings.modifiers.isEmpty())
+        m_defaults.setInt(modifiersKey, WheelMouseSettings::defaultModifiers);
+}
+
+void WheelMouseRow::refresh()
+{
+    const WheelMouseSettings settings = WheelMouseSettings::current(m_defaults);
+    for (qsizetype i = 0; i < m_toggles.size(); ++i) {
+        const QSignalBlocker blocker(m_toggles.at(i));
+        m_toggles.at(i)->setChecked(settings.modifiers.contains(modifierOrder[i]));
+        m_toggles.at(i)->setEnabled(!isLastRequired(settings, modifierOrder[i]));
+    }
+    const QSignalBlocker blocker(m_picker);
+    m_picker->setCurrentIndex(int(settings.button));
+}
