@@ -73,6 +73,7 @@ ModelSettingsSection::ModelSettingsSection(UserDefaults &defaults, LocalModelCli
     m_form->addRow(m_footnote);
 
     m_reload->setSingleShot(true);
+    m_reload->setTimerType(Qt::PreciseTimer);
     m_reload->setInterval(reloadDelay);
     connect(m_reload, &QTimer::timeout, this, [this] { loadModels(); });
     connect(m_provider, &QComboBox::activated, this, &ModelSettingsSection::chooseProvider);

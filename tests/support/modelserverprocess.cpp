@@ -150,6 +150,16 @@ QJsonObject ModelServerProcess::modelList(const QStringList &ids)
     return json(200, QJsonObject{{QStringLiteral("object"), QStringLiteral("list")}, {QStringLiteral("data"), data}});
 }
 
+QJsonObject ModelServerProcess::delayed(QJsonObject response, int delayMs)
+{
+    QJsonArray parts = response.value(QStringLiteral("parts")).toArray();
+    QJsonObject first = parts.at(0).toObject();
+    first.insert(QStringLiteral("delayMs"), delayMs);
+    parts.replace(0, first);
+    response.insert(QStringLiteral("parts"), parts);
+    return response;
+}
+
 QByteArray ModelServerProcess::deltaEvent(const QString &content)
 {
     const QJsonObject delta{{QStringLiteral("content"), content}};

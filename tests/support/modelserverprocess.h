@@ -38,6 +38,8 @@ public:
     static QJsonObject text(int status, const QByteArray &body, const QByteArray &contentType = "text/plain");
     static QJsonObject completion(const QString &content);
     static QJsonObject modelList(const QStringList &ids);
+    // The same response with its body sent only after `delayMs`.
+    static QJsonObject delayed(QJsonObject response, int delayMs);
     // A server-sent-event line carrying one delta of a streamed answer.
     static QByteArray deltaEvent(const QString &content);
     // A streamed answer: each line its own chunk, `delayMs` apart.
