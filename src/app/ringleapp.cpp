@@ -6,6 +6,7 @@
 #include "app/trayicon.h"
 #include "app/traymenu.h"
 #include "platform/userdefaults.h"
+#include "ui/settingslogging.h"
 #include "ui/settingswindow.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ void RingleApp::settingChanged(const QString &key)
 
 void RingleApp::openSettings()
 {
+    qCDebug(lcSettings) << "opening";
     if (m_suggestsModelSetup)
         SettingsTabs::store(m_defaults, SettingsTab::general);
     if (!m_settings) {

@@ -4,10 +4,12 @@
 #include "ai/aiengine.h"
 #include "ai/targetlanguage.h"
 #include "globalshortcuts/name.h"
+#include "globalshortcuts/registry.h"
 #include "platform/accessibilityswitch.h"
 #include "platform/userdefaults.h"
 #include "ui/modelsettingssection.h"
 #include "ui/settingscontext.h"
+#include "ui/settingslogging.h"
 #include "ui/shortcutrecorder.h"
 #include "ui/statuslabel.h"
 #include "ui/wheelmouserow.h"
@@ -68,6 +70,8 @@ GeneralSettingsView::GeneralSettingsView(SettingsContext &context, QWidget *pare
     connect(m_refresh, &QTimer::timeout, this, [this] { refreshStatus(); });
     connect(&m_context.defaults, &UserDefaults::valueChanged, this, &GeneralSettingsView::settingChanged);
     connect(&m_context.controller, &ControllerStatus::lastErrorChanged, this, &GeneralSettingsView::showLastError);
+    connect(&m_context.shortcuts, &GlobalShortcuts::Registry::recorderActiveStatusDidChange, this,
+            [](bool active) { qCDebug(lcSettings) << (active ? "recording" : "recording ended"); });
     showLastError();
     showProviderRows();
 }
@@ -172,6 +176,11 @@ void GeneralSettingsView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     refreshStatus();
     m_refresh->start();
+    // Where to click, for tests that drive the running app; known once the window is laid out.
+    QTimer::singleShot(0, this, [this] {
+        const QPoint centre = m_recorder->mapToGlobal(m_recorder->rect().center());
+        qCDebug(lcSettings) << "general shown; recorder at" << centre.x() << centre.y();
+    });
 }
 
 void GeneralSettingsView::hideEvent(QHideEvent *event)

@@ -27,10 +27,14 @@ public Q_SLOTS:
     // Stores the General tab and presents the window on it (the answer to openRingleSettings).
     void showGeneral();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void selectStoredTab();
     QWidget *page(SettingsTab tab) const;
 
     UserDefaults &m_defaults;
     QTabWidget *m_tabs;
+    bool m_paintPending = false;
 };

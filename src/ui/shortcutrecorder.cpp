@@ -5,6 +5,7 @@
 #include "globalshortcuts/registry.h"
 #include "globalshortcuts/shortcutpresentation.h"
 #include "platform/keyboardlayout.h"
+#include "ui/settingslogging.h"
 
 #include <QAction>
 #include <QApplication>
@@ -312,6 +313,7 @@ void ShortcutRecorder::showAlert(const QString &title, const QString &message, c
                                  const std::function<void(int)> &done)
 {
     clearFocus();
+    qCDebug(lcSettings).noquote() << "alert:" << title;
     auto *box = new QMessageBox(window());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::NoIcon);

@@ -193,6 +193,32 @@ private Q_SLOTS:
                                   TestSupport::contentOf(m_userContent), 10000);
     }
 
+    // A first start with nothing configured finds a model server at Ollama's usual address and uses
+    // it for the first action.
+    void firstProofreadNeedsNoModelSettings()
+    {
+        ModelServerProcess ollama(11434);
+        QVERIFY2(ollama.isRunning(), "port 11434 is taken (an Ollama server running here?)");
+        QVERIFY(ollama.enqueue(ModelServerProcess::modelList({QStringLiteral("llama3.2")})));
+        QVERIFY(ollama.setDefault(ModelServerProcess::completion(fixed)));
+        RingleProcess ringle;
+        QVERIFY(useTestRing(ringle));
+        QVERIFY(ringle.start());
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("chose the model server at http://localhost:11434 with the model llama3.2"))
+                      .isEmpty(),
+                 qPrintable(ringle.transcript()));
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(ringle, 0, -90));
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("result"), fixed)).isEmpty(), qPrintable(ringle.transcript()));
+        const QList<QJsonObject> requests = ollama.requests(2);
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(0).value(QLatin1String("path")).toString(), QStringLiteral("/v1/models"));
+        QCOMPARE(requests.at(1).value(QLatin1String("path")).toString(), QStringLiteral("/v1/chat/completions"));
+        QVERIFY(requests.at(1).value(QLatin1String("body")).toString().contains(QLatin1String("\"model\":\"llama3.2\"")));
+    }
+
     void directReplacementButExplainStillShows()
     {
         RingleProcess ringle;

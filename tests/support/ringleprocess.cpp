@@ -27,7 +27,7 @@ RingleProcess::RingleProcess()
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
                                       "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"
-                                      "ringle.tray.debug=true;ringle.ask.debug=true"));
+                                      "ringle.tray.debug=true;ringle.ask.debug=true;ringle.settings.debug=true"));
     // Seconds since the app started, then the line, so that latencies can be read off the transcript.
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process} %{category}: %{message}"));
     m_process.setProcessEnvironment(environment);

@@ -24,6 +24,7 @@ public:
     QString dataHome() const { return m_data.path(); }
     // Sets a variable of the app's environment (and of its config commands); before start().
     void setEnvironment(const QString &name, const QString &value);
+    qint64 pid() const { return m_process.processId(); }
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
     // Points the app at an Ollama-style model server, such as the test model server.

@@ -1,0 +1,3 @@
+#include "ui/settingslogging.h"
+
+Q_LOGGING_CATEGORY(lcSettings, "ringle.settings", QtInfoMsg)
