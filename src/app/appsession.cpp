@@ -5,6 +5,7 @@
 #include "actions/appnotifications.h"
 #include "actions/cursorindicator.h"
 #include "actions/textreplacer.h"
+#include "app/autostartentry.h"
 #include "app/trayicon.h"
 #include "ai/aiengine.h"
 #include "ai/localmodelclient.h"
@@ -182,7 +183,12 @@ SettingsContext &AppSession::settingsContext(QMenu *trayMenu)
     if (!p.settings) {
         p.settings = std::make_unique<SettingsContext>(SettingsContext{
             p.defaults, p.shortcuts, p.keyboardLayout, p.store, p.combos, p.prompts, p.engine, p.localModels,
-            p.ports.workspace, p.accessibilitySwitch, p.status, trayMenu});
+            p.ports.workspace, p.accessibilitySwitch, p.status, trayMenu, &AutostartEntry::isEnabled,
+            [](bool on) {
+                QString error;
+                AutostartEntry::setEnabled(on, &error);
+                return error;
+            }});
     }
     return *p.settings;
 }

@@ -56,6 +56,8 @@ GeneralSettingsView::GeneralSettingsView(SettingsContext &context, QWidget *pare
 {
     setObjectName(QStringLiteral("general"));
     auto *layout = new QVBoxLayout(this);
+    if (m_context.startsAtLogin && m_context.setStartsAtLogin)
+        layout->addWidget(startSection());
     layout->addWidget(actionWheelSection());
     layout->addWidget(resultSection());
     m_model = new ModelSettingsSection(m_context.defaults, m_context.models);
@@ -74,6 +76,25 @@ GeneralSettingsView::GeneralSettingsView(SettingsContext &context, QWidget *pare
             [](bool active) { qCDebug(lcSettings) << (active ? "recording" : "recording ended"); });
     showLastError();
     showProviderRows();
+}
+
+QWidget *GeneralSettingsView::startSection()
+{
+    auto *form = new QVBoxLayout;
+    m_startAtLogin = new QCheckBox(tr("Start Ringle at login"));
+    m_startAtLogin->setChecked(m_context.startsAtLogin());
+    auto *failure = footnoteLabel(QString());
+    failure->setVisible(false);
+    connect(m_startAtLogin, &QCheckBox::toggled, this, [this, failure](bool on) {
+        const QString error = m_context.setStartsAtLogin(on);
+        failure->setText(error);
+        failure->setVisible(!error.isEmpty());
+        const QSignalBlocker blocker(m_startAtLogin);
+        m_startAtLogin->setChecked(m_context.startsAtLogin());
+    });
+    form->addWidget(m_startAtLogin);
+    form->addWidget(failure);
+    return section(tr("Ringle"), form);
 }
 
 QWidget *GeneralSettingsView::actionWheelSection()
@@ -174,12 +195,16 @@ bool GeneralSettingsView::isRefreshing() const
 void GeneralSettingsView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (m_startAtLogin) {
+        const QSignalBlocker blocker(m_startAtLogin);
+        m_startAtLogin->setChecked(m_context.startsAtLogin());
+    }
     refreshStatus();
     m_refresh->start();
-    // Where to click, for tests that drive the running app; known once the window is laid out.
+    // Where to click, in the window, for tests that drive the running app; known once it is laid out.
     QTimer::singleShot(0, this, [this] {
-        const QPoint centre = m_recorder->mapToGlobal(m_recorder->rect().center());
-        qCDebug(lcSettings) << "general shown; recorder at" << centre.x() << centre.y();
+        const QPoint centre = m_recorder->mapTo(window(), m_recorder->rect().center());
+        qCDebug(lcSettings) << "general shown; recorder in the window at" << centre.x() << centre.y();
     });
 }
 

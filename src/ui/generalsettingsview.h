@@ -39,6 +39,8 @@ public:
     QPushButton *turnOnButton() const { return m_turnOn; }
     QLabel *onDeviceStatus() const { return m_onDevice; }
     QLabel *lastError() const { return m_lastError; }
+    // None when the app does not offer it.
+    QCheckBox *startAtLogin() const { return m_startAtLogin; }
     bool isRefreshing() const;
 
 protected:
@@ -46,6 +48,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    QWidget *startSection();
     QWidget *actionWheelSection();
     QWidget *resultSection();
     QWidget *translationSection();
@@ -68,6 +71,7 @@ private:
     QPushButton *m_turnOn = nullptr;
     QLabel *m_onDevice = nullptr;
     QLabel *m_lastError = nullptr;
+    QCheckBox *m_startAtLogin = nullptr;
     QTimer *m_refresh;
     bool m_querying = false;
 };

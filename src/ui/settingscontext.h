@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class AccessibilitySwitch;
 class AIEngine;
 class ControllerStatus;
@@ -32,4 +35,8 @@ struct SettingsContext {
     ControllerStatus &controller;
     // The tray's menu: a recorded shortcut must not repeat one of its items. May be null.
     QMenu *trayMenu = nullptr;
+    // "Start Ringle at login", where the app offers it: whether it is on, and switching it (the
+    // reason it failed, or empty).
+    std::function<bool()> startsAtLogin;
+    std::function<QString(bool)> setStartsAtLogin;
 };

@@ -23,6 +23,7 @@
 #include "wheel/wheelstore.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -62,7 +63,7 @@ class TestGeneralSettings final : public QObject {
         FakeAccessibilitySwitch accessibility;
         ControllerStatus controller;
         SettingsContext context{defaults, shortcuts, layout, wheels, combos, prompts, engine, client, workspace,
-                                accessibility, controller, nullptr};
+                                accessibility, controller, nullptr, {}, {}};
     };
 
     ModelServerProcess m_server;
@@ -356,6 +357,40 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_view->accessibilityStatus()->text(),
                                   GeneralSettingsView::accessibilityText(AccessibilityStatus::State::missing), 1500);
         QVERIFY(!m_view->turnOnButton()->isVisible());
+    }
+
+    void startAtLoginShowsWhatHolds()
+    {
+        showView();
+        QVERIFY(!m_view->startAtLogin());
+        m_view.reset();
+
+        bool enabled = false;
+        bool writable = true;
+        m_fixture->context.startsAtLogin = [&] { return enabled; };
+        m_fixture->context.setStartsAtLogin = [&](bool on) {
+            if (!writable)
+                return QStringLiteral("Could not create the folder /nowhere.");
+            enabled = on;
+            return QString();
+        };
+        showView();
+        QCheckBox *box = m_view->startAtLogin();
+        QVERIFY(box && !box->isChecked());
+        box->click();
+        QVERIFY(enabled && box->isChecked());
+        writable = false;
+        box->click();
+        QVERIFY(enabled && box->isChecked());
+        bool told = false;
+        for (QLabel *label : m_view->findChildren<QLabel *>())
+            told = told || (label->isVisible() && label->text() == QLatin1String("Could not create the folder /nowhere."));
+        QVERIFY(told);
+        // Removed by hand while the window was closed.
+        m_view->hide();
+        enabled = false;
+        m_view->show();
+        QVERIFY(!box->isChecked());
     }
 
     // What the tab writes, `ringle config` reads back with the type it expects.
