@@ -1,5 +1,6 @@
 #include "app/appsession.h"
 
+#include "actions/appchoices.h"
 #include "actions/appcontroller.h"
 #include "actions/applookup.h"
 #include "actions/appnotifications.h"
@@ -35,6 +36,7 @@
 #include "ui/siteicons.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
+#include "ui/wheelsettingsview.h"
 #include "wheel/actionwheel.h"
 #include "wheel/keycombostore.h"
 #include "wheel/mousewheeltrigger.h"
@@ -70,6 +72,7 @@ struct AppSession::Parts {
         , prompts(defaults, store)
         , apps(ports.workspace)
         , display(combos, prompts, defaults, [this](const QString &appId) { return apps.name(appId); })
+        , appChoices(ports.workspace, QStringLiteral("ringle"))
         , appIcons(apps)
         , favicons(http)
         , schemeApps(ports.workspace)
@@ -126,6 +129,7 @@ struct AppSession::Parts {
     PromptStore prompts;
     AppLookup apps;
     WheelItemDisplay display;
+    AppChoices appChoices;
     AppIcons appIcons;
     HttpClient http;
     FaviconStore favicons;
@@ -191,6 +195,14 @@ SettingsContext &AppSession::settingsContext(QMenu *trayMenu)
             }});
     }
     return *p.settings;
+}
+
+QWidget *AppSession::makeWheelSettings()
+{
+    Parts &p = *m_parts;
+    return new WheelSettingsView(WheelSettingsParts{
+        p.store, p.combos, p.prompts, p.display, p.appChoices, p.appIcons,
+        [&p](const WheelItem &item) { return p.labels.label(item); }, {}, {}});
 }
 
 void AppSession::watchTrayHosts(TrayIcon &icon)

@@ -8,6 +8,7 @@ class AppNotifications;
 class ControllerStatus;
 class LocalModelClient;
 class QMenu;
+class QWidget;
 class TrayIcon;
 class UserDefaults;
 struct AccessibilityStatus;
@@ -28,6 +29,8 @@ public:
     AccessibilityStatus accessibility() const;
     // What the settings window works with; made on first use. `trayMenu` is the tray's menu.
     SettingsContext &settingsContext(QMenu *trayMenu);
+    // A new Action Wheel tab for the settings window, editing this session's stores.
+    QWidget *makeWheelSettings();
     // Shows the icon when a tray starts later, without polling where the display can tell.
     void watchTrayHosts(TrayIcon &icon);
     // The first half of quitting, while the event loop still runs: puts back the user's clipboard

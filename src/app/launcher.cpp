@@ -101,6 +101,7 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         session->shell->fillSettings = [app = session->app.get(), menu = session->shell->trayMenu().menu()](
                                            SettingsWindow &window) {
             window.setTabContent(SettingsTab::general, new GeneralSettingsView(app->settingsContext(menu)));
+            window.setTabContent(SettingsTab::wheel, app->makeWheelSettings());
         };
         QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
                          [shell = session->shell.get()](InstanceChannel::Request received) {

@@ -51,6 +51,8 @@ public:
     virtual QList<RunningApp> runningApplications() = 0;
 
     virtual std::optional<ApplicationInfo> application(const QString &appId) = 0;
+    // The applications a user can start from a menu, in no particular order.
+    virtual QList<ApplicationInfo> installedApplications() = 0;
     // Starts the application; false when it cannot be started.
     virtual bool openApplication(const QString &appId) = 0;
     // Opens the address with the desktop's handler for it; false when none takes it.

@@ -33,6 +33,8 @@ void ActionWheel::open(std::optional<QPointF> point)
     m_scrollAccumulator = 0;
     m_scrollLockedUntil = m_clock();
 
+    // A configuration stored by the command line since the last opening shows now.
+    m_store.reloadIfChangedElsewhere();
     const auto nothing = [] { return std::optional<QString>(); };
     std::optional<QString> frontApp;
     if (m_store.followsApp() && m_context.frontApplication)

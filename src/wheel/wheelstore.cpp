@@ -30,6 +30,10 @@ WheelStore::WheelStore(UserDefaults &defaults, QObject *parent)
     , m_stored(defaults, setsKey)
 {
     load();
+    connect(&m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
+        if (key == setsKey)
+            reloadIfChangedElsewhere();
+    });
 }
 
 QList<WheelSet> WheelStore::shippedDefault()
@@ -39,6 +43,7 @@ QList<WheelSet> WheelStore::shippedDefault()
 
 void WheelStore::load()
 {
+    m_known = m_defaults.value(setsKey);
     // An empty list counts as nothing stored.
     if (std::optional<QList<WheelSet>> stored = m_stored.read(&WheelSet::decodeList); stored && !stored->isEmpty()) {
         m_sets = std::move(*stored);
@@ -63,7 +68,25 @@ void WheelStore::load()
 
 void WheelStore::save()
 {
-    m_stored.write(WheelSet::encodeList(m_sets));
+    const QByteArray bytes = WheelSet::encodeList(m_sets);
+    // Known before the write, whose change notice must not read as another writer's.
+    m_known = UserDefaults::Value(bytes);
+    m_stored.write(bytes);
+}
+
+bool WheelStore::reloadIfChangedElsewhere()
+{
+    const std::optional<UserDefaults::Value> now = m_defaults.value(setsKey);
+    if (now == m_known)
+        return false;
+    m_known = now;
+    std::optional<QList<WheelSet>> stored = m_stored.read(&WheelSet::decodeList);
+    if (!stored || stored->isEmpty())
+        return false;
+    qCInfo(lcWheel) << "took up the wheel sets another writer stored";
+    setSets(*stored);
+    Q_EMIT tookUpOtherWriter();
+    return true;
 }
 
 void WheelStore::setSets(const QList<WheelSet> &sets)
@@ -111,6 +134,7 @@ bool WheelStore::isDefault(const QUuid &setID) const
 
 std::optional<WheelSet> WheelStore::addSet()
 {
+    takeUpOtherWriters();
     if (m_sets.size() >= maximumSets)
         return std::nullopt;
     const WheelSet added{QUuid::createUuid(), tr("New Set"), {}, {}, {newRing()}};
@@ -122,6 +146,7 @@ std::optional<WheelSet> WheelStore::addSet()
 
 void WheelStore::removeSet(const QUuid &setID)
 {
+    takeUpOtherWriters();
     if (isDefault(setID) || indexOfSet(setID) < 0)
         return;
     QList<WheelSet> next = m_sets;
@@ -131,6 +156,7 @@ void WheelStore::removeSet(const QUuid &setID)
 
 void WheelStore::updateInfo(const WheelSet &edited)
 {
+    takeUpOtherWriters();
     const qsizetype index = indexOfSet(edited.id);
     if (index < 0)
         return;
@@ -151,6 +177,7 @@ void WheelStore::updateInfo(const WheelSet &edited)
 
 void WheelStore::replaceRing(const WheelTab &edited)
 {
+    takeUpOtherWriters();
     const std::optional<RingPosition> at = indices(edited.id);
     if (!at)
         return;
@@ -171,6 +198,7 @@ void WheelStore::replaceRing(const WheelTab &edited)
 
 std::optional<WheelTab> WheelStore::addRing(const QUuid &setID)
 {
+    takeUpOtherWriters();
     const qsizetype index = indexOfSet(setID);
     if (index < 0 || m_sets.at(index).rings.size() >= maximumRings)
         return std::nullopt;
@@ -183,6 +211,7 @@ std::optional<WheelTab> WheelStore::addRing(const QUuid &setID)
 
 void WheelStore::removeRing(const QUuid &ringID)
 {
+    takeUpOtherWriters();
     const std::optional<RingPosition> at = indices(ringID);
     if (!at || m_sets.at(at->set).rings.size() < 2)
         return;
@@ -193,6 +222,7 @@ void WheelStore::removeRing(const QUuid &ringID)
 
 std::optional<WheelTab> WheelStore::duplicateRing(const QUuid &ringID)
 {
+    takeUpOtherWriters();
     const std::optional<RingPosition> at = indices(ringID);
     if (!at || m_sets.at(at->set).rings.size() >= maximumRings)
         return std::nullopt;
@@ -216,6 +246,7 @@ bool WheelStore::canMoveRing(const QUuid &ringID, const QUuid &targetSetID) cons
 
 void WheelStore::moveRing(const QUuid &ringID, const QUuid &targetSetID)
 {
+    takeUpOtherWriters();
     if (!canMoveRing(ringID, targetSetID))
         return;
     const RingPosition at = *indices(ringID);
@@ -230,6 +261,7 @@ void WheelStore::moveRing(const QUuid &ringID, const QUuid &targetSetID)
 
 void WheelStore::moveRings(const QUuid &setID, const QList<qsizetype> &positions, qsizetype destination)
 {
+    takeUpOtherWriters();
     const qsizetype index = indexOfSet(setID);
     if (index < 0)
         return;
@@ -256,6 +288,7 @@ void WheelStore::moveRings(const QUuid &setID, const QList<qsizetype> &positions
 
 void WheelStore::clearSlots(const WheelItem &item)
 {
+    takeUpOtherWriters();
     QList<WheelSet> next = m_sets;
     for (WheelSet &s : next) {
         for (WheelTab &ring : s.rings) {

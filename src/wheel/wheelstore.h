@@ -12,7 +12,8 @@
 
 // The user's wheel configuration: the list of sets, sets()[0] being the default set. Loaded from
 // "wheelSets" (or migrated from the older "wheelTabs") at construction, written back compactly after
-// every editing operation. Limits are silent refusals. Main thread only.
+// every editing operation. A list another writer stored (`ringle config set wheelSets`) is taken up
+// before the next edit, so an edit never writes over it. Limits are silent refusals. Main thread only.
 class WheelStore final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<WheelSet> sets READ sets WRITE setSets NOTIFY setsChanged)
@@ -35,6 +36,11 @@ public:
     std::optional<WheelSet> set(const QUuid &setID) const;
     std::optional<RingPosition> indices(const QUuid &ringID) const;
     bool isDefault(const QUuid &setID) const;
+
+    // Takes up a readable list that someone else stored since this store last read or wrote
+    // "wheelSets"; answers whether it did. Unreadable, empty or removed data is not taken up (an
+    // unreadable value is kept aside before the next write, see StoredData).
+    bool reloadIfChangedElsewhere();
 
     // Choosing what the wheel shows when it opens.
     // "wheelFollowsApp", true unless it holds false.
@@ -74,14 +80,20 @@ public:
 
 Q_SIGNALS:
     void setsChanged();
+    // A list another writer stored was taken up (setsChanged came first).
+    void tookUpOtherWriter();
 
 private:
     void load();
     void save();
     void commit(const QList<WheelSet> &sets);
+    // Editing operations start here: what is edited is what is stored now.
+    void takeUpOtherWriters() { reloadIfChangedElsewhere(); }
     qsizetype indexOfSet(const QUuid &setID) const;
 
     UserDefaults &m_defaults;
     StoredData m_stored;
     QList<WheelSet> m_sets;
+    // "wheelSets" as this store last read or wrote it.
+    std::optional<UserDefaults::Value> m_known;
 };

@@ -1,6 +1,9 @@
 #include "platform/fake/memorydefaults.h"
+#include "platform/jsonfiledefaults.h"
 #include "wheel/wheelstore.h"
 
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -300,6 +303,59 @@ private Q_SLOTS:
         f.store.setSets({});
         QVERIFY(!f.store.isDefault(QUuid()));
         QCOMPARE(f.store.set(std::nullopt, std::nullopt).rings.size(), 1);
+    }
+
+    // `ringle config set wheelSets` while the app runs: another process replaces the file. The
+    // store's next edit starts from that list instead of writing over it.
+    void anotherWritersListIsTakenUpBeforeAnEdit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("defaults.json");
+        JsonFileDefaults ours(path);
+        WheelStore store(ours);
+        const QUuid defaultID = store.sets().first().id;
+        store.addSet();
+        QCOMPARE(store.sets().size(), 2);
+
+        JsonFileDefaults theirs(path);
+        QList<WheelSet> edited = WheelSet::decodeList(*theirs.dataValue("wheelSets"));
+        edited[0].rings[0].title = "Theirs";
+        edited.append(set("Mail", {"org.gnome.Evolution"}, {}, {ring("Inbox")}));
+        // A later modification time than our own write, whatever the file system's granularity.
+        QTest::qWait(20);
+        theirs.setData("wheelSets", WheelSet::encodeList(edited));
+
+        QSignalSpy tookUp(&store, &WheelStore::tookUpOtherWriter);
+        store.addRing(defaultID);
+        QCOMPARE(tookUp.size(), 1);
+        const QList<WheelSet> now = WheelSet::decodeList(*JsonFileDefaults(path).dataValue("wheelSets"));
+        QCOMPARE(now.size(), 3);
+        QCOMPARE(now.at(0).rings.first().title, QStringLiteral("Theirs"));
+        QCOMPARE(now.at(0).rings.size(), 2);
+        QCOMPARE(now.at(2).title, QStringLiteral("Mail"));
+        QCOMPARE(store.sets(), now);
+        // Our own writes are not someone else's.
+        QVERIFY(!store.reloadIfChangedElsewhere());
+    }
+
+    void unreadableOrEmptyOtherWritesAreNotTakenUp()
+    {
+        MemoryDefaults defaults;
+        WheelStore store(defaults);
+        store.addSet();
+        const QList<WheelSet> before = store.sets();
+        QSignalSpy tookUp(&store, &WheelStore::tookUpOtherWriter);
+        defaults.setData("wheelSets", "[{\"broken\":");
+        QCOMPARE(store.sets(), before);
+        defaults.setData("wheelSets", "[]");
+        defaults.remove("wheelSets");
+        QCOMPARE(store.sets(), before);
+        QCOMPARE(tookUp.size(), 0);
+        // The broken value is kept aside when the next edit writes.
+        defaults.setData("wheelSets", "[{\"broken\":");
+        store.addSet();
+        QCOMPARE(defaults.dataValue("wheelSets.unreadable"), std::optional<QByteArray>("[{\"broken\":"));
+        QCOMPARE(stored(defaults).size(), 3);
     }
 };
 

@@ -15,6 +15,7 @@ public:
         const auto it = m_installed.constFind(appId);
         return it == m_installed.cend() ? std::nullopt : std::optional<ApplicationInfo>(*it);
     }
+    QList<ApplicationInfo> installedApplications() override { return m_installed.values(); }
     bool openApplication(const QString &appId) override
     {
         m_openedApps.append(appId);

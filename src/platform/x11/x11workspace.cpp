@@ -84,6 +84,16 @@ std::optional<ApplicationInfo> X11Workspace::application(const QString &appId)
     return infoFor(*entry);
 }
 
+QList<ApplicationInfo> X11Workspace::installedApplications()
+{
+    QList<ApplicationInfo> apps;
+    for (const DesktopEntry &entry : m_index.applications()) {
+        if (entry.type == u"Application"_qs && !entry.noDisplay && !entry.hidden)
+            apps.append(infoFor(entry));
+    }
+    return apps;
+}
+
 bool X11Workspace::openApplication(const QString &appId)
 {
     const std::optional<DesktopEntry> entry = m_index.find(appId);

@@ -17,6 +17,7 @@ public:
     std::optional<RunningApp> frontApplication() override;
     QList<RunningApp> runningApplications() override;
     std::optional<ApplicationInfo> application(const QString &appId) override;
+    QList<ApplicationInfo> installedApplications() override;
     bool openApplication(const QString &appId) override;
     bool openUrl(const QUrl &url) override;
     QCoro::Task<std::optional<ApplicationInfo>> applicationForUrl(const QUrl &url) override;

@@ -1,0 +1,27 @@
+#include "ui/editoricons.h"
+
+#include "ui/appicons.h"
+#include "ui/symbolicons.h"
+
+#include <QWidget>
+
+namespace EditorIcons {
+namespace {
+constexpr int iconSize = 16;
+}
+
+QIcon symbol(SymbolIcons &icons, const QString &name, const QWidget &widget)
+{
+    const QColor color = widget.palette().color(QPalette::WindowText);
+    return QIcon(icons.pixmap(name, iconSize, color, widget.devicePixelRatioF()));
+}
+
+QIcon app(AppIcons &appIcons, SymbolIcons &icons, const QString &appId, const QWidget &widget)
+{
+    const QIcon own = appIcons.icon(appId);
+    if (!own.isNull())
+        return own;
+    const QIcon generic = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    return generic.isNull() ? symbol(icons, QStringLiteral("app"), widget) : generic;
+}
+} // namespace EditorIcons
