@@ -4,6 +4,7 @@
 #include "ui/recordlistpage.h"
 #include "ui/ringeditor.h"
 #include "ui/seteditor.h"
+#include "ui/wheelsettingsprobe.h"
 #include "ui/wheelsidebar.h"
 #include "wheel/keycombostore.h"
 #include "wheel/promptstore.h"
@@ -36,6 +37,7 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
     , m_keyCombos(RecordListPage::keyCombos(m_parts.combos, m_parts.display, m_icons))
     , m_prompts(RecordListPage::prompts(m_parts.prompts, m_parts.display, m_icons))
     , m_notice(new QLabel)
+    , m_probe(new WheelSettingsProbe(*this))
 {
     setObjectName(QStringLiteral("wheelSettings"));
     auto *addMenu = new QMenu(m_add);
@@ -116,6 +118,7 @@ WheelSettingsView::~WheelSettingsView() = default;
 void WheelSettingsView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    m_probe->schedule();
     m_parts.store.reloadIfChangedElsewhere();
     if (m_shown)
         return;
@@ -123,6 +126,14 @@ void WheelSettingsView::showEvent(QShowEvent *event)
     if (!m_selection)
         select(Commands::firstSelection(m_parts.store));
     loadShortcuts();
+}
+
+void WheelSettingsView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Coming back to the window after `ringle config set wheelSets` shows what is stored now.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_parts.store.reloadIfChangedElsewhere();
 }
 
 QCoro::Task<void> WheelSettingsView::loadShortcuts()
@@ -142,6 +153,7 @@ QCoro::Task<void> WheelSettingsView::loadShortcuts()
 void WheelSettingsView::select(const std::optional<WheelSelection> &selection)
 {
     m_selection = selection;
+    m_notice->hide();
     m_sidebar->select(selection);
     showDetail();
     updateButtons();
@@ -189,6 +201,7 @@ void WheelSettingsView::storeChanged()
 
 void WheelSettingsView::updateButtons()
 {
+    m_probe->schedule();
     m_newRing->setEnabled(Commands::canAddRing(m_parts.store, m_selection));
     m_newSet->setEnabled(Commands::canAddSet(m_parts.store));
     m_remove->setEnabled(Commands::canRemove(m_parts.store, m_selection));

@@ -18,6 +18,7 @@ class QToolButton;
 class RecordListPage;
 class RingEditor;
 class SetEditor;
+class WheelSettingsProbe;
 class WheelSidebar;
 
 // The settings window's "Action Wheel" tab: the sidebar of sets and rings with its plus and minus
@@ -53,6 +54,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void storeChanged();
@@ -80,4 +82,5 @@ private:
     RecordListPage *m_prompts;
     QLabel *m_notice;
     QPointer<QMessageBox> m_confirmation;
+    WheelSettingsProbe *m_probe;
 };

@@ -51,7 +51,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     const std::optional<QRectF> visible = visibleFrame(p);
     const bool listOnLeft = !visible || visible->left() <= p.x() - WheelLayout::listReach;
     m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
-    qCDebug(lcWheel) << "opens at" << p << "with" << rings.size() << "rings";
+    qCDebug(lcWheel) << "opens at" << p << "with" << rings.size() << "rings, first" << rings.first().displayTitle();
 
     if (!m_panel && m_panelFactory)
         m_panel = m_panelFactory(m_model);

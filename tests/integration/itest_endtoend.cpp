@@ -8,6 +8,7 @@
 #include "wheel/wheelset.h"
 #include "wheel/wheelstore.h"
 #include "testsupport.h"
+#include "wheelgestures.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -19,45 +20,14 @@
 using TestSupport::Formats;
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
+using TestSupport::fixed;
+using TestSupport::mouseGesture;
+using TestSupport::shortcutGesture;
+using TestSupport::typo;
 using TestSupport::xdotool;
 
 namespace {
-const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
-const QString fixed = QStringLiteral("This sentence has a typo in it.");
 const QString explanation = QStringLiteral("The sentence says that it contains a typing mistake.");
-// Where the wheel opens: the middle of the test screen, over nothing in particular.
-const QPoint wheelCentre(640, 420);
-
-// Ctrl+Alt+H held while the pointer moves by (dx, dy), then released. On a heavily loaded machine
-// a synthetic press has now and then not reached the app although it held the grab and was idle;
-// such a press is said and sent once more.
-bool shortcutGesture(RingleProcess &ringle, int dx, int dy)
-{
-    const QStringList press{QStringLiteral("keydown"), QStringLiteral("ctrl+alt+h")};
-    const QStringList release{QStringLiteral("keyup"), QStringLiteral("h"), QStringLiteral("keyup"), QStringLiteral("ctrl+alt")};
-    if (!xdotool({QStringLiteral("mousemove"), QString::number(wheelCentre.x()), QString::number(wheelCentre.y())})
-        || !xdotool(press))
-        return false;
-    if (ringle.waitForLine(QStringLiteral("ringle.controller: shortcut down"), 3000).isEmpty()) {
-        qWarning("the shortcut's press did not reach the app; pressing again");
-        if (!xdotool(release) || !xdotool(press)
-            || ringle.waitForLine(QStringLiteral("ringle.controller: shortcut down"), 3000).isEmpty())
-            return false;
-    }
-    return xdotool({QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("mousemove_relative"), QStringLiteral("--"),
-                    QString::number(dx), QString::number(dy), QStringLiteral("sleep"), QStringLiteral("0.2")})
-        && xdotool(release);
-}
-
-// Ctrl+Alt held with the right button pressed, dragged by (dx, dy) and released.
-bool mouseGesture(int dx, int dy)
-{
-    return xdotool({QStringLiteral("mousemove"), QString::number(wheelCentre.x()), QString::number(wheelCentre.y())})
-        && xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl+alt"), QStringLiteral("mousedown"), QStringLiteral("3"),
-                    QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("mousemove_relative"), QStringLiteral("--"),
-                    QString::number(dx), QString::number(dy), QStringLiteral("sleep"), QStringLiteral("0.2"),
-                    QStringLiteral("mouseup"), QStringLiteral("3"), QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
-}
 
 // The screen point of a panel button from the panel's diagnostics line "… button NAME X Y".
 std::optional<QPoint> buttonPoint(const QString &line)

@@ -27,7 +27,7 @@ RingleProcess::RingleProcess()
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
                                       "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"
-                                      "ringle.tray.debug=true;ringle.ask.debug=true;ringle.settings.debug=true"));
+                                      "ringle.tray.debug=true;ringle.ask.debug=true;ringle.settings.debug=true;ringle.settings.wheel.debug=true"));
     // Seconds since the app started, then the line, so that latencies can be read off the transcript.
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process} %{category}: %{message}"));
     m_process.setProcessEnvironment(environment);
@@ -83,6 +83,14 @@ std::optional<qint64> RingleProcess::signalAndWait(int signalNumber, int timeout
     if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
         return std::nullopt;
     return ms;
+}
+
+bool RingleProcess::openSettings()
+{
+    QProcess opener;
+    opener.setProcessEnvironment(m_process.processEnvironment());
+    opener.start(ringlePath(), {QStringLiteral("--settings")});
+    return opener.waitForFinished(15000) && opener.exitStatus() == QProcess::NormalExit && opener.exitCode() == 0;
 }
 
 bool RingleProcess::useModelServer(const QUrl &server)

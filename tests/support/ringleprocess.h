@@ -27,6 +27,8 @@ public:
     qint64 pid() const { return m_process.processId(); }
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
+    // `ringle --settings`: the running app opens its settings window.
+    bool openSettings();
     // Points the app at an Ollama-style model server, such as the test model server.
     bool useModelServer(const QUrl &server);
     // Starts the app and waits until it listens for the wheel's shortcut and mouse button.

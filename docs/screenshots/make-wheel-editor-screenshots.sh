@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the settings window's Action Wheel tab: the running app on a prepared
+# configuration of several sets, its settings window opened with `ringle --settings`, rows clicked
+# where the tab reports them (debug category "ringle.settings.wheel"). Run it inside a private X
+# session:
+#   tests/integration/x11-session.sh docs/screenshots/make-wheel-editor-screenshots.sh build/dev
+set -euo pipefail
+build=$(realpath "${1:?usage: $0 BUILD_DIR}")
+out=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+export QT_LOGGING_RULES="ringle.settings.wheel.debug=true"
+export QT_MESSAGE_PATTERN="%{category}: %{message}"
+/usr/bin/convert -size 1280x800 gradient:'#4b6a8f'-'#b9c9dc' "$work/background.png"
+/usr/bin/display -window root "$work/background.png" || true
+
+mkdir -p "$XDG_CONFIG_HOME/Ringle"
+python3 - "$XDG_CONFIG_HOME/Ringle/defaults.json" <<'PY'
+import base64, json, sys, uuid
+def uid(): return str(uuid.uuid4()).upper()
+def ring(title, slots, ro=False): return {"id": uid(), "title": title, "slots": slots, "forReadOnlyText": ro}
+def s(title, apps, sites, rings): return {"id": uid(), "title": title, "apps": apps, "sites": sites, "rings": rings}
+keys = lambda title, code, mods, label: {"keys": {"_0": {"title": title, "keyCode": code, "modifiers": mods, "keyLabel": label}}}
+sets = [
+    s("Default", [], [], [ring("Text", [{"proofread": {}}, {"translate": {}}, {"rewrite": {}}, {"summarize": {}}]),
+                          ring("Web pages", [{"explain": {}}, {"summarize": {}}, {"translateTo": {"_0": "de"}}], True)]),
+    s("Code", ["org.gnome.TextEditor", "code"], [], [ring("Edit", [keys("Select All", 0, 4, "A"), {"explain": {}},
+        keys("Undo", 6, 4, "Z"), {"rewrite": {}}, {"openApp": {"bundleID": "org.gnome.Terminal"}}]),
+        ring("Review", [{"proofread": {}}, {"explain": {}}])]),
+    s("Mail", ["org.gnome.Evolution"], ["mail.example.org", "outlook.example.com"],
+      [ring("Reply", [{"proofread": {}}, {"rewrite": {}}, {"translate": {}}, None, {"openURL": {"address": "https://calendar.example.org", "name": "Calendar"}}, {"ask": {}}])]),
+    s("Docs", [], ["docs.example.com"], [ring("Write", [{"proofread": {}}, {"summarize": {}}])]),
+]
+data = base64.b64encode(json.dumps(sets).encode()).decode()
+json.dump({"wheelSets": {"data": data}, "settingsTab": {"string": "wheel"}}, open(sys.argv[1], "w"))
+PY
+
+"$build/src/app/ringle" >"$work/ringle.log" 2>&1 &
+for _ in $(seq 1 100); do grep -q "ringle" "$work/ringle.log" 2>/dev/null && break; sleep 0.1; done
+sleep 1
+"$build/src/app/ringle" --settings
+wait_for() { # text after line count
+    for _ in $(seq 1 100); do
+        tail -n +"$2" "$work/ringle.log" | grep -q "$1" && return 0
+        sleep 0.1
+    done
+    echo "not seen: $1" >&2
+    return 1
+}
+point() { # kind name -> "X Y" as last reported
+    grep "ringle.settings.wheel: $1 $2 [0-9-]* [0-9-]*\$" "$work/ringle.log" | tail -1 | awk '{print $(NF-1), $NF}'
+}
+lines() { wc -l <"$work/ringle.log"; }
+shot() { # name
+    local window
+    window=$(xdotool search --onlyvisible --name '^Ringle$' | head -1)
+    sleep 0.5
+    /usr/bin/import -window "$window" "$out/$1.png"
+    echo "wrote docs/screenshots/$1.png"
+}
+click_row() { # title
+    local n
+    n=$(lines)
+    # shellcheck disable=SC2046
+    xdotool mousemove $(point row "$1") click 1
+    wait_for "controls end" "$((n + 1))"
+}
+
+wait_for "controls end" 1
+shot wheel-editor-ring
+click_row Mail
+shot wheel-editor-set
+click_row Edit
+n=$(lines)
+# shellcheck disable=SC2046
+xdotool mousemove $(point control slot1) click 1
+wait_for "menu end" "$((n + 1))"
+# shellcheck disable=SC2046
+xdotool mousemove $(point "menu item" "Key Combos")
+sleep 0.8
+/usr/bin/import -window root "$work/full.png"
+window=$(xdotool search --onlyvisible --name '^Ringle$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+/usr/bin/convert "$work/full.png" -crop "$((WIDTH + 220))x$((HEIGHT))+$X+$Y" +repage "$out/wheel-editor-slot-menu.png"
+echo "wrote docs/screenshots/wheel-editor-slot-menu.png"
