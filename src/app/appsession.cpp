@@ -6,6 +6,7 @@
 #include "actions/appnotifications.h"
 #include "actions/cursorindicator.h"
 #include "actions/textreplacer.h"
+#include "app/appidentity.h"
 #include "app/autostartentry.h"
 #include "app/trayicon.h"
 #include "ai/aiengine.h"
@@ -72,7 +73,7 @@ struct AppSession::Parts {
         , prompts(defaults, store)
         , apps(ports.workspace)
         , display(combos, prompts, defaults, [this](const QString &appId) { return apps.name(appId); })
-        , appChoices(ports.workspace, QStringLiteral("ringle"))
+        , appChoices(ports.workspace, AppIdentity::desktopId())
         , appIcons(apps)
         , favicons(http)
         , schemeApps(ports.workspace)
