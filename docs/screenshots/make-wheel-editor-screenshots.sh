@@ -41,7 +41,7 @@ for _ in $(seq 1 100); do grep -q "ringle" "$work/ringle.log" 2>/dev/null && bre
 sleep 1
 "$build/src/app/ringle" --settings
 wait_for() { # text after line count
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         tail -n +"$2" "$work/ringle.log" | grep -q "$1" && return 0
         sleep 0.1
     done
@@ -81,6 +81,9 @@ xdotool mousemove $(point "menu item" "Key Combos")
 sleep 0.8
 /usr/bin/import -window root "$work/full.png"
 window=$(xdotool search --onlyvisible --name '^Ringle$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$window")"
-/usr/bin/convert "$work/full.png" -crop "$((WIDTH + 220))x$((HEIGHT))+$X+$Y" +repage "$out/wheel-editor-slot-menu.png"
+left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $NF}')
+top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+width=$(xwininfo -id "$window" | awk '/Width:/ {print $NF}')
+height=$(xwininfo -id "$window" | awk '/Height:/ {print $NF}')
+/usr/bin/convert "$work/full.png" -crop "$((width + 220))x${height}+${left}+${top}" +repage "$out/wheel-editor-slot-menu.png"
 echo "wrote docs/screenshots/wheel-editor-slot-menu.png"
