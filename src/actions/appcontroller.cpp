@@ -6,6 +6,7 @@
 #include "actions/cursorindicator.h"
 #include "actions/keystroke.h"
 #include "actions/ringleerror.h"
+#include "actions/shortcutscli.h"
 #include "ai/aiengine.h"
 #include "ai/requestcancelled.h"
 #include "caret/caretlocator.h"
@@ -44,15 +45,22 @@ quint64 eventFlags(KeyModifiers modifiers)
     return flags;
 }
 
+// The work's result, with "Done" shown while it is pasted.
+template <typename T>
+QCoro::Task<T> thenDone(QCoro::Task<T> work, QPointer<QObject> owner, CursorIndicator *indicator)
+{
+    T result = co_await std::move(work);
+    if (owner)
+        indicator->show(CursorIndicatorState::done());
+    co_return result;
+}
+
 // Runs the model, then says "Done" while the result is pasted. A free function so that nothing it
 // uses lives in a lambda that could go away while it waits.
 QCoro::Task<QString> transformThenDone(std::function<QCoro::Task<QString>(QString)> run,
                                        QPointer<QObject> owner, CursorIndicator *indicator, QString text)
 {
-    QString result = co_await run(std::move(text));
-    if (owner)
-        indicator->show(CursorIndicatorState::done());
-    co_return result;
+    co_return co_await thenDone(run(std::move(text)), std::move(owner), indicator);
 }
 
 } // namespace
@@ -177,7 +185,7 @@ void AppController::run(const WheelItem &item)
     case Kind::ask:
         return openAsk();
     case Kind::shortcut:
-        return unavailable(item);
+        return runShortcut(item.shortcutName(), item.shortcutID());
     }
 }
 
@@ -399,6 +407,39 @@ QCoro::Task<void> AppController::copyThenAsk()
         co_return;
     m_parts.ask->open(std::move(context));
     m_parts.status.setWorking(false);
+}
+
+void AppController::runShortcut(const QString &name, const QString &id)
+{
+    if (!beginBusyAction())
+        return;
+    showProgress(tr("Running %1…").arg(name));
+    finishBusy(runShortcutOnSelection(id));
+}
+
+QCoro::Task<void> AppController::runShortcutOnSelection(QString id)
+{
+    const QPointer<AppController> self(this);
+    ShortcutsCLI *cli = &m_parts.shortcutsCLI;
+    CursorIndicator *indicator = &m_parts.indicator;
+    // Named, not a temporary in the co_await: this compiler destroys such temporaries twice.
+    TextReplacer::Body body = [cli, indicator, self, id](std::optional<QString> selection) {
+        return thenDone(cli->run(id, std::move(selection)), QPointer<QObject>(self.data()), indicator);
+    };
+    std::exception_ptr error;
+    try {
+        co_await m_parts.replacer.withOptionalSelection(std::move(body));
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (!self)
+        co_return;
+    if (error) {
+        reportFailure(error);
+        co_return;
+    }
+    m_parts.indicator.hide();
+    m_parts.status.setLastError(std::nullopt);
 }
 
 void AppController::reportFailure(const QString &message)

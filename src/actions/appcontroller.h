@@ -24,6 +24,7 @@ class CursorIndicator;
 class KeyComboStore;
 class MouseWheelTrigger;
 class PromptStore;
+class ShortcutsCLI;
 class UserDefaults;
 class WheelItem;
 struct CustomPrompt;
@@ -52,6 +53,7 @@ public:
         AIEngine &engine;
         PromptStore &prompts;
         KeyComboStore &combos;
+        ShortcutsCLI &shortcutsCLI;
         const UserDefaults &defaults;
         // Whether other applications may be read and typed into; none means always.
         std::function<bool()> isTrusted;
@@ -88,6 +90,7 @@ private:
     void openAddress(const QString &address);
     void openAsk();
     QCoro::Task<void> copyThenAsk();
+    void runShortcut(const QString &name, const QString &id);
     void unavailable(const WheelItem &item);
 
     // The guard of the actions that must not overlap: false (after telling the user) when refused.
@@ -103,6 +106,7 @@ private:
     QCoro::Task<void> showResult(bool canReplace, Run run);
     QCoro::Task<void> replace(QString text, std::optional<RunningApp> app);
     QCoro::Task<void> postCombo(KeyCombo combo);
+    QCoro::Task<void> runShortcutOnSelection(QString id);
 
     Parts m_parts;
 };

@@ -5,6 +5,7 @@
 #include "actions/applookup.h"
 #include "actions/appnotifications.h"
 #include "actions/cursorindicator.h"
+#include "actions/shortcutscli.h"
 #include "actions/textreplacer.h"
 #include "app/appidentity.h"
 #include "app/autostartentry.h"
@@ -67,6 +68,7 @@ struct AppSession::Parts {
         , accessibility(ports.workspace)
         , caret(accessibility, ports.workspace, ports.screens)
         , replacer(ports.clipboard, ports.keyboard, ports.workspace, caret)
+        , shortcutsCLI(ShortcutsCLI::locateTool())
         , engine(defaults, localModels, onDevice)
         , store(defaults)
         , combos(defaults, store)
@@ -98,7 +100,7 @@ struct AppSession::Parts {
                                [](QWidget &window) { X11Desktops::showOnAllDesktops(window.winId()); },
                                [&notifications] { Q_EMIT notifications.openRingleSettings(); }})
         , controller(AppController::Parts{ports, status, shortcuts, wheel, mouseTrigger, indicator, caret, replacer,
-                                          engine, prompts, combos, defaults, {}, &ask})
+                                          engine, prompts, combos, shortcutsCLI, defaults, {}, &ask})
     {
     }
 
@@ -122,6 +124,9 @@ struct AppSession::Parts {
     AtspiAccessibility accessibility;
     CaretLocator caret;
     TextReplacer replacer;
+    // Made before the controller and gone after it: a script still running at quit is ended
+    // here, and its run finishes (folder removed, clipboard restored) while the replacer lives.
+    ShortcutsCLI shortcutsCLI;
     LocalModelClient localModels;
     UnavailableOnDeviceModel onDevice;
     AIEngine engine;

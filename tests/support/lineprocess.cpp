@@ -15,7 +15,11 @@
 namespace TestSupport {
 QString programPath(const QString &name)
 {
-    const QString relative = u"tests/programs/"_qs + name + u'/' + name;
+    return buildPath(u"tests/programs/"_qs + name + u'/' + name);
+}
+
+QString buildPath(const QString &relative)
+{
     const QString buildDir = qEnvironmentVariable("RINGLE_BUILD_DIR");
     if (!buildDir.isEmpty())
         return QDir(buildDir).filePath(relative);

@@ -13,6 +13,8 @@ class QRandomGenerator;
 namespace TestSupport {
 // The path of a helper program built from tests/programs/<name>/.
 QString programPath(const QString &name);
+// The path of a file of the build tree, e.g. "src/app/ringle-shortcuts".
+QString buildPath(const QString &relative);
 
 // A helper program driven by one command line in and one reply line out (the test editor, the
 // clipboard tool). Waits run the event loop, so this process keeps serving the X server.

@@ -2,7 +2,9 @@
 
 #include "lineprocess.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QtGlobal>
 
@@ -50,4 +52,12 @@ qint64 residentKilobytes()
     return -1;
 }
 
+bool writeShortcutScript(const QString &configHome, const QByteArray &relative, const QByteArray &body)
+{
+    const QString path = QFile::decodeName(QFile::encodeName(configHome) + "/Ringle/Shortcuts/" + relative);
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+        && file.write("#!/bin/sh\n" + body + "\n") >= 0 && file.flush()
+        && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 } // namespace TestSupport

@@ -19,4 +19,7 @@ void finishOrKill(QProcess &process, int graceMs);
 // Whether another client could grab the key now (X keysym and modifier mask in hexadecimal, as
 // x11keytool takes them; "0x68" "0xc" is Ctrl+Alt+H), i.e. nobody holds it.
 bool keyIsFree(const QString &keysym, const QString &mask);
+// Writes an executable shell script `body` at `relative` ("Name.sh", "Folder/Name.sh", raw bytes)
+// in the scripts folder of the configuration home `configHome`; false when it cannot.
+bool writeShortcutScript(const QString &configHome, const QByteArray &relative, const QByteArray &body);
 } // namespace TestSupport

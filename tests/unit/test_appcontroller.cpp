@@ -3,6 +3,7 @@
 #include "actions/controllerstatus.h"
 #include "actions/cursorindicator.h"
 #include "actions/ringleerror.h"
+#include "actions/shortcutscli.h"
 #include "actions/textreplacer.h"
 #include "ai/aiengine.h"
 #include "ai/localmodelclient.h"
@@ -11,6 +12,7 @@
 #include "fakeindicatorpanel.h"
 #include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
+#include "lineprocess.h"
 #include "platform/fake/fakeaccessibility.h"
 #include "platform/fake/fakeglobalinputmonitor.h"
 #include "platform/fake/fakehotkeyservice.h"
@@ -19,6 +21,8 @@
 #include "platform/fake/fakeplatform.h"
 #include "platform/fake/faketextapp.h"
 #include "platform/fake/memorydefaults.h"
+#include "taskrunner.h"
+#include "testsupport.h"
 #include "wheel/actionwheel.h"
 #include "wheel/customkeycombo.h"
 #include "wheel/customprompt.h"
@@ -80,11 +84,12 @@ struct Desk {
                                   return made;
                               },
                               {}, CursorIndicator::Timings{5ms, 5ms, 10ms, 3000ms}};
+    ShortcutsCLI shortcutsCLI{TestSupport::buildPath(QStringLiteral("src/app/ringle-shortcuts"))};
     ControllerStatus status;
     bool trusted = true;
     FakeAskOpener ask;
     AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, indicator,
-                                                  caret, replacer, engine, prompts, combos, defaults,
+                                                  caret, replacer, engine, prompts, combos, shortcutsCLI, defaults,
                                                   [this] { return trusted; }, &ask}};
 
     Desk()
@@ -122,12 +127,31 @@ bool waitUntilIdle(const ControllerStatus &status)
 {
     return QTest::qWaitFor([&] { return !status.isWorking(); }, 5000);
 }
+
+// A shortcut slot for a new script "Script" in the scripts folder of this test's configuration.
+WheelItem scriptSlot(Desk &desk, const QByteArray &body)
+{
+    if (!TestSupport::writeShortcutScript(qEnvironmentVariable("XDG_CONFIG_HOME"), "Script.sh", body))
+        return WheelItem::shortcut(QStringLiteral("Script"), QString());
+    const auto listed = TaskRunner::run(desk.shortcutsCLI.folders());
+    const QList<ShortcutInfo> shortcuts = listed.value.value_or(QList<ShortcutFolder>{}).value(0).shortcuts;
+    return WheelItem::shortcut(QStringLiteral("Script"), shortcuts.value(0).id);
+}
 } // namespace
+
+Q_DECLARE_METATYPE(std::optional<QString>)
 
 class TestAppController final : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> m_config;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        m_config.reset(TestSupport::isolateConfigHome());
+    }
+
     void mouseGestureRunsProofreadAndShowsTheResultFirst()
     {
         Desk desk;
@@ -368,6 +392,66 @@ private Q_SLOTS:
         desk.combos.save(custom);
         desk.controller.run(WheelItem::customKeys(custom.id));
         QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
+    }
+
+    void shortcutSlotsRunTheirScriptOnTheSelection_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<std::optional<QString>>("selection");
+        QTest::addColumn<QStringList>("pasted");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("the output replaces the selection, which keeps its spacing")
+            << QByteArray("tr a-z A-Z") << std::optional<QString>(u"  hello\n"_qs) << QStringList{u"  HELLO\n"_qs} << QString();
+        QTest::newRow("no output: nothing pasted, no failure")
+            << QByteArray("cat >/dev/null") << std::optional<QString>(u"hello"_qs) << QStringList{} << QString();
+        QTest::newRow("nothing selected: the script runs without input and nothing is pasted")
+            << QByteArray("test \"$(wc -c)\" = 0 && echo ran") << std::optional<QString>() << QStringList{} << QString();
+        QTest::newRow("a failing script shows its message")
+            << QByteArray("echo 'no network' >&2; exit 2") << std::optional<QString>(u"hello"_qs) << QStringList{}
+            << u"The shortcut failed: no network"_qs;
+    }
+
+    void shortcutSlotsRunTheirScriptOnTheSelection()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(std::optional<QString>, selection);
+        QFETCH(QStringList, pasted);
+        QFETCH(QString, failure);
+        Desk desk;
+        desk.status.setLastError(u"an earlier failure"_qs);
+        desk.app.setSelection(selection);
+        const WheelItem slot = scriptSlot(desk, body);
+        desk.controller.run(slot);
+        QVERIFY(desk.status.isWorking());
+        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(u"Running Script…"_qs));
+        QVERIFY(waitUntilIdle(desk.status));
+
+        QCOMPARE(desk.app.pasted(), pasted);
+        QCOMPARE(desk.status.lastError(), failure.isEmpty() ? std::nullopt : std::optional<QString>(failure));
+        QCOMPARE(desk.fakes.sound.beeps(), failure.isEmpty() ? 0 : 1);
+        if (failure.isEmpty()) {
+            QVERIFY(desk.shownStates().contains(CursorIndicatorState::done()));
+            QTRY_VERIFY(!desk.indicator.isVisible());
+        } else {
+            QVERIFY(desk.isFailure(failure));
+        }
+    }
+
+    void shortcutSlotsAreRefusedWhileBusyAndWithoutTrust()
+    {
+        Desk desk;
+        const WheelItem slot = scriptSlot(desk, "sleep 0.4; tr a-z A-Z");
+        desk.controller.run(slot);
+        desk.controller.run(slot);
+        QCOMPARE(desk.fakes.sound.beeps(), 1);
+        QVERIFY(waitUntilIdle(desk.status));
+        QCOMPARE(desk.app.pasted(), QStringList{typo.toUpper()});
+
+        desk.trusted = false;
+        desk.controller.run(slot);
+        QVERIFY(desk.isFailure(u"Ringle needs Accessibility permission."_qs));
+        QVERIFY(!desk.status.isWorking());
+        QCOMPARE(desk.app.copyRequests(), 1);
     }
 
     void opensApplicationsAndAddresses()
