@@ -17,6 +17,8 @@ ToolProcess::ToolProcess(qsizetype outputCap, qsizetype errorCap, QObject *paren
     , m_errorCap(errorCap)
 {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    // The tool passes its standard input on to a script run without an input file.
+    m_process.setStandardInputFile(QProcess::nullDevice());
     // Without this, a Ringle that is killed outright would leave the tool (and its script) running.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     connect(&m_process, &QProcess::readyReadStandardOutput, this, &ToolProcess::readOutput);

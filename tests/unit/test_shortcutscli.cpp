@@ -253,6 +253,35 @@ private Q_SLOTS:
         QCOMPARE(TaskRunner::run(m_cli->run(upper, u"ok"_qs)).value, std::optional<QString>(u"OK"_qs));
     }
 
+    void exampleScriptsDoWhatTheySay_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("upper case") << u"Upper Case"_qs << u"  grüße, world\n"_qs << u"  GRÜßE, WORLD\n"_qs << QString();
+        QTest::newRow("sort lines") << u"Sort Lines"_qs << u"pear\napple\nfig\n"_qs << u"apple\nfig\npear\n"_qs << QString();
+        QTest::newRow("count words") << u"Count Words"_qs << u" one two  three\n"_qs << u" one two  three (3 words)\n"_qs << QString();
+        QTest::newRow("format JSON") << u"Format JSON"_qs << u"{\"a\": [1]}"_qs << u"{\n  \"a\": [\n    1\n  ]\n}"_qs << QString();
+        QTest::newRow("format JSON refuses other text")
+            << u"Format JSON"_qs << u"nope"_qs << QString() << u"The shortcut failed: Expecting value: line 1 column 1 (char 0)"_qs;
+    }
+
+    void exampleScriptsDoWhatTheySay()
+    {
+        QFETCH(QString, example);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, failure);
+        const QString source = QFINDTESTDATA(u"../examples/scripts/"_qs + example + u".sh"_qs);
+        QVERIFY(!source.isEmpty());
+        QVERIFY(QFile::copy(source, m_scripts.filePath(example + u".sh"_qs)));
+        const auto outcome = TaskRunner::run(m_cli->run(idOf(example), input));
+        QCOMPARE(messageOf(outcome.error), failure);
+        if (failure.isEmpty())
+            QCOMPARE(outcome.value->value_or(QString()), output);
+    }
+
     void oddFileNamesListAndRun()
     {
         addScript("two\nlines.sh", "echo newline");

@@ -50,7 +50,8 @@ int openOrSay(const char *path, int flags, const char *what)
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent) // we died before the line above took effect
         ::_exit(128 + SIGKILL);
-    if (::dup2(input, STDIN_FILENO) < 0 || (output != STDOUT_FILENO && ::dup2(output, STDOUT_FILENO) < 0))
+    if ((input != STDIN_FILENO && ::dup2(input, STDIN_FILENO) < 0)
+        || (output != STDOUT_FILENO && ::dup2(output, STDOUT_FILENO) < 0))
         ::_exit(126);
     const std::string path = script.path.string();
     char *const argv[] = {const_cast<char *>(path.c_str()), nullptr};
@@ -63,7 +64,7 @@ int openOrSay(const char *path, int flags, const char *what)
 int runScript(const Script &script, const std::optional<std::string> &inputPath,
               const std::optional<std::string> &outputPath)
 {
-    const int input = openOrSay(inputPath ? inputPath->c_str() : "/dev/null", O_RDONLY, "input");
+    const int input = inputPath ? openOrSay(inputPath->c_str(), O_RDONLY, "input") : STDIN_FILENO;
     if (input < 0)
         return 1;
     const int output = outputPath ? openOrSay(outputPath->c_str(), O_WRONLY | O_CREAT | O_TRUNC, "output") : STDOUT_FILENO;

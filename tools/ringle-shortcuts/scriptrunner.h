@@ -5,8 +5,8 @@
 
 struct Script;
 
-// Runs a script with the input file on its standard input and its standard output written to the
-// output file (to ours without one); its standard error is ours. Returns the exit status to pass
+// Runs a script with the input file on its standard input (ours without one) and its standard
+// output written to the output file (to ours without one); its standard error is ours. Returns the exit status to pass
 // on: the script's own, 128 + N when it died of signal N (said on standard error unless we were
 // asked to end it), 1 when a file cannot be opened, 126 when the script cannot be started.
 // SIGTERM, SIGINT and SIGHUP are passed to the script and everything it started; whatever is

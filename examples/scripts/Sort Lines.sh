@@ -1,0 +1,3 @@
+#!/bin/sh
+# The selected lines in alphabetical order, duplicates kept.
+exec sort
