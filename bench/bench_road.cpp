@@ -3,6 +3,7 @@
 // key-up to the first paint of the "working" panel. Both ends are read off the app's own
 // time-stamped diagnostics. Run inside a private X session with the test programs built:
 //   RINGLE_BUILD_DIR=build/release tests/integration/x11-session.sh build/release/bench/bench_road
+#include "benchsummary.h"
 #include "lineprocess.h"
 #include "modelserverprocess.h"
 #include "ringleprocess.h"
@@ -33,14 +34,6 @@ std::optional<double> between(RingleProcess &ringle, const QString &from, const 
     return (*end - *start) * 1000.0;
 }
 
-QString summary(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return QStringLiteral("median %1 ms, worst %2 ms over %3")
-        .arg(times[times.size() / 2], 0, 'f', 0)
-        .arg(times.back(), 0, 'f', 0)
-        .arg(times.size());
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,7 +73,7 @@ int main(int argc, char *argv[])
         toWheel.push_back(*wheel);
         toPanel.push_back(*panel);
     }
-    out << "shortcut down to the wheel's first paint: " << summary(toWheel) << '\n'
-        << "shortcut up to the working panel's first paint: " << summary(toPanel) << '\n';
+    out << "shortcut down to the wheel's first paint: " << benchSummary(toWheel) << '\n'
+        << "shortcut up to the working panel's first paint: " << benchSummary(toPanel) << '\n';
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTest>
 
+using TestSupport::editorWith;
 using TestSupport::Formats;
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
@@ -77,7 +78,7 @@ bool click(const QPoint &point)
 
 QString shown(const QString &kind, const QString &text)
 {
-    return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
+    return RingleProcess::indicatorShows(kind, text);
 }
 } // namespace
 
@@ -108,15 +109,6 @@ class ItestEndToEnd final : public QObject {
         QList<WheelSet> sets = WheelStore::shippedDefault();
         sets[0].rings[0].slots = {WheelItem::ask(), WheelItem::proofread(), WheelItem::explain(), WheelItem::summarize()};
         return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
-    }
-
-    std::unique_ptr<LineProcess> editorWith(const QString &text, int from, int to)
-    {
-        auto editor = std::make_unique<LineProcess>();
-        if (!TestSupport::startTestEditor(*editor, QString::fromLatin1(QTest::currentTestFunction()))
-            || !TestSupport::setAndSelect(*editor, text, from, to))
-            return nullptr;
-        return editor;
     }
 
 private Q_SLOTS:

@@ -20,9 +20,11 @@ using TestSupport::RingleProcess;
 using TestSupport::shortcutGesture;
 
 namespace {
+const QString words = QStringLiteral("Some words.");
+
 QString shown(const QString &kind, const QString &text)
 {
-    return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
+    return RingleProcess::indicatorShows(kind, text);
 }
 } // namespace
 
@@ -57,11 +59,11 @@ class ItestShortcutSlots final : public QObject {
         return ids;
     }
 
-    std::unique_ptr<LineProcess> editorWith(const QString &text, int from, int to)
+    // The test editor with `words` selected, and the slot in direction (dx, dy) chosen on it.
+    std::unique_ptr<LineProcess> chooseSlotOnWords(int dx, int dy)
     {
-        auto editor = std::make_unique<LineProcess>();
-        if (!TestSupport::startTestEditor(*editor, QString::fromLatin1(QTest::currentTestFunction()))
-            || !TestSupport::setAndSelect(*editor, text, from, to))
+        auto editor = TestSupport::editorWith(words, 0, int(words.size()));
+        if (!editor || !shortcutGesture(*m_ringle, dx, dy))
             return nullptr;
         return editor;
     }
@@ -105,7 +107,7 @@ private Q_SLOTS:
         const QString text = QStringLiteral("first line\n    indented words\nlast line");
         const int from = int(text.indexOf(QStringLiteral("    indented")));
         const int to = int(text.indexOf(QStringLiteral("last")));
-        auto editor = editorWith(text, from, to);
+        auto editor = TestSupport::editorWith(text, from, to);
         QVERIFY(editor);
 
         QVERIFY(shortcutGesture(*m_ringle, 0, -90));
@@ -119,28 +121,22 @@ private Q_SLOTS:
 
     void aFailingScriptShowsItsMessage()
     {
-        const QString text = QStringLiteral("Some words.");
-        auto editor = editorWith(text, 0, int(text.size()));
+        auto editor = chooseSlotOnWords(90, 0);
         QVERIFY(editor);
-
-        QVERIFY(shortcutGesture(*m_ringle, 90, 0));
         QVERIFY2(!m_ringle->waitForLine(shown(QStringLiteral("failed"), QStringLiteral("The shortcut failed: the dictionary is missing")))
                       .isEmpty(),
                  qPrintable(m_ringle->transcript()));
         QTRY_VERIFY_WITH_TIMEOUT(m_ringle->transcript().contains(
                                      QStringLiteral("ringle.tray: status line: The shortcut failed: the dictionary is missing")),
                                  3000);
-        QCOMPARE(TestSupport::editorText(*editor), text);
+        QCOMPARE(TestSupport::editorText(*editor), words);
         QCOMPARE(runFolders(), QStringList{});
     }
 
     void endingRingleMidRunEndsTheScriptAndLeavesNoFolder()
     {
-        const QString text = QStringLiteral("Some words.");
-        auto editor = editorWith(text, 0, int(text.size()));
+        auto editor = chooseSlotOnWords(0, 90);
         QVERIFY(editor);
-
-        QVERIFY(shortcutGesture(*m_ringle, 0, 90));
         QTRY_VERIFY_WITH_TIMEOUT(QFile(pidFile()).size() > 0, 15000);
         QCOMPARE(runFolders().size(), 1);
         QFile file(pidFile());
@@ -155,7 +151,7 @@ private Q_SLOTS:
         QVERIFY2(said.contains(QStringLiteral("ringle.shortcuts: ending a shortcut that is still running")), qPrintable(said));
         QCOMPARE(runFolders(), QStringList{});
         QTRY_VERIFY_WITH_TIMEOUT(::kill(script, 0) != 0, 3000);
-        QCOMPARE(TestSupport::editorText(*editor), text);
+        QCOMPARE(TestSupport::editorText(*editor), words);
     }
 };
 

@@ -126,6 +126,14 @@ bool startTestEditor(LineProcess &editor, const QString &title, const QStringLis
         && waitUntilActive(editor.pid(), title);
 }
 
+std::unique_ptr<LineProcess> editorWith(const QString &text, int from, int to)
+{
+    auto editor = std::make_unique<LineProcess>();
+    if (!startTestEditor(*editor, QString::fromLatin1(QTest::currentTestFunction())) || !setAndSelect(*editor, text, from, to))
+        return nullptr;
+    return editor;
+}
+
 QByteArray encodeText(const QString &text)
 {
     return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);

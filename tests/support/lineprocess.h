@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QRandomGenerator;
 
@@ -63,6 +64,9 @@ Formats decodeFormats(const QByteArray &json);
 QString editorText(LineProcess &editor);
 // Sets the editor's text and selects [from, to); false when it does not answer.
 bool setAndSelect(LineProcess &editor, const QString &text, int from, int to);
+// A test editor titled after the running test function, active, holding `text` with [from, to)
+// selected; null when any of that fails.
+std::unique_ptr<LineProcess> editorWith(const QString &text, int from, int to);
 // The clipboard's content as another process reads it.
 Formats clipboardFromOtherProcess();
 // The formats by type, without the selection's meta targets and Qt's synthesised image type.

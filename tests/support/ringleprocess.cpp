@@ -151,4 +151,9 @@ std::optional<double> RingleProcess::secondsOf(const QString &line)
     const double seconds = line.trimmed().section(QLatin1Char(' '), 0, 0).toDouble(&ok);
     return ok ? std::optional<double>(seconds) : std::nullopt;
 }
+
+QString RingleProcess::indicatorShows(const QString &kind, const QString &text)
+{
+    return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
+}
 } // namespace TestSupport

@@ -50,6 +50,8 @@ public:
     QStringList unreadLines();
     // The seconds since start-up a diagnostics line begins with; nullopt for any other line.
     static std::optional<double> secondsOf(const QString &line);
+    // The result panel's diagnostics line for a state: kind "working", "failed", "result", "done".
+    static QString indicatorShows(const QString &kind, const QString &text);
 
 private:
     void readOutput();
