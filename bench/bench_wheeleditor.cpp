@@ -83,7 +83,7 @@ int main(int argc, char **argv)
     AppIcons appIcons(lookup);
     SlotLabels labels(display);
     WheelSettingsView view(WheelSettingsParts{store, combos, prompts, display, choices, appIcons,
-                                              [&](const WheelItem &item) { return labels.label(item); }, {}, {}});
+                                              [&](const WheelItem &item) { return labels.label(item); }, {}});
     view.show();
     QApplication::processEvents();
 

@@ -208,7 +208,8 @@ QWidget *AppSession::makeWheelSettings()
     Parts &p = *m_parts;
     return new WheelSettingsView(WheelSettingsParts{
         p.store, p.combos, p.prompts, p.display, p.appChoices, p.appIcons,
-        [&p](const WheelItem &item) { return p.labels.label(item); }, {}, {}});
+        [&p](const WheelItem &item) { return p.labels.label(item); },
+        [&p] { return p.shortcutsCLI.folders(); }});
 }
 
 void AppSession::watchTrayHosts(TrayIcon &icon)

@@ -153,9 +153,8 @@ void RingEditor::editWebsite(int slot)
     }
     auto *sheet = new WebsiteSheet(address, name, this);
     connect(sheet, &WebsiteSheet::saved, this, [this, slot](const QString &url, const QString &label) {
+        // Storing the slot is enough: the site icons follow the store and fetch the new address.
         setSlot(slot, WheelItem::openURL(url, label));
-        if (m_parts.fetchSiteIcon)
-            m_parts.fetchSiteIcon(url);
     });
     sheet->open();
 }

@@ -69,9 +69,9 @@ void SlotMenu::addShortcuts(const Shortcuts &shortcuts)
         menu->addAction(tr("No shortcuts found"))->setEnabled(false);
         return;
     }
-    for (const ShortcutMenuFolder &folder : shortcuts.folders) {
+    for (const ShortcutFolder &folder : shortcuts.folders) {
         QMenu *folderMenu = menu->addMenu(folder.name);
-        for (const ShortcutMenuFolder::Entry &entry : folder.shortcuts)
+        for (const ShortcutInfo &entry : folder.shortcuts)
             addItem(*folderMenu, WheelItem::shortcut(entry.name, entry.id), entry.name);
     }
 }

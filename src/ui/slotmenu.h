@@ -15,7 +15,7 @@ class SlotMenu final : public QMenu {
 public:
     struct Shortcuts {
         bool loaded = false;
-        QList<ShortcutMenuFolder> folders;
+        QList<ShortcutFolder> folders;
     };
 
     SlotMenu(const WheelSettingsParts &parts, SymbolIcons &icons, QWidget *parent = nullptr);

@@ -4,6 +4,7 @@
 #include "ui/recordlistpage.h"
 #include "ui/ringeditor.h"
 #include "ui/seteditor.h"
+#include "ui/settingslogging.h"
 #include "ui/wheelsettingsprobe.h"
 #include "ui/wheelsidebar.h"
 #include "wheel/keycombostore.h"
@@ -138,11 +139,16 @@ void WheelSettingsView::changeEvent(QEvent *event)
 
 QCoro::Task<void> WheelSettingsView::loadShortcuts()
 {
-    QList<ShortcutMenuFolder> folders;
+    QList<ShortcutFolder> folders;
     if (m_parts.loadShortcutFolders) {
         const QPointer<WheelSettingsView> self(this);
         auto load = m_parts.loadShortcutFolders;
-        folders = co_await load();
+        try {
+            folders = co_await load();
+        } catch (const std::exception &error) {
+            // The menu then says that none were found; the log says why.
+            qCWarning(lcSettings).noquote() << "cannot list shortcuts:" << error.what();
+        }
         if (!self)
             co_return;
     }

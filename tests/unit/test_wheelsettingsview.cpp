@@ -84,10 +84,8 @@ struct Editor {
     AppChoices choices{workspace, QStringLiteral("ringle")};
     AppIcons appIcons{lookup};
     SlotLabels labels{display};
-    QStringList fetchedIcons;
     WheelSettingsView view{WheelSettingsParts{store, combos, prompts, display, choices, appIcons,
                                               [this](const WheelItem &item) { return labels.label(item); },
-                                              [this](const QString &address) { fetchedIcons.append(address); },
                                               {}}};
 
     explicit Editor(const QList<WheelSet> &configuration = {})
@@ -435,7 +433,6 @@ private Q_SLOTS:
         sheet->saveButton()->click();
         QCOMPARE(editor.set(0).rings.at(0).slots.at(1),
                  WheelSlot(WheelItem::openURL("https://example.com/docs", "Docs")));
-        QCOMPARE(editor.fetchedIcons, QStringList{"https://example.com/docs"});
         QCOMPARE(rings->slotButton(1)->text(), QStringLiteral("Docs"));
     }
 
