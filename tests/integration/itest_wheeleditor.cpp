@@ -156,7 +156,10 @@ private Q_SLOTS:
                     "StartupWMClass=testeditor\nExec=" + TestSupport::programPath(QStringLiteral("testeditor")).toUtf8()
                     + "\n");
         entry.close();
-        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+        // A data folder of the system's: the app's own XDG_DATA_HOME is a fresh one of each run.
+        const QByteArray system = qEnvironmentVariableIsEmpty("XDG_DATA_DIRS") ? QByteArray("/usr/local/share:/usr/share")
+                                                                               : qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", m_data.path().toUtf8() + ':' + system);
     }
 
     void aRingMadeInTheEditorShowsOnTheWheel()
