@@ -212,6 +212,11 @@ QWidget *AppSession::makeWheelSettings()
         [&p] { return p.shortcutsCLI.folders(); }});
 }
 
+void AppSession::prepareWheel()
+{
+    m_parts->wheel.prepare();
+}
+
 void AppSession::watchTrayHosts(TrayIcon &icon)
 {
     m_parts->trayHosts = std::make_unique<X11TrayHostWatch>(m_parts->x11->connection());

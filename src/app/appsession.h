@@ -31,6 +31,9 @@ public:
     SettingsContext &settingsContext(QMenu *trayMenu);
     // A new Action Wheel tab for the settings window, editing this session's stores.
     QWidget *makeWheelSettings();
+    // Loads what the wheel's first opening would (window, fonts, icons), so that one is as quick as
+    // the later ones.
+    void prepareWheel();
     // Shows the icon when a tray starts later, without polling where the display can tell.
     void watchTrayHosts(TrayIcon &icon);
     // The first half of quitting, while the event loop still runs: puts back the user's clipboard

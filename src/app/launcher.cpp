@@ -16,12 +16,15 @@
 
 #include <QApplication>
 #include <QCoroTask>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <memory>
 
 namespace Launcher {
 namespace {
+// Long enough for the tray to have embedded the icon, short beside a user's first reach for the wheel.
+constexpr std::chrono::milliseconds wheelPreparationDelay{300};
 
 // Everything the running instance keeps until it quits.
 struct Session {
@@ -117,6 +120,8 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         }
         session->app->watchTrayHosts(session->shell->trayIcon());
         session->shell->start();
+        QTimer::singleShot(wheelPreparationDelay, session->shell.get(),
+                           [app = session->app.get()] { app->prepareWheel(); });
         lookForModelServer(*session, defaults);
         if (request == InstanceChannel::Request::openSettings)
             session->shell->openSettings();

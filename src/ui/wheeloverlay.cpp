@@ -6,10 +6,12 @@
 #include <QFontDatabase>
 #include <QLoggingCategory>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QVariantAnimation>
+#include <QtMath>
 
 namespace {
 constexpr double listCornerRadius = 10;
@@ -149,25 +151,46 @@ void WheelOverlay::paintSurface(QPainter &painter)
     painter.drawRoundedRect(layout.listFrame().adjusted(0.5, 0.5, -0.5, -0.5), listCornerRadius, listCornerRadius);
 }
 
-void WheelOverlay::paintEvent(QPaintEvent *)
+void WheelOverlay::prepare()
 {
-    QPainter painter(this);
+    // The native window, the fonts, the symbol renderer and the slots' pictures load on first use:
+    // make the window and paint every ring once into an image nobody sees.
+    winId();
+    const WheelLayout layout = m_model.layout();
+    QImage image(qCeil(WheelLayout::overlayWidth), qCeil(layout.overlayHeight()), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    paintBackground(painter);
+    for (const WheelTab &tab : m_model.tabs())
+        paintFace(painter, tab, std::nullopt);
+}
+
+void WheelOverlay::paintBackground(QPainter &painter)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     paintSurface(painter);
+    WheelTabListPainter::paint(painter, m_model.layout().listFrame(), m_model.tabs(), m_model.tabIndex(),
+                               palette().color(QPalette::WindowText),
+                               QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+}
 
-    const WheelLayout layout = m_model.layout();
-    const QColor primary = palette().color(QPalette::WindowText);
-    const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    WheelTabListPainter::paint(painter, layout.listFrame(), m_model.tabs(), m_model.tabIndex(), primary, font);
+void WheelOverlay::paintFace(QPainter &painter, const WheelTab &tab, std::optional<int> selection)
+{
+    m_face.paint(painter, m_model.layout().wheelRect(), tab, selection, false, palette().color(QPalette::WindowText),
+                 QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+}
 
+void WheelOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintBackground(painter);
     const double progress = m_fadingTab ? m_crossFade->currentValue().toDouble() : 1.0;
     if (m_fadingTab) {
         painter.setOpacity(1.0 - progress);
-        m_face.paint(painter, layout.wheelRect(), *m_fadingTab, m_fadingSelection, false, primary, font);
+        paintFace(painter, *m_fadingTab, m_fadingSelection);
     }
     painter.setOpacity(progress);
-    m_face.paint(painter, layout.wheelRect(), m_model.currentTab(), m_model.selectedSlot(), false, primary, font);
+    paintFace(painter, m_model.currentTab(), m_model.selectedSlot());
     painter.end();
 
     if (m_paintObserver)

@@ -28,6 +28,7 @@ public:
 
     void showWheel(QPointF origin, const std::optional<QRectF> &visibleFrame) override;
     void hideWheel() override;
+    void prepare() override;
 
     bool isComposited() const { return m_composited; }
     // Called at the end of every paint (for measurements).
@@ -39,6 +40,9 @@ protected:
 private:
     void ringChanged();
     void paintSurface(QPainter &painter);
+    // The surface and the list of rings.
+    void paintBackground(QPainter &painter);
+    void paintFace(QPainter &painter, const WheelTab &tab, std::optional<int> selection);
     QRegion shapeRegion() const;
     QColor surfaceColor() const;
 

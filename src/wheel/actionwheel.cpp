@@ -44,17 +44,11 @@ void ActionWheel::open(std::optional<QPointF> point)
                                                           : std::function<bool()>([] { return false; });
     const QList<WheelTab> rings = m_store.ringsToShow(set, readOnly);
 
-    m_model.setTabs(rings);
-    m_model.setTabIndex(0);
-    m_model.setSelectedSlot(std::nullopt);
-
     const std::optional<QRectF> visible = visibleFrame(p);
     const bool listOnLeft = !visible || visible->left() <= p.x() - WheelLayout::listReach;
-    m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
+    showRings(rings, listOnLeft);
     qCDebug(lcWheel) << "opens at" << p << "with" << rings.size() << "rings, first" << rings.first().displayTitle();
 
-    if (!m_panel && m_panelFactory)
-        m_panel = m_panelFactory(m_model);
     if (m_panel)
         m_panel->showWheel(p, visible);
 
@@ -65,6 +59,26 @@ void ActionWheel::open(std::optional<QPointF> point)
         connect(m_pollTimer, &QTimer::timeout, this, &ActionWheel::poll);
         m_pollTimer->start();
     }
+}
+
+void ActionWheel::prepare()
+{
+    if (m_open || m_panel)
+        return;
+    const auto nothing = [] { return std::optional<QString>(); };
+    showRings(m_store.ringsToShow(m_store.chooseSet(nothing, std::nullopt), [] { return false; }), true);
+    if (m_panel)
+        m_panel->prepare();
+}
+
+void ActionWheel::showRings(const QList<WheelTab> &rings, bool listOnLeft)
+{
+    m_model.setTabs(rings);
+    m_model.setTabIndex(0);
+    m_model.setSelectedSlot(std::nullopt);
+    m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
+    if (!m_panel && m_panelFactory)
+        m_panel = m_panelFactory(m_model);
 }
 
 void ActionWheel::poll()

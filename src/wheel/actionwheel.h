@@ -53,6 +53,9 @@ public:
 
     // Opens at `point`, or at the pointer and then follows it until closed. Nothing when open.
     void open(std::optional<QPointF> point = std::nullopt);
+    // Makes the panel and lets it load ahead what its first show would, with the rings an opening
+    // that knows nothing of the desktop shows. Nothing once the wheel has opened.
+    void prepare();
     // Highlights the slot in the pointer's direction; nothing within the dead zone.
     void select(QPointF point);
     // Switches rings from scroll input; momentum never switches, and a switch locks for a moment.
@@ -62,6 +65,8 @@ public:
     WheelSlot close(std::optional<QPointF> point = std::nullopt);
 
 private:
+    // Puts `rings` in the model, the first one current, and makes the panel if there is none.
+    void showRings(const QList<WheelTab> &rings, bool listOnLeft);
     void switchRing(int step);
     std::optional<QRectF> visibleFrame(QPointF point) const;
     void poll();

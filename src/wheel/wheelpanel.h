@@ -14,4 +14,7 @@ public:
     virtual void showWheel(QPointF origin, const std::optional<QRectF> &visibleFrame) = 0;
     // Hides at once; the window is kept for the next show.
     virtual void hideWheel() = 0;
+    // Loads, out of sight, what the first show would load (window, fonts, pictures), so that one
+    // is as quick as the later ones. Nothing by default.
+    virtual void prepare() {}
 };

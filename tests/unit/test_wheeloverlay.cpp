@@ -206,6 +206,26 @@ private Q_SLOTS:
         overlay.hideWheel();
         QVERIFY(!overlay.isVisible());
     }
+
+    void preparingStaysOutOfSight()
+    {
+        Stores stores;
+        const SlotLabels labels(stores.display);
+        WheelModel model;
+        model.setTabs({WheelTab::standard(), WheelTab::standard()});
+        model.setLayout(WheelLayout{2, true});
+        WheelOverlay overlay(model, [&](const WheelItem &item) { return labels.label(item); }, [] { return false; });
+        int paints = 0;
+        overlay.setPaintObserver([&] { ++paints; });
+        overlay.prepare();
+        QVERIFY(overlay.testAttribute(Qt::WA_WState_Created));
+        QVERIFY(!overlay.isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(paints, 0);
+        overlay.showWheel(QPointF(400, 300), std::nullopt);
+        QVERIFY(overlay.isVisible());
+        QVERIFY(!overlay.mask().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestWheelOverlay)

@@ -32,6 +32,7 @@ QPointF toward(QPointF origin, double angle, double distance)
 struct PanelLog {
     int shows = 0;
     int hides = 0;
+    int prepares = 0;
     std::optional<QRectF> lastVisible;
 };
 
@@ -44,6 +45,7 @@ struct RecordingPanel final : WheelPanel {
         log->lastVisible = visible;
     }
     void hideWheel() override { ++log->hides; }
+    void prepare() override { ++log->prepares; }
 };
 
 struct Fixture {
@@ -195,6 +197,46 @@ private Q_SLOTS:
         QCOMPARE(f.panelsMade, 1);
         QCOMPARE(f.panel.shows, 2);
         QCOMPARE(f.panel.hides, 1);
+    }
+
+    void preparingMakesThePanelOnceAheadOfTheFirstOpen_data()
+    {
+        QTest::addColumn<bool>("openedBefore");
+        QTest::addColumn<bool>("closedAgain");
+        QTest::newRow("before any open") << false << false;
+        QTest::newRow("while open") << true << false;
+        QTest::newRow("after an open") << true << true;
+    }
+    void preparingMakesThePanelOnceAheadOfTheFirstOpen()
+    {
+        QFETCH(bool, openedBefore);
+        QFETCH(bool, closedAgain);
+        Fixture f({ring("Edit", 4), ring("Read", 2, 0, true), ring("More", 6)});
+        f.frontApp = QStringLiteral("editor");
+        if (openedBefore)
+            f.wheel.open(origin);
+        if (closedAgain)
+            f.wheel.close();
+        const int questions = f.readOnlyQuestions;
+        f.wheel.prepare();
+        f.wheel.prepare();
+        QCOMPARE(f.panelsMade, 1);
+        QCOMPARE(f.panel.shows, openedBefore ? 1 : 0);
+        // Only a panel that never showed has something to load; the desktop is not asked.
+        QCOMPARE(f.panel.prepares, openedBefore ? 0 : 1);
+        QCOMPARE(f.readOnlyQuestions, questions);
+        QCOMPARE(f.wheel.isOpen(), openedBefore && !closedAgain);
+        if (!openedBefore) {
+            QStringList titles;
+            for (const WheelTab &tab : f.wheel.model().tabs())
+                titles << tab.title;
+            QCOMPARE(titles, QStringList({"Edit", "Read", "More"}));
+            QCOMPARE(f.wheel.model().layout().tabCount, 3);
+        }
+        f.wheel.close();
+        f.wheel.open(origin);
+        QCOMPARE(f.panelsMade, 1);
+        QCOMPARE(f.wheel.model().tabs().first().title, QStringLiteral("Edit"));
     }
 
     void lineScrollingWrapsAndIsLockedForAMoment()
