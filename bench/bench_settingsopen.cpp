@@ -8,7 +8,6 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -45,8 +44,8 @@ QString memory(qint64 pid)
 std::optional<double> open(RingleProcess &ringle)
 {
     ringle.unreadLines();
-    QProcess::execute(QDir(qEnvironmentVariable("RINGLE_BUILD_DIR")).filePath(QStringLiteral("src/app/ringle")),
-                      {QStringLiteral("--settings")});
+    if (!ringle.openSettings())
+        return std::nullopt;
     const std::optional<double> start = RingleProcess::secondsOf(ringle.waitForLine(QStringLiteral("ringle.settings: opening"), 10000));
     const std::optional<double> end = RingleProcess::secondsOf(ringle.waitForLine(QStringLiteral("ringle.settings: painted"), 10000));
     if (!start || !end)
