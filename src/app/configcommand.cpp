@@ -17,7 +17,7 @@ void printHelp(QTextStream &out)
 {
     out << usage
         << "Reads and changes Ringle's stored settings, typed and checked as Ringle reads them; a running "
-           "Ringle picks a change up at its next use. No display is needed.\n"
+           "Ringle takes a change up at once. No display is needed.\n"
            "\n"
            "Commands:\n"
            "  list            print every key with its value, or the default it falls back to\n"
