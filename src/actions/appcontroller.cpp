@@ -276,20 +276,8 @@ QCoro::Task<void> AppController::replaceDirectly(Run run)
     TextReplacer::Transform transform = [run, self, indicator](QString text) {
         return transformThenDone(run, QPointer<QObject>(self.data()), indicator, std::move(text));
     };
-    std::exception_ptr error;
-    try {
-        co_await m_parts.replacer.replaceSelection(std::move(transform));
-    } catch (...) {
-        error = std::current_exception();
-    }
-    if (!self)
-        co_return;
-    if (error) {
-        reportFailure(error);
-        co_return;
-    }
-    m_parts.indicator.hide();
-    m_parts.status.setLastError(std::nullopt);
+    QCoro::Task<void> replacing = m_parts.replacer.replaceSelection(std::move(transform));
+    co_await finishReplacement(std::move(replacing));
 }
 
 QCoro::Task<void> AppController::showResult(bool canReplace, Run run)
@@ -426,9 +414,16 @@ QCoro::Task<void> AppController::runShortcutOnSelection(QString id)
     TextReplacer::Body body = [cli, indicator, self, id](std::optional<QString> selection) {
         return thenDone(cli->run(id, std::move(selection)), QPointer<QObject>(self.data()), indicator);
     };
+    QCoro::Task<void> replacing = m_parts.replacer.withOptionalSelection(std::move(body));
+    co_await finishReplacement(std::move(replacing));
+}
+
+QCoro::Task<void> AppController::finishReplacement(QCoro::Task<void> replacing)
+{
+    const QPointer<AppController> self(this);
     std::exception_ptr error;
     try {
-        co_await m_parts.replacer.withOptionalSelection(std::move(body));
+        co_await std::move(replacing);
     } catch (...) {
         error = std::current_exception();
     }

@@ -107,6 +107,8 @@ private:
     QCoro::Task<void> replace(QString text, std::optional<RunningApp> app);
     QCoro::Task<void> postCombo(KeyCombo combo);
     QCoro::Task<void> runShortcutOnSelection(QString id);
+    // Waits for a replacement of the selection, then hides the panel or shows why it failed.
+    QCoro::Task<void> finishReplacement(QCoro::Task<void> replacing);
 
     Parts m_parts;
 };
