@@ -5,6 +5,7 @@
 //   tests/integration/x11-session.sh build/bench/bench/bench_wheeleditor
 #include "actions/appchoices.h"
 #include "actions/applookup.h"
+#include "platform/fake/fakekeyboardlayout.h"
 #include "platform/fake/fakeworkspace.h"
 #include "platform/jsonfiledefaults.h"
 #include "ui/appicons.h"
@@ -82,8 +83,10 @@ int main(int argc, char **argv)
     AppChoices choices(workspace, "ringle");
     AppIcons appIcons(lookup);
     SlotLabels labels(display);
+    FakeKeyboardLayout keyboardLayout;
     WheelSettingsView view(WheelSettingsParts{store, combos, prompts, display, choices, appIcons,
-                                              [&](const WheelItem &item) { return labels.label(item); }, {}});
+                                              [&](const WheelItem &item) { return labels.label(item); }, {},
+                                              keyboardLayout});
     view.show();
     QApplication::processEvents();
 

@@ -209,7 +209,7 @@ QWidget *AppSession::makeWheelSettings()
     return new WheelSettingsView(WheelSettingsParts{
         p.store, p.combos, p.prompts, p.display, p.appChoices, p.appIcons,
         [&p](const WheelItem &item) { return p.labels.label(item); },
-        [&p] { return p.shortcutsCLI.folders(); }});
+        [&p] { return p.shortcutsCLI.folders(); }, p.keyboardLayout, &p.shortcuts});
 }
 
 void AppSession::prepareWheel()

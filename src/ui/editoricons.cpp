@@ -6,14 +6,10 @@
 #include <QWidget>
 
 namespace EditorIcons {
-namespace {
-constexpr int iconSize = 16;
-}
-
-QIcon symbol(SymbolIcons &icons, const QString &name, const QWidget &widget)
+QIcon symbol(SymbolIcons &icons, const QString &name, const QWidget &widget, int size)
 {
     const QColor color = widget.palette().color(QPalette::WindowText);
-    return QIcon(icons.pixmap(name, iconSize, color, widget.devicePixelRatioF()));
+    return QIcon(icons.pixmap(name, size, color, widget.devicePixelRatioF()));
 }
 
 QIcon app(AppIcons &appIcons, SymbolIcons &icons, const QString &appId, const QWidget &widget)

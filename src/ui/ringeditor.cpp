@@ -3,6 +3,9 @@
 #include "actions/appchoices.h"
 #include "ui/appchooser.h"
 #include "ui/editoricons.h"
+#include "ui/keycombosheet.h"
+#include "ui/promptsheet.h"
+#include "ui/recordsheets.h"
 #include "ui/ringpreview.h"
 #include "ui/websitesheet.h"
 #include "wheel/slotreferences.h"
@@ -55,6 +58,8 @@ RingEditor::RingEditor(const WheelSettingsParts &parts, SymbolIcons &icons, QWid
         connect(row.menu, &SlotMenu::chosen, this, [this, slot](const WheelSlot &item) { setSlot(slot, item); });
         connect(row.menu, &SlotMenu::websiteRequested, this, [this, slot] { editWebsite(slot); });
         connect(row.menu, &SlotMenu::chooseAppRequested, this, [this, slot] { chooseApp(slot); });
+        connect(row.menu, &SlotMenu::newPromptRequested, this, [this, slot] { newPrompt(slot); });
+        connect(row.menu, &SlotMenu::newKeyComboRequested, this, [this, slot] { newKeyCombo(slot); });
         form->addRow(row.label, row.button);
     }
     form->addRow(m_readOnly);
@@ -167,4 +172,18 @@ void RingEditor::chooseApp(int slot)
             setSlot(slot, WheelItem::openApp(ids.first()));
     });
     chooser->open();
+}
+
+QDialog *RingEditor::newPrompt(int slot)
+{
+    return RecordSheets::editPrompt(m_parts, m_icons, std::nullopt, this, [this, slot](const CustomPrompt &prompt) {
+        setSlot(slot, WheelItem::customPrompt(prompt.id));
+    });
+}
+
+QDialog *RingEditor::newKeyCombo(int slot)
+{
+    return RecordSheets::editKeyCombo(m_parts, m_icons, std::nullopt, this, [this, slot](const CustomKeyCombo &combo) {
+        setSlot(slot, WheelItem::customKeys(combo.id));
+    });
 }

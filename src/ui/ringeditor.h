@@ -10,6 +10,7 @@
 #include <functional>
 
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -47,6 +48,9 @@ public:
     // Opens the website sheet or the application chooser for a slot.
     void editWebsite(int slot);
     void chooseApp(int slot);
+    // Opens the sheet for a new prompt or key combination; once saved, the slot gets it.
+    QDialog *newPrompt(int slot);
+    QDialog *newKeyCombo(int slot);
 
 private:
     struct SlotRow {

@@ -56,6 +56,8 @@ void SlotMenu::addPrompts()
         const WheelItem item = WheelItem::customPrompt(prompt.id);
         addItem(*menu, item, m_parts.display.title(item));
     }
+    menu->addSeparator();
+    connect(menu->addAction(tr("New Prompt…")), &QAction::triggered, this, &SlotMenu::newPromptRequested);
 }
 
 void SlotMenu::addShortcuts(const Shortcuts &shortcuts)
@@ -87,6 +89,8 @@ void SlotMenu::addKeyCombos()
         const WheelItem item = WheelItem::customKeys(combo.id);
         addItem(*mine, item, m_parts.display.menuTitle(item));
     }
+    mine->addSeparator();
+    connect(mine->addAction(tr("New Key Combo…")), &QAction::triggered, this, &SlotMenu::newKeyComboRequested);
     QMenu *presets = menu->addMenu(tr("Default Key Combos"));
     for (const KeyComboGroup &group : KeyCombo::presetGroups()) {
         presets->addSection(group.title);

@@ -27,6 +27,8 @@ Q_SIGNALS:
     // The slot's new content; none empties it.
     void chosen(const WheelSlot &item);
     void websiteRequested();
+    void newPromptRequested();
+    void newKeyComboRequested();
     void chooseAppRequested();
 
 private:

@@ -10,10 +10,15 @@
 
 class AppChoices;
 class AppIcons;
+class KeyboardLayout;
 class KeyComboStore;
 class PromptStore;
 class WheelItemDisplay;
 class WheelStore;
+
+namespace GlobalShortcuts {
+class Registry;
+}
 
 // What the Action Wheel tab works with; everything outlives the tab.
 struct WheelSettingsParts {
@@ -27,4 +32,7 @@ struct WheelSettingsParts {
     WheelFacePainter::LabelSource labels;
     // The Shortcuts tool's folders; without it the Shortcuts menu says that none were found.
     std::function<QCoro::Task<QList<ShortcutFolder>>()> loadShortcutFolders;
+    // Recording a key combination: the keys' codes, and the hot keys to pause meanwhile (may be null).
+    const KeyboardLayout &keyboardLayout;
+    GlobalShortcuts::Registry *hotKeys = nullptr;
 };

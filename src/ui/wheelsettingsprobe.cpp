@@ -1,6 +1,10 @@
 #include "ui/wheelsettingsprobe.h"
 
+#include "ui/symbolgrid.h"
+#include "ui/symbolpicker.h"
+
 #include <QApplication>
+#include <QDialog>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QTimer>
@@ -47,6 +51,14 @@ bool WheelSettingsProbe::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Show)
         return false;
+    // A sheet or the symbol picker: its controls are the tab's too.
+    if (auto *window = qobject_cast<QWidget *>(watched); window && window->isWindow() && !qobject_cast<QMenu *>(window)
+        && belongsTo(window, &m_view)) {
+        if (auto *picker = qobject_cast<SymbolPicker *>(window))
+            connect(picker, &SymbolPicker::searched, this, &WheelSettingsProbe::schedule, Qt::UniqueConnection);
+        schedule();
+        return false;
+    }
     auto *menu = qobject_cast<QMenu *>(watched);
     if (!menu || !belongsTo(menu, &m_view))
         return false;
@@ -72,6 +84,20 @@ void WheelSettingsProbe::reportControls()
         for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(sidebar)); *it; ++it) {
             const QRect row = sidebar->visualItemRect(*it);
             report("row", (*it)->text(0), sidebar->viewport()->mapToGlobal(row.center()));
+        }
+    }
+    // The symbols the open picker shows without scrolling.
+    for (const SymbolPicker *picker : m_view.findChildren<SymbolPicker *>()) {
+        if (!picker->isVisible())
+            continue;
+        const SymbolGrid *grid = picker->grid();
+        const QRect shown = grid->visibleRegion().boundingRect();
+        for (const SymbolGroup &group : grid->groups()) {
+            for (const QString &symbol : group.symbols) {
+                const QRect cell = grid->cellRect(symbol);
+                if (shown.contains(cell))
+                    report("symbol", symbol, grid->mapToGlobal(cell.center()));
+            }
         }
     }
     qCDebug(lcWheelSettings) << "controls end";

@@ -47,6 +47,8 @@ public:
     QLabel *placeholder() const { return m_placeholder; }
     SetEditor *setEditor() const { return m_setEditor; }
     RingEditor *ringEditor() const { return m_ringEditor; }
+    RecordListPage *keyCombosPage() const { return m_keyCombos; }
+    RecordListPage *promptsPage() const { return m_prompts; }
     QLabel *notice() const { return m_notice; }
 
     // The minus button's command: removes the selected ring, or asks before removing the set.

@@ -1,6 +1,7 @@
 // The Action Wheel tab on the real widgets over in-memory stores and a scripted workspace.
 #include "actions/appchoices.h"
 #include "actions/applookup.h"
+#include "platform/fake/fakekeyboardlayout.h"
 #include "platform/fake/fakeworkspace.h"
 #include "platform/fake/memorydefaults.h"
 #include "ui/appicons.h"
@@ -84,9 +85,10 @@ struct Editor {
     AppChoices choices{workspace, QStringLiteral("ringle")};
     AppIcons appIcons{lookup};
     SlotLabels labels{display};
+    FakeKeyboardLayout keyboardLayout;
     WheelSettingsView view{WheelSettingsParts{store, combos, prompts, display, choices, appIcons,
                                               [this](const WheelItem &item) { return labels.label(item); },
-                                              {}}};
+                                              {}, keyboardLayout}};
 
     explicit Editor(const QList<WheelSet> &configuration = {})
         : seed(defaults, configuration)
