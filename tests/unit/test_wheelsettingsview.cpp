@@ -5,6 +5,9 @@
 #include "platform/fake/fakeworkspace.h"
 #include "platform/fake/memorydefaults.h"
 #include "ui/appicons.h"
+#include "ui/keycomborecordbox.h"
+#include "ui/keycombosheet.h"
+#include "ui/promptsheet.h"
 #include "ui/recordlistpage.h"
 #include "ui/ringeditor.h"
 #include "ui/ringpreview.h"
@@ -24,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -332,10 +336,11 @@ private Q_SLOTS:
         SlotMenu *menu = rings->slotMenu(1);
         QCOMPARE(texts(menu).mid(0, 8),
                  (QStringList{"Empty", "-", "Proofread", "Rewrite", "Translate (default language)", "Explain", "Summarize", "Ask"}));
-        QCOMPARE(texts(actionNamed(menu, "Prompts")->menu()), QStringList{"No prompts yet"});
+        QCOMPARE(texts(actionNamed(menu, "Prompts")->menu()), (QStringList{"No prompts yet", "-", "New Prompt…"}));
         QCOMPARE(texts(actionNamed(menu, "Shortcuts")->menu()), QStringList{"No shortcuts found"});
         QMenu *keyCombos = actionNamed(menu, "Key Combos")->menu();
-        QCOMPARE(texts(actionNamed(keyCombos, "My Key Combos")->menu()), QStringList{"No key combos yet"});
+        QCOMPARE(texts(actionNamed(keyCombos, "My Key Combos")->menu()),
+                 (QStringList{"No key combos yet", "-", "New Key Combo…"}));
         QMenu *presets = actionNamed(keyCombos, "Default Key Combos")->menu();
         const KeyCombo selectAll{QStringLiteral("Select All"), 0, KeyModifiers(KeyModifiers::control), QStringLiteral("A")};
         QAction *selectAllEntry = actionNamed(presets, editor.display.menuTitle(WheelItem::keys(selectAll)));
@@ -436,6 +441,105 @@ private Q_SLOTS:
         QCOMPARE(editor.set(0).rings.at(0).slots.at(1),
                  WheelSlot(WheelItem::openURL("https://example.com/docs", "Docs")));
         QCOMPARE(rings->slotButton(1)->text(), QStringLiteral("Docs"));
+    }
+
+    void listSectionsShowTheRecordsAndRemoveAtOnce()
+    {
+        Editor editor;
+        CustomPrompt blank;
+        blank.name = QStringLiteral("  ");
+        blank.result = CustomPrompt::ResultMode::show;
+        editor.prompts.save(blank);
+        const CustomKeyCombo paste{QUuid::createUuid(), {"Paste Plain", 9, KeyModifiers::control | KeyModifiers::shift, "V"},
+                                   QStringLiteral("doc.on.clipboard")};
+        editor.combos.save(paste);
+        QList<WheelSet> configured = sets({1});
+        configured[0].rings[0].slots = {WheelItem::customKeys(paste.id), WheelItem::customPrompt(blank.id)};
+        editor.configure(configured);
+        editor.view.show();
+
+        editor.view.select(WheelSelection::keyCombos());
+        RecordListPage *combos = editor.view.keyCombosPage();
+        QCOMPARE(editor.view.detail(), combos);
+        QCOMPARE(combos->rowCount(), 1);
+        QCOMPARE(combos->nameLabel(0)->text(), QStringLiteral("Paste Plain"));
+        QCOMPARE(combos->detailLabel(0)->text(), QStringLiteral("Ctrl+Shift+V"));
+        QCOMPARE(combos->editButton(0)->toolTip(), QStringLiteral("Edit"));
+        QCOMPARE(combos->addButton()->text(), QStringLiteral("Add Key Combo…"));
+        RecordListPage *prompts = editor.view.promptsPage();
+        QCOMPARE(prompts->nameLabel(0)->text(), QStringLiteral("Untitled Prompt"));
+        QCOMPARE(prompts->detailLabel(0)->text(), QStringLiteral("Show next to the cursor"));
+
+        combos->removeButton(0)->click();
+        QTRY_COMPARE(combos->rowCount(), 0);
+        QVERIFY(!combos->sheet());
+        QVERIFY(editor.combos.combos().isEmpty());
+        QCOMPARE(editor.set(0).rings.at(0).slots, (QList<WheelSlot>{std::nullopt, WheelItem::customPrompt(blank.id)}));
+        prompts->removeButton(0)->click();
+        QTRY_VERIFY(editor.prompts.prompts().isEmpty());
+        QCOMPARE(editor.set(0).rings.at(0).slots, (QList<WheelSlot>{std::nullopt, std::nullopt}));
+    }
+
+    void addAndEditFromTheList()
+    {
+        Editor editor;
+        editor.keyboardLayout.addKey(Qt::Key_S, 1, QStringLiteral("s"));
+        editor.view.show();
+        editor.view.select(WheelSelection::keyCombos());
+        RecordListPage *page = editor.view.keyCombosPage();
+        page->addButton()->click();
+        auto *sheet = qobject_cast<KeyComboSheet *>(page->sheet());
+        QVERIFY(sheet);
+        QVERIFY(sheet->recordBox()->isRecording());
+        QTest::keyClick(sheet->recordBox(), Qt::Key_S);
+        sheet->nameField()->setText(QStringLiteral("Save As"));
+        sheet->saveButton()->click();
+        QCOMPARE(editor.combos.combos().size(), 1);
+        const CustomKeyCombo added = editor.combos.combos().first();
+        QCOMPARE(added.combo, (KeyCombo{"Save As", 1, {}, "S"}));
+        QCOMPARE(page->nameLabel(0)->text(), QStringLiteral("Save As"));
+
+        page->editButton(0)->click();
+        sheet = qobject_cast<KeyComboSheet *>(page->sheet());
+        QVERIFY(sheet);
+        QVERIFY(!sheet->recordBox()->isRecording());
+        sheet->nameField()->setText(QStringLiteral("Save a Copy"));
+        sheet->saveButton()->click();
+        QCOMPARE(editor.combos.combos().size(), 1);
+        QCOMPARE(editor.combos.combos().first().id, added.id);
+        QCOMPARE(page->nameLabel(0)->text(), QStringLiteral("Save a Copy"));
+    }
+
+    void slotMenuMakesNewRecordsForTheSlot()
+    {
+        Editor editor(sets({1}));
+        editor.keyboardLayout.addKey(Qt::Key_K, 40, QStringLiteral("k"));
+        editor.view.show();
+        RingEditor *rings = editor.view.ringEditor();
+        actionNamed(actionNamed(rings->slotMenu(1), "Prompts")->menu(), "New Prompt…")->trigger();
+        auto *prompt = rings->findChild<PromptSheet *>();
+        QVERIFY(prompt);
+        prompt->instructionField()->setPlainText(QStringLiteral("Upper-case it."));
+        prompt->nameField()->setText(QStringLiteral("Shout"));
+        prompt->saveButton()->click();
+        QCOMPARE(editor.prompts.prompts().size(), 1);
+        QCOMPARE(editor.set(0).rings.at(0).slots.at(1), WheelSlot(WheelItem::customPrompt(editor.prompts.prompts().first().id)));
+        QCOMPARE(rings->slotButton(1)->text(), QStringLiteral("Shout"));
+
+        QMenu *keyCombos = actionNamed(rings->slotMenu(0), "Key Combos")->menu();
+        actionNamed(actionNamed(keyCombos, "My Key Combos")->menu(), "New Key Combo…")->trigger();
+        auto *combo = rings->findChild<KeyComboSheet *>();
+        QVERIFY(combo);
+        QTest::keyClick(combo->recordBox(), Qt::Key_K, Qt::ControlModifier);
+        combo->saveButton()->click();
+        QCOMPARE(editor.combos.combos().size(), 1);
+        QCOMPARE(editor.set(0).rings.at(0).slots.at(0), WheelSlot(WheelItem::customKeys(editor.combos.combos().first().id)));
+        // A sheet cancelled leaves the slot as it was.
+        actionNamed(actionNamed(rings->slotMenu(1), "Prompts")->menu(), "New Prompt…")->trigger();
+        QTRY_VERIFY(rings->findChildren<PromptSheet *>().size() == 1);
+        rings->findChild<PromptSheet *>()->cancelButton()->click();
+        QCOMPARE(editor.prompts.prompts().size(), 1);
+        QCOMPARE(editor.set(0).rings.at(0).slots.at(1), WheelSlot(WheelItem::customPrompt(editor.prompts.prompts().first().id)));
     }
 
     // A prompt deleted while its ring is open stays gone from the slot, also after more edits.
