@@ -49,9 +49,9 @@ void WheelSettingsProbe::schedule()
 
 bool WheelSettingsProbe::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Show)
+    if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
         return false;
-    // A sheet or the symbol picker: its controls are the tab's too.
+    // A sheet or the symbol picker, opened or closed: its controls are the tab's too.
     if (auto *window = qobject_cast<QWidget *>(watched); window && window->isWindow() && !qobject_cast<QMenu *>(window)
         && belongsTo(window, &m_view)) {
         if (auto *picker = qobject_cast<SymbolPicker *>(window))
@@ -60,7 +60,7 @@ bool WheelSettingsProbe::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     auto *menu = qobject_cast<QMenu *>(watched);
-    if (!menu || !belongsTo(menu, &m_view))
+    if (event->type() != QEvent::Show || !menu || !belongsTo(menu, &m_view))
         return false;
     QTimer::singleShot(100, menu, [menu] {
         for (QAction *action : menu->actions()) {
