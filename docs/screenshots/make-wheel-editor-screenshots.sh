@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the screenshots of the settings window's Action Wheel tab: the running app on a prepared
-# configuration of several sets, its settings window opened with `ringle --settings`, rows clicked
+# Takes the screenshots of the settings window's Action Wheel tab, its key-combination and prompt
+# sheets and the symbol picker: the running app on a prepared configuration of several sets and
+# records of the user's own, its settings window opened with `ringle --settings`, rows clicked
 # where the tab reports them (debug category "ringle.settings.wheel"). Run it inside a private X
 # session:
 #   tests/integration/x11-session.sh docs/screenshots/make-wheel-editor-screenshots.sh build/dev
@@ -32,8 +33,17 @@ sets = [
       [ring("Reply", [{"proofread": {}}, {"rewrite": {}}, {"translate": {}}, None, {"openURL": {"address": "https://calendar.example.org", "name": "Calendar"}}, {"ask": {}}])]),
     s("Docs", [], ["docs.example.com"], [ring("Write", [{"proofread": {}}, {"summarize": {}}])]),
 ]
-data = base64.b64encode(json.dumps(sets).encode()).decode()
-json.dump({"wheelSets": {"data": data}, "settingsTab": {"string": "wheel"}}, open(sys.argv[1], "w"))
+combos = [{"id": uid(), "symbol": "doc.on.clipboard",
+           "combo": {"title": "Paste Plain", "keyCode": 9, "modifiers": 14, "keyLabel": "V"}},
+          {"id": uid(), "symbol": "rectangle.split.2x1",
+           "combo": {"title": "Tile Left", "keyCode": 123, "modifiers": 1, "keyLabel": "←"}}]
+prompts = [{"id": uid(), "name": "Make Formal", "symbol": "briefcase", "result": "replace", "keepLanguage": True,
+            "instruction": "Make it more formal, then shorten it to at most three sentences."},
+           {"id": uid(), "name": "German", "symbol": "translate", "result": "show", "keepLanguage": False,
+            "instruction": "Translate the text to German."}]
+data = lambda value: {"data": base64.b64encode(json.dumps(value).encode()).decode()}
+json.dump({"wheelSets": data(sets), "customKeyCombos": data(combos), "customPrompts": data(prompts),
+           "modelProvider": {"string": "ollama"}, "settingsTab": {"string": "wheel"}}, open(sys.argv[1], "w"))
 PY
 
 "$build/src/app/ringle" >"$work/ringle.log" 2>&1 &
@@ -87,3 +97,41 @@ width=$(xwininfo -id "$window" | awk '/Width:/ {print $NF}')
 height=$(xwininfo -id "$window" | awk '/Height:/ {print $NF}')
 /usr/bin/convert "$work/full.png" -crop "$((width + 220))x${height}+${left}+${top}" +repage "$out/wheel-editor-slot-menu.png"
 echo "wrote docs/screenshots/wheel-editor-slot-menu.png"
+# The submenu, then the menu.
+xdotool key Escape sleep 0.3 key Escape
+sleep 0.5
+
+# The sheets are windows of their own; the picker pops up over the prompt sheet.
+geometry() { # window id -> "LEFT TOP WIDTH HEIGHT"
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                             /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+click_control() { # name
+    local n
+    n=$(lines)
+    # shellcheck disable=SC2046
+    xdotool mousemove $(point control "$1") click 1
+    wait_for "controls end" "$((n + 1))"
+}
+sheet_shot() { # window title, name
+    local window
+    window=$(xdotool search --onlyvisible --name "^$1\$" | head -1)
+    sleep 0.5
+    /usr/bin/import -window "$window" "$out/$2.png"
+    echo "wrote docs/screenshots/$2.png"
+}
+click_row "Key Combos"
+shot wheel-editor-key-combos
+click_control editKeyCombo1
+sheet_shot "Edit Key Combo" key-combo-sheet
+xdotool key Escape
+sleep 0.5
+click_row Prompts
+click_control editPrompt1
+sheet_shot "Edit Prompt" prompt-sheet
+click_control symbolButton
+sleep 0.5
+/usr/bin/import -window root "$work/full.png"
+read -r left top width height < <(geometry "$(xdotool search --onlyvisible --name '^Edit Prompt$' | head -1)")
+/usr/bin/convert "$work/full.png" -crop "$((width + 40))x$((height + 420))+${left}+${top}" +repage "$out/symbol-picker.png"
+echo "wrote docs/screenshots/symbol-picker.png"

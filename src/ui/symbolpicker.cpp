@@ -51,11 +51,16 @@ SymbolPicker::SymbolPicker(SymbolIcons &icons, const QString &selection, QWidget
     });
     m_grid->setGroups(SymbolCatalog::groups());
     m_grid->resize(m_grid->sizeHint());
+    m_search->setFocus();
+}
+
+void SymbolPicker::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
     // The current symbol is in view when the picker opens.
-    const QRect current = m_grid->cellRect(selection);
+    const QRect current = m_grid->cellRect(m_grid->selection());
     if (!current.isEmpty())
         m_scroll->ensureVisible(current.center().x(), current.center().y(), 0, listHeight / 3);
-    m_search->setFocus();
 }
 
 void SymbolPicker::search(const QString &query)

@@ -30,6 +30,9 @@ Q_SIGNALS:
     // After the list shows a search's results.
     void searched();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLineEdit *m_search;
     QScrollArea *m_scroll;
