@@ -10,6 +10,10 @@ struct NativeKeyPress {
     quint32 nativeVirtualKey = 0; // keysym on X11; 0 when unknown
 };
 
+// Keys that only change what others do (Shift, Ctrl, Alt, Super, the lock keys): a press of one
+// alone is never a key combination of its own.
+bool isModifierKey(int qtKey);
+
 // Translates between the product's virtual key codes and the keys of this keyboard.
 class KeyboardLayout {
 public:

@@ -7,7 +7,6 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,9 +33,6 @@ KeyComboSheet::KeyComboSheet(const std::optional<CustomKeyCombo> &original, cons
         tr("Click the box to record a new combo. Single keys like S work too. Your desktop catches some of its own "
            "shortcuts, such as screenshots or switching windows, before Ringle sees them. Pick those from Key Combos "
            "→ Default Key Combos in a slot instead."));
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_symbol);
-    nameRow->addWidget(m_name, 1);
     auto *buttons = SheetLayout::buttons(this, m_cancel, m_save);
     connect(m_save, &QPushButton::clicked, this, &KeyComboSheet::save);
 
@@ -44,7 +40,7 @@ KeyComboSheet::KeyComboSheet(const std::optional<CustomKeyCombo> &original, cons
     layoutBox->addWidget(m_heading);
     layoutBox->addWidget(m_box);
     layoutBox->addWidget(caption);
-    layoutBox->addLayout(nameRow);
+    layoutBox->addLayout(SheetLayout::nameRow(m_symbol, m_name));
     layoutBox->addWidget(buttons);
     setFixedWidth(SheetLayout::width);
 

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,9 +49,6 @@ PromptSheet::PromptSheet(const std::optional<CustomPrompt> &original, SymbolIcon
     m_keepLanguage->setObjectName(QStringLiteral("keepLanguage"));
     m_keepLanguage->setChecked(m_original.keepLanguage);
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_symbol);
-    nameRow->addWidget(m_name, 1);
     auto *resultBox = new QVBoxLayout;
     resultBox->addWidget(m_replace);
     resultBox->addWidget(m_show);
@@ -64,7 +60,7 @@ PromptSheet::PromptSheet(const std::optional<CustomPrompt> &original, SymbolIcon
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
-    layout->addLayout(nameRow);
+    layout->addLayout(SheetLayout::nameRow(m_symbol, m_name));
     layout->addLayout(form);
     layout->addWidget(m_keepLanguage);
     layout->addWidget(SheetLayout::caption(tr("Turn this off for prompts that should answer in another language, "

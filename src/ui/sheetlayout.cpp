@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,6 +25,15 @@ QLabel *caption(const QString &text)
     label->setWordWrap(true);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
+}
+
+QHBoxLayout *nameRow(QWidget *symbol, QWidget *name)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(symbol);
+    row->addWidget(new QLabel(QCoreApplication::translate("SheetLayout", "Name")));
+    row->addWidget(name, 1);
+    return row;
 }
 
 QDialogButtonBox *buttons(QDialog *dialog, QPushButton *&cancel, QPushButton *&save)
