@@ -3,6 +3,7 @@
 #include "wheel/keycombo.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <optional>
 
 class KeyboardLayout;
@@ -46,7 +47,8 @@ private:
     void refresh();
 
     const KeyboardLayout &m_layout;
-    GlobalShortcuts::Registry *m_hotKeys;
+    // Guarded: at quit the registry may go before the settings window.
+    QPointer<GlobalShortcuts::Registry> m_hotKeys;
     std::optional<KeyCombo> m_captured;
     std::optional<KeyCombo> m_previous;
     bool m_recording = false;
