@@ -2,7 +2,7 @@
 // never a crash; thinking sections never reach the user.
 #include "fuzzsupport.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/chatwire.h"
 #include "ai/localmodelclient.h"
 

@@ -2,7 +2,7 @@
 // one consistent order.
 #include "fuzzsupport.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/chatwire.h"
 #include "ai/localmodelclient.h"
 

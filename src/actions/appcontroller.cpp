@@ -5,7 +5,7 @@
 #include "actions/controllerstatus.h"
 #include "actions/cursorindicator.h"
 #include "actions/keystroke.h"
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/shortcutscli.h"
 #include "ai/aiengine.h"
 #include "ai/requestcancelled.h"

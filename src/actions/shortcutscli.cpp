@@ -1,6 +1,6 @@
 #include "actions/shortcutscli.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/shortcutlisting.h"
 #include "actions/toolprocess.h"
 #include "ai/answercleaning.h"

@@ -1,7 +1,7 @@
 #include "actions/textreplacer.h"
 
 #include "actions/keystroke.h"
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
 #include "caret/selectionstate.h"
 #include "platform/clipboard.h"

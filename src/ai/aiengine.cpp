@@ -1,6 +1,6 @@
 #include "ai/aiengine.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/aiprompts.h"
 #include "ai/answercleaning.h"
 #include "ai/graphemes.h"

@@ -1,6 +1,6 @@
 #include "ai/askchat.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/answercleaning.h"
 #include "ai/graphemes.h"
 #include "ai/languagedetector.h"

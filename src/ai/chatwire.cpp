@@ -1,6 +1,6 @@
 #include "ai/chatwire.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

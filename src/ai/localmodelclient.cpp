@@ -1,6 +1,6 @@
 #include "ai/localmodelclient.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/ailogging.h"
 #include "ai/httpstatusphrase.h"
 #include "ai/linesplitter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ai/answerstream.h"
+#include "base/answerstream.h"
 #include "ai/chatwire.h"
 #include "ai/localmodelconfig.h"
 

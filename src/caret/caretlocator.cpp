@@ -1,10 +1,10 @@
 #include "caret/caretlocator.h"
 
+#include "base/websiteaddress.h"
 #include "caret/textaccesslog.h"
 #include "platform/accessibilitytree.h"
 #include "platform/screens.h"
 #include "platform/workspace.h"
-#include "wheel/wheelset.h"
 
 #include <QList>
 #include <algorithm>
@@ -166,14 +166,14 @@ std::optional<QString> CaretLocator::browserHost()
         const std::optional<AccessibleRole> role = element->role();
         if (role && role->kind == AccessibleRole::Kind::webArea) {
             if (const std::optional<QUrl> url = element->url()) {
-                if (std::optional<QString> site = WheelSet::site(url->toString(QUrl::FullyEncoded))) {
+                if (std::optional<QString> site = WebsiteAddress::site(url->toString(QUrl::FullyEncoded))) {
                     qCDebug(lcTextAccess, "Webbplats %s (sidan)", qUtf8Printable(*site));
                     return site;
                 }
             }
         } else if (role && role->kind == AccessibleRole::Kind::textField && !candidate) {
             if (const std::optional<QString> value = element->value())
-                candidate = WheelSet::site(*value);
+                candidate = WebsiteAddress::site(*value);
         }
         if (level <= websiteSearchDeepestQueuedLevel) {
             // Elements past the limit would never be examined, so they are not even fetched.

@@ -1,6 +1,6 @@
 #include "platform/unavailableondevicemodel.h"
 
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 
 #include <QCoreApplication>
 

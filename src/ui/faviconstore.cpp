@@ -1,6 +1,6 @@
 #include "ui/faviconstore.h"
 
-#include "actions/websiteaddress.h"
+#include "base/websiteaddress.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "ui/seteditor.h"
 
 #include "actions/appchoices.h"
+#include "base/websiteaddress.h"
 #include "ui/appchooser.h"
 #include "ui/editoricons.h"
 #include "wheel/wheelstore.h"
@@ -212,7 +213,7 @@ void SetEditor::addApps(const QStringList &appIds)
 
 void SetEditor::submitWebsite()
 {
-    const std::optional<QString> site = WheelSet::site(m_websiteField->text());
+    const std::optional<QString> site = WebsiteAddress::site(m_websiteField->text());
     if (!site)
         return;
     edit([&](WheelSet &set) {

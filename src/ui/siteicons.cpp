@@ -1,6 +1,6 @@
 #include "ui/siteicons.h"
 
-#include "actions/websiteaddress.h"
+#include "base/websiteaddress.h"
 #include "ui/faviconstore.h"
 #include "ui/schemeappicons.h"
 #include "wheel/wheelstore.h"

@@ -1,6 +1,6 @@
 #include "ui/websitesheet.h"
 
-#include "actions/websiteaddress.h"
+#include "base/websiteaddress.h"
 #include "wheel/wheeltab.h"
 
 #include <QDialogButtonBox>

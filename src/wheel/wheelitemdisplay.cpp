@@ -1,6 +1,6 @@
 #include "wheel/wheelitemdisplay.h"
 
-#include "actions/websiteaddress.h"
+#include "base/websiteaddress.h"
 #include "wheel/keycombostore.h"
 #include "wheel/promptstore.h"
 

@@ -3,35 +3,10 @@
 #include "wheel/jsonfields.h"
 
 #include <QJsonArray>
-#include <QUrl>
 
 QString WheelSet::displayTitle() const
 {
     return WheelText::displayTitle(title);
-}
-
-std::optional<QString> WheelSet::site(const QString &input)
-{
-    QString text = input.trimmed().toLower();
-    if (text.isEmpty())
-        return std::nullopt;
-    for (const QChar c : text) {
-        if (c.isSpace())
-            return std::nullopt;
-    }
-    if (!text.contains(QLatin1String("://")))
-        text.prepend(QLatin1String("https://"));
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    QString host = url.host(QUrl::FullyEncoded);
-    if (host.isEmpty())
-        return std::nullopt;
-    if (!host.contains(QLatin1Char('.')) && host != QLatin1String("localhost"))
-        return std::nullopt;
-    if (host.startsWith(QLatin1String("www.")))
-        host.remove(0, 4);
-    return host;
 }
 
 QJsonObject WheelSet::toJson() const

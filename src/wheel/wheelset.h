@@ -7,10 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <QUuid>
-#include <optional>
 
 // A set of rings bound to applications (by bundle identifier; on Linux the desktop-file id) and
-// websites (normalised hosts, subdomains included). The first set of a configuration is the default.
+// websites (hosts as WebsiteAddress::site gives them, subdomains included). The first set of a
+// configuration is the default.
 struct WheelSet {
     QUuid id;
     QString title;
@@ -20,10 +20,6 @@ struct WheelSet {
 
     // The title trimmed of spaces and tabs, or "Untitled".
     QString displayTitle() const;
-
-    // What the user typed, or a browser address, as the stored host: lower case, no scheme, port,
-    // path or leading "www."; none when it is not a usable site (no dot and not localhost, spaces…).
-    static std::optional<QString> site(const QString &input);
 
     // All five keys are written always and required when reading. Throws JsonDecodeError.
     QJsonObject toJson() const;

@@ -1,7 +1,7 @@
 // The whole road as a user takes it: the real app in its own configuration home, the test editor
 // in front, a model server on loopback, and the wheel driven with xdotool through the shortcut and
 // the mouse button.
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "lineprocess.h"
 #include "modelserverprocess.h"
 #include "ringleprocess.h"

@@ -1,6 +1,6 @@
 // Copying and replacing the selection of a real application (the test editor) through the X11
 // backend: synthetic keys, the clipboard of another process, and the window manager's focus.
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/textreplacer.h"
 #include "caret/selectionstate.h"
 #include "lineprocess.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "actions/ringleerror.h"
-#include "ai/answerstream.h"
+#include "base/ringleerror.h"
+#include "base/answerstream.h"
 #include "ai/requestcancelled.h"
 
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "actions/askopener.h"
 #include "actions/controllerstatus.h"
 #include "actions/cursorindicator.h"
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/shortcutscli.h"
 #include "actions/textreplacer.h"
 #include "ai/aiengine.h"

@@ -1,4 +1,4 @@
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/askchat.h"
 #include "ai/localmodelclient.h"
 #include "ai/requestcancelled.h"

@@ -1,4 +1,4 @@
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/localmodelclient.h"
 #include "modelserverprocess.h"
 #include "taskrunner.h"

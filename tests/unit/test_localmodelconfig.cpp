@@ -1,4 +1,4 @@
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "ai/chatwire.h"
 #include "ai/linesplitter.h"
 #include "ai/localmodelclient.h"

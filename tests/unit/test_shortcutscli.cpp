@@ -1,5 +1,5 @@
 // ShortcutsCLI against the real Shortcuts tool running real scripts from a private scripts folder.
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/shortcutscli.h"
 #include "lineprocess.h"
 #include "taskrunner.h"

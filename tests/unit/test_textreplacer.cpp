@@ -1,4 +1,4 @@
-#include "actions/ringleerror.h"
+#include "base/ringleerror.h"
 #include "actions/textreplacer.h"
 #include "caret/selectionstate.h"
 #include "platform/fake/fakeplatform.h"

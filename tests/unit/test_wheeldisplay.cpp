@@ -1,4 +1,3 @@
-#include "actions/websiteaddress.h"
 #include "platform/fake/memorydefaults.h"
 #include "wheel/keycombostore.h"
 #include "wheel/promptstore.h"
@@ -155,37 +154,6 @@ private Q_SLOTS:
         QCOMPARE(r.title, name.at(0).toUpper() + name.mid(1));
         QCOMPARE(r.subtitle, QStringLiteral("translate"));
         QCOMPARE(r.menuTitle, "Translate to " + name);
-    }
-
-    void websiteAddress_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("bare host") << "  example.org \n" << "https://example.org";
-        QTest::newRow("http kept") << "http://example.org" << "http://example.org";
-        QTest::newRow("mail") << "mailto:me@example.org" << "mailto:me@example.org";
-        QTest::newRow("app scheme") << "obsidian://open?vault=Notes" << "obsidian://open?vault=Notes";
-        QTest::newRow("local machine") << "intranet" << "";
-        QTest::newRow("web without dot") << "http://printer/" << "";
-        QTest::newRow("space inside") << "example.org/a b" << "";
-        QTest::newRow("empty") << " \t" << "";
-    }
-    void websiteAddress()
-    {
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
-        const std::optional<QUrl> url = WebsiteAddress::url(input);
-        QCOMPARE(url ? url->toString() : QString(), expected);
-        if (url)
-            QCOMPARE(WebsiteAddress::isWeb(*url), expected.startsWith("http"));
-    }
-
-    void websiteDisplayName()
-    {
-        QCOMPARE(WebsiteAddress::displayName("https://www.example.org/x"), QStringLiteral("example.org"));
-        QCOMPARE(WebsiteAddress::displayName("https://docs.example.org"), QStringLiteral("docs.example.org"));
-        QCOMPARE(WebsiteAddress::displayName("not an address"), QStringLiteral("not an address"));
-        QVERIFY(!WebsiteAddress::isWeb(QUrl("ftp://example.org")));
     }
 };
 

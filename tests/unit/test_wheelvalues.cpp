@@ -208,28 +208,6 @@ private Q_SLOTS:
         QCOMPARE((WheelTab{QUuid(), title, {}, false}.displayTitle()), expected);
         QCOMPARE((WheelSet{QUuid(), title, {}, {}, {}}.displayTitle()), expected);
     }
-
-    void site_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("spaces, case, www, path") << "  WWW.Example.COM/path/x?q=1 \n" << "example.com";
-        QTest::newRow("port dropped") << "example.com:8080" << "example.com";
-        QTest::newRow("scheme kept subdomain") << "http://docs.google.com/document" << "docs.google.com";
-        QTest::newRow("localhost with port") << "localhost:3000" << "localhost";
-        QTest::newRow("single word") << "intranet" << "";
-        QTest::newRow("space inside") << "exa mple.com" << "";
-        QTest::newRow("empty") << "   " << "";
-        QTest::newRow("no host") << "https://" << "";
-        QTest::newRow("www only inner") << "mywww.example.com" << "mywww.example.com";
-        QTest::newRow("user info dropped") << "https://me@example.com" << "example.com";
-    }
-    void site()
-    {
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
-        QCOMPARE(WheelSet::site(input).value_or(QString()), expected);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWheelValues)
