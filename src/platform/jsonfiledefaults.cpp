@@ -120,6 +120,10 @@ void JsonFileDefaults::load() const
         m_setAsidePath = aside;
         m_stamp = stampOnDisk();
         m_writable = true;
+        // What could be read stays in force on disk too, so that other readers see what this one
+        // does and a value set again to the same is not left only in memory.
+        if (!m_values.isEmpty())
+            const_cast<JsonFileDefaults *>(this)->write();
     } else {
         qCWarning(lcDefaults) << "settings file is unreadable and cannot be moved aside:" << m_path;
         m_writable = false;

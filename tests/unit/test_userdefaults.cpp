@@ -91,6 +91,12 @@ private Q_SLOTS:
         JsonFileDefaults d(path());
         QCOMPARE(d.stringValue(QStringLiteral("good")), std::optional<QString>(QStringLiteral("x")));
         QVERIFY(!d.setAsidePath().isEmpty());
+        // Other readers see the same at once, and setting it again to the same keeps it.
+        d.setString(QStringLiteral("good"), QStringLiteral("x"));
+        const JsonFileDefaults other(path());
+        QVERIFY(other.setAsidePath().isEmpty());
+        QCOMPARE(other.keys(), QStringList{QStringLiteral("good")});
+        QCOMPARE(other.stringValue(QStringLiteral("good")), std::optional<QString>(QStringLiteral("x")));
     }
 
     void anotherWritersChangeIsNotLost()
