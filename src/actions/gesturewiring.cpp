@@ -1,0 +1,78 @@
+#include "actions/gesturewiring.h"
+
+#include "actions/askopener.h"
+#include "actions/controllerparts.h"
+#include "actions/controllerstatus.h"
+#include "globalshortcuts/name.h"
+#include "globalshortcuts/registry.h"
+#include "platform/sound.h"
+#include "wheel/actionwheel.h"
+#include "wheel/mousewheeltrigger.h"
+#include "wheel/wheelitem.h"
+
+#include <QLoggingCategory>
+#include <QPointer>
+
+// The same category as the rest of the controller: its log lines are what the end-to-end tests wait for.
+Q_LOGGING_CATEGORY(lcGestures, "ringle.controller", QtInfoMsg)
+
+GestureWiring::GestureWiring(const ControllerParts &parts, RunSlot runSlot)
+    : m_parts(parts)
+    , m_runSlot(std::move(runSlot))
+{
+}
+
+void GestureWiring::start()
+{
+    const QPointer<GestureWiring> self(this);
+    const GlobalShortcuts::Name wheelName = GlobalShortcuts::Name::actionWheel();
+    m_parts.shortcuts.onKeyDown(wheelName, [self] {
+        qCDebug(lcGestures) << "shortcut down";
+        if (self)
+            self->openWheel(std::nullopt);
+    });
+    m_parts.shortcuts.onKeyUp(wheelName, [self] {
+        qCDebug(lcGestures) << "shortcut up";
+        if (self)
+            self->closeWheel(std::nullopt);
+    });
+
+    MouseWheelTrigger &trigger = m_parts.mouseTrigger;
+    trigger.onBegin = [self](QPointF point) {
+        if (self)
+            self->openWheel(point);
+    };
+    trigger.onMove = [self](QPointF point) {
+        if (self && self->m_parts.wheel.isOpen())
+            self->m_parts.wheel.select(point);
+    };
+    trigger.onEnd = [self](std::optional<QPointF> point) {
+        if (self)
+            self->closeWheel(point);
+    };
+    trigger.onScroll = [self](const ScrollInput &input) {
+        if (self)
+            self->m_parts.wheel.scroll(input);
+    };
+    trigger.start();
+    qCDebug(lcGestures) << "started";
+}
+
+void GestureWiring::openWheel(std::optional<QPointF> point)
+{
+    if (m_parts.status.isWorking() || (m_parts.ask && m_parts.ask->isAnswering())) {
+        qCDebug(lcGestures) << "busy: the wheel stays closed";
+        m_parts.platform.sound.beep();
+        return;
+    }
+    m_parts.wheel.open(point);
+    m_parts.mouseTrigger.setCapturesScroll(true);
+}
+
+void GestureWiring::closeWheel(std::optional<QPointF> point)
+{
+    m_parts.mouseTrigger.setCapturesScroll(false);
+    const WheelSlot item = m_parts.wheel.close(point);
+    if (item)
+        m_runSlot(*item);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <functional>
+#include <optional>
+
+struct ControllerParts;
+class WheelItem;
+
+// Opens the wheel from the shortcut or the mouse trigger and hands on the slot chosen when it closes.
+// While an action that must not overlap runs, or the Ask window writes an answer, the wheel stays
+// closed: the window has the focus, so the wheel's actions would act on it.
+class GestureWiring final : public QObject {
+    Q_OBJECT
+public:
+    using RunSlot = std::function<void(const WheelItem &)>;
+
+    GestureWiring(const ControllerParts &parts, RunSlot runSlot);
+
+    // Attaches the wheel to the shortcut and to the mouse trigger, and starts the trigger.
+    void start();
+
+private:
+    void openWheel(std::optional<QPointF> point);
+    void closeWheel(std::optional<QPointF> point);
+
+    const ControllerParts &m_parts;
+    RunSlot m_runSlot;
+};
