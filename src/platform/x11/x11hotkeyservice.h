@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/hotkeyservice.h"
+#include "platform/x11/x11keypresstracker.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QHash>
@@ -9,13 +10,11 @@
 #include <memory>
 
 struct xcb_connection_t;
-class QTimer;
+class X11KeyGrabber;
 class X11Keymap;
 
-// Global hot keys on X11: passive key grabs on the root window (one per lock-key variant, every
-// request checked, so a key another client holds fails to register), events read from Qt's own
-// connection with detectable auto-repeat on (a held key shows as repeated presses and one release),
-// and grabs renewed when the keyboard map changes.
+// Global hot keys on X11: key grabs on the root windows, key events read from Qt's own connection with
+// detectable auto-repeat on, and grabs renewed when the keyboard map changes.
 class X11HotKeyService final : public QObject, public HotKeyService, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
@@ -43,39 +42,20 @@ private:
         quint16 mask = 0;
         QList<quint8> keycodes; // grabbed; empty when the keyboard has no such key
     };
-    struct HotKeyRef {
-        quint32 signature;
-        quint32 id;
-    };
 
     void enableDetectableAutoRepeat();
-    bool grabKeycodes(Registration &registration);
-    void releaseKeycodes(Registration &registration);
-    bool grabCombo(quint8 keycode, quint16 mask);
-    void ungrabCombo(quint8 keycode, quint16 mask);
-    bool handleKeyEvent(bool press, quint8 keycode, quint16 state, quint32 window, quint32 time);
-    bool deliver(const HotKeyEvent &event);
+    bool grab(Registration &registration);
+    void release(Registration &registration);
+    QList<X11KeyPressTracker::HotKeyRef> registered(quint8 keycode, quint16 mask) const;
     void scheduleRegrab();
     void regrabAll();
-    void pollReleasedKeys();
 
     xcb_connection_t *m_connection = nullptr;
-    xcb_connection_t *m_probeConnection = nullptr;
-    QList<quint32> m_roots;
     std::unique_ptr<X11Keymap> m_keymap;
+    std::unique_ptr<X11KeyGrabber> m_grabber;
+    std::unique_ptr<X11KeyPressTracker> m_tracker;
     QHash<Handle, Registration> m_registrations;
-    QHash<quint32, int> m_grabCounts; // (keycode << 16 | mask) → registrations sharing the grab
-    QHash<quint8, QList<HotKeyRef>> m_pressedHotKeys;
-    QHash<quint8, quint32> m_lastPressTime; // keys seen going down and not yet up
-    // Raw presses the handler took, with their modifiers: their release is reported with the same
-    // modifiers, even when it comes after the raw events were turned off.
-    QHash<quint8, quint32> m_rawDown;
-    QTimer *m_releasePoll = nullptr;
-    quint32 m_repeatWindowMs = 1000;
     quint8 m_xkbFirstEvent = 0;
-    EventHandler m_handler;
     Handle m_nextHandle = 1;
-    bool m_hotKeyEvents = false;
-    bool m_rawKeyEvents = false;
     bool m_regrabScheduled = false;
 };
