@@ -236,7 +236,7 @@ void ShortcutRecorder::handleKeyPress(QKeyEvent *event)
         QApplication::beep();
         return;
     case RecorderKeyRules::Outcome::candidate:
-        check(*decision.candidate, Check::menu);
+        check(*decision.candidate, ConflictCheck::menu);
         return;
     }
 }
@@ -258,52 +258,29 @@ void ShortcutRecorder::clearShortcut()
     startRecording();
 }
 
-void ShortcutRecorder::check(const Shortcut &candidate, Check from)
+void ShortcutRecorder::check(const Shortcut &candidate, ConflictCheck from)
 {
-    if (from == Check::menu && m_menu && candidate != shortcut()) {
-        const std::optional<QKeyCombination> combination = menuKeyCombination(candidate, m_layout);
-        if (const std::optional<QString> title = combination ? menuItemWithShortcut(*m_menu, *combination) : std::nullopt) {
-            resolveConflict(m_policy.menuItem, RecorderTexts::usedByMenuItem(*title), QString(),
-                            [this, candidate] { check(candidate, Check::system); });
-            return;
-        }
-    }
-    // There is no platform rule on X11 that refuses shortcuts, so `disallowed` never applies here.
-    if (from != Check::validation && m_registry.isTakenBySystem(candidate)) {
-        // X11 gives a key to one client only: a key another program holds could be stored but would
-        // never fire, so warning is not enough.
-        const ConflictBehavior behavior =
-            m_policy.systemShortcut == ConflictBehavior::warn ? ConflictBehavior::block : m_policy.systemShortcut;
-        resolveConflict(behavior, RecorderTexts::text("keyboard_shortcut_used_by_system"),
-                        RecorderTexts::text("keyboard_shortcuts_can_be_changed"),
-                        [this, candidate] { check(candidate, Check::validation); });
+    const ConflictQuestions ask{
+        [this, &candidate]() -> std::optional<QString> {
+            const std::optional<QKeyCombination> combination =
+                m_menu && candidate != shortcut() ? menuKeyCombination(candidate, m_layout) : std::nullopt;
+            return combination ? menuItemWithShortcut(*m_menu, *combination) : std::nullopt;
+        },
+        [this, &candidate] { return m_registry.isTakenBySystem(candidate); },
+        m_validator ? [this, &candidate] { return m_validator(candidate); } : std::function<ValidationResult()>()};
+    const ConflictStep step = checkConflicts(m_policy, from, ask);
+    switch (step.kind) {
+    case ConflictStep::Kind::accept:
+        accept(candidate);
         return;
-    }
-    if (m_validator) {
-        const ValidationResult result = m_validator(candidate);
-        if (!result.allowed) {
-            showAlert(result.reason, QString(), {}, {});
-            return;
-        }
-    }
-    accept(candidate);
-}
-
-void ShortcutRecorder::resolveConflict(ConflictBehavior behavior, const QString &title, const QString &message,
-                                       const std::function<void()> &proceed)
-{
-    switch (behavior) {
-    case ConflictBehavior::allow:
-        proceed();
+    case ConflictStep::Kind::block:
+        showAlert(step.title, step.message, {}, {});
         return;
-    case ConflictBehavior::block:
-        showAlert(title, message, {}, {});
-        return;
-    case ConflictBehavior::warn:
-        showAlert(title, message, {RecorderTexts::text("ok"), RecorderTexts::text("force_use_shortcut")},
-                  [proceed](int chosen) {
+    case ConflictStep::Kind::warn:
+        showAlert(step.title, step.message, {RecorderTexts::text("ok"), RecorderTexts::text("force_use_shortcut")},
+                  [this, candidate, next = step.next](int chosen) {
                       if (chosen == 1)
-                          proceed();
+                          check(candidate, next);
                   });
         return;
     }

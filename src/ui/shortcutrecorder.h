@@ -1,6 +1,6 @@
 #pragma once
 
-#include "globalshortcuts/conflictpolicy.h"
+#include "globalshortcuts/conflictchain.h"
 #include "globalshortcuts/name.h"
 
 #include <QLineEdit>
@@ -62,8 +62,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Check { menu, system, validation };
-
     void setUp();
     void refreshText();
     void startRecording();
@@ -71,9 +69,7 @@ private:
     void handleKeyPress(QKeyEvent *event);
     void moveFocus(bool forward);
     void clearShortcut();
-    void check(const GlobalShortcuts::Shortcut &candidate, Check from);
-    void resolveConflict(GlobalShortcuts::ConflictBehavior behavior, const QString &title, const QString &message,
-                         const std::function<void()> &proceed);
+    void check(const GlobalShortcuts::Shortcut &candidate, GlobalShortcuts::ConflictCheck from);
     void showAlert(const QString &title, const QString &message, const QStringList &buttons,
                    const std::function<void(int)> &done);
     void accept(const GlobalShortcuts::Shortcut &candidate);
