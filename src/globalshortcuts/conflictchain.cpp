@@ -8,15 +8,10 @@ namespace {
 
 std::optional<ConflictStep> conflict(ConflictBehavior behavior, QString title, QString message, ConflictCheck next)
 {
-    switch (behavior) {
-    case ConflictBehavior::allow:
+    if (behavior == ConflictBehavior::allow)
         return std::nullopt;
-    case ConflictBehavior::block:
-        return ConflictStep{ConflictStep::Kind::block, std::move(title), std::move(message), next};
-    case ConflictBehavior::warn:
-        return ConflictStep{ConflictStep::Kind::warn, std::move(title), std::move(message), next};
-    }
-    return std::nullopt;
+    const auto kind = behavior == ConflictBehavior::warn ? ConflictStep::Kind::warn : ConflictStep::Kind::block;
+    return ConflictStep{kind, std::move(title), std::move(message), next};
 }
 
 } // namespace
