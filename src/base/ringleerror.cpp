@@ -20,17 +20,17 @@ QString RingleError::errorDescription() const
 {
     switch (m_kind) {
     case Kind::modelUnavailable:
-        return tr("Apple Intelligence is unavailable (") + m_payload + tr(").");
+        return tr("Apple Intelligence is unavailable (%1).").arg(m_payload);
     case Kind::alreadyInLanguage:
-        return tr("The text is already in ") + m_payload + tr(".");
+        return tr("The text is already in %1.").arg(m_payload);
     case Kind::shortcutFailed:
-        return tr("The shortcut failed: ") + m_payload;
+        return tr("The shortcut failed: %1").arg(m_payload);
     case Kind::wrongLanguage:
-        return tr("The response wasn't in ") + m_payload + tr(", so nothing was replaced.");
+        return tr("The response wasn't in %1, so nothing was replaced.").arg(m_payload);
     case Kind::localModelUnreachable:
-        return tr("Can't reach ") + m_payload + tr(". Is it running, with its server started?");
+        return tr("Can't reach %1. Is it running, with its server started?").arg(m_payload);
     case Kind::localModelFailed:
-        return tr("The local model failed: ") + m_payload;
+        return tr("The local model failed: %1").arg(m_payload);
     case Kind::nothingSelected:
         return tr("No text selected, or the app doesn't allow copying.");
     case Kind::focusChanged:

@@ -46,11 +46,13 @@ WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
 
 QString WheelMouseRow::explanation(const WheelMouseSettings &settings)
 {
-    const QString tail = tr("then move the mouse in a direction and release. Scroll to switch rings. "
-                            "Release in the center to cancel.");
+    // %1 is how to use the mouse, e.g. "hold Ctrl+Alt and right-click".
     if (settings.isActive())
-        return tr("Hold the keyboard shortcut, or ") + settings.instruction() + QStringLiteral(", ") + tail;
-    return tr("Hold the keyboard shortcut, ") + tail;
+        return tr("Hold the keyboard shortcut, or %1, then move the mouse in a direction and release. Scroll to "
+                  "switch rings. Release in the center to cancel.")
+            .arg(settings.instruction());
+    return tr("Hold the keyboard shortcut, then move the mouse in a direction and release. Scroll to switch rings. "
+              "Release in the center to cancel.");
 }
 
 bool WheelMouseRow::isLastRequired(const WheelMouseSettings &settings, Flag flag)
