@@ -1,27 +1,12 @@
 #include "actions/shortcutlisting.h"
 
 #include "ai/graphemes.h"
+#include "base/linebreaks.h"
 
 #include <QCoreApplication>
 #include <QSet>
 
 namespace {
-bool isLineBreak(QChar c)
-{
-    switch (c.unicode()) {
-    case u'\n':
-    case u'\r':
-    case u'\v':
-    case u'\f':
-    case 0x85:
-    case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QList<QStringView> nonEmptyLines(const QString &text)
 {
     QList<QStringView> lines;

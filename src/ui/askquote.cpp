@@ -1,6 +1,7 @@
 #include "ui/askquote.h"
 
 #include "ai/graphemes.h"
+#include "base/linebreaks.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -14,16 +15,6 @@ constexpr qreal barWidth = 3;
 constexpr qreal barRadius = 1.5;
 constexpr int leadingPadding = 10;
 constexpr int textPixelSize = 12;
-
-bool isLineBreak(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x000A: case 0x000B: case 0x000C: case 0x000D: case 0x0085: case 0x2028: case 0x2029:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 AskQuote::AskQuote(const QString &text, QWidget *parent)
