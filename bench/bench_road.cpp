@@ -65,8 +65,8 @@ int main(int argc, char *argv[])
                  QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("keyup"), QStringLiteral("h"),
                  QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
         const std::optional<double> panel =
-            between(ringle, QStringLiteral("ringle.controller: shortcut up"), QStringLiteral("ringle.indicator.panel: painted working"));
-        if (!wheel || !panel || ringle.waitForLine(QStringLiteral("ringle.indicator: hidden"), 10000).isEmpty()) {
+            between(ringle, QStringLiteral("ringle.controller: shortcut up"), QStringLiteral("ringle.resultpanel.window: painted working"));
+        if (!wheel || !panel || ringle.waitForLine(QStringLiteral("ringle.resultpanel: hidden"), 10000).isEmpty()) {
             out << "run " << run << " did not finish:\n" << ringle.transcript() << '\n';
             return 1;
         }

@@ -88,8 +88,8 @@ int main(int argc, char *argv[])
         }
         const double pasted = double(sinceRelease.nsecsElapsed()) / 1e6;
         const std::optional<double> up = RingleProcess::secondsOf(ringle.waitForLine(QStringLiteral("ringle.controller: shortcut up"), 10000));
-        const std::optional<double> done = RingleProcess::secondsOf(ringle.waitForLine(QStringLiteral("ringle.indicator: shows done"), 10000));
-        if (pasted >= 10000 || !up || !done || ringle.waitForLine(QStringLiteral("ringle.indicator: hidden"), 10000).isEmpty()) {
+        const std::optional<double> done = RingleProcess::secondsOf(ringle.waitForLine(QStringLiteral("ringle.resultpanel: shows done"), 10000));
+        if (pasted >= 10000 || !up || !done || ringle.waitForLine(QStringLiteral("ringle.resultpanel: hidden"), 10000).isEmpty()) {
             out << "run " << run << " did not finish:\n" << ringle.transcript() << '\n';
             return 1;
         }

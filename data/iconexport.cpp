@@ -1,7 +1,7 @@
 // Writes Ringle's application icon into an icon-theme tree at build time, drawn from the tray icon's
 // own outline so the two never differ: a scalable SVG and PNGs in the accent colour, and symbolic
 // SVGs (idle and the four working frames) that desktops recolour to suit their panel.
-#include "ui/menubaricon.h"
+#include "ui/trayiconart.h"
 #include "ui/ringlecolors.h"
 
 #include <QDir>
@@ -45,12 +45,12 @@ QString svg(int highlighted, const QString &fill, bool symbolic)
                        .arg(symbolic ? 16 : 128);
     if (symbolic)
         text += u"<style id=\"current-color-scheme\" type=\"text/css\">.ColorScheme-Text { color:#232629; }</style>\n"_qs;
-    for (int segment = 0; segment < MenuBarIcon::segmentCount; ++segment) {
-        const bool strong = highlighted == MenuBarIcon::allSegments || highlighted == segment;
+    for (int segment = 0; segment < TrayIconArt::segmentCount; ++segment) {
+        const bool strong = highlighted == TrayIconArt::allSegments || highlighted == segment;
         text += u"<path"_qs + (symbolic ? u" class=\"ColorScheme-Text\""_qs : QString()) + u" fill=\""_qs + fill + u'"';
         if (!strong)
-            text += u" fill-opacity=\""_qs + number(MenuBarIcon::dimmedAlpha) + u'"';
-        text += u" d=\""_qs + pathData(MenuBarIcon::segmentPath(segment)) + u"\"/>\n"_qs;
+            text += u" fill-opacity=\""_qs + number(TrayIconArt::dimmedAlpha) + u'"';
+        text += u" d=\""_qs + pathData(TrayIconArt::segmentPath(segment)) + u"\"/>\n"_qs;
     }
     return text + u"</svg>\n"_qs;
 }
@@ -78,16 +78,16 @@ int main(int argc, char *argv[])
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QColor accent = RingleColors::orange();
     bool ok = write(out + u"/scalable/apps/"_qs + name + u".svg"_qs,
-                    svg(MenuBarIcon::allSegments, accent.name(), false).toUtf8());
+                    svg(TrayIconArt::allSegments, accent.name(), false).toUtf8());
     ok = write(out + u"/symbolic/apps/"_qs + name + u"-symbolic.svg"_qs,
-               svg(MenuBarIcon::allSegments, u"currentColor"_qs, true).toUtf8()) && ok;
-    for (int frame = 0; frame < MenuBarIcon::segmentCount; ++frame)
+               svg(TrayIconArt::allSegments, u"currentColor"_qs, true).toUtf8()) && ok;
+    for (int frame = 0; frame < TrayIconArt::segmentCount; ++frame)
         ok = write(out + u"/symbolic/apps/%1-working%2-symbolic.svg"_qs.arg(name).arg(frame),
                    svg(frame, u"currentColor"_qs, true).toUtf8()) && ok;
     for (int size : pngSizes) {
         const QString path = out + u"/%1x%1/apps/"_qs.arg(size) + name + u".png"_qs;
         QDir().mkpath(path.section(u'/', 0, -2));
-        if (!MenuBarIcon::image(MenuBarIcon::allSegments, size, accent).save(path, "PNG")) {
+        if (!TrayIconArt::image(TrayIconArt::allSegments, size, accent).save(path, "PNG")) {
             std::fprintf(stderr, "iconexport: cannot write %s\n", qPrintable(path));
             ok = false;
         }

@@ -17,7 +17,7 @@ shot() { # name crop
 panel() { # name state [args...]
     local name=$1
     shift
-    "$demo" indicator "$@" >"$work/demo.out" &
+    "$demo" resultpanel "$@" >"$work/demo.out" &
     local pid=$!
     for _ in $(seq 1 100); do grep -q shown "$work/demo.out" && break; sleep 0.1; done
     sleep 0.6 # the fade-in

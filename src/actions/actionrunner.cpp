@@ -2,7 +2,7 @@
 
 #include "actions/controllerparts.h"
 #include "actions/controllerstatus.h"
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 #include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
 #include "caret/caretlocator.h"
@@ -21,20 +21,20 @@ namespace {
 
 // The work's result, with "Done" shown while it is pasted.
 template <typename T>
-QCoro::Task<T> thenDone(QCoro::Task<T> work, QPointer<QObject> owner, CursorIndicator *indicator)
+QCoro::Task<T> thenDone(QCoro::Task<T> work, QPointer<QObject> owner, ResultPanel *resultPanel)
 {
     T result = co_await std::move(work);
     if (owner)
-        indicator->show(CursorIndicatorState::done());
+        resultPanel->show(ResultPanelState::done());
     co_return result;
 }
 
 // Runs the model, then says "Done" while the result is pasted. A free function so that nothing it
 // uses lives in a lambda that could go away while it waits.
 QCoro::Task<QString> transformThenDone(TextReplacer::Transform run, QPointer<QObject> owner,
-                                       CursorIndicator *indicator, QString text)
+                                       ResultPanel *resultPanel, QString text)
 {
-    co_return co_await thenDone(run(std::move(text)), std::move(owner), indicator);
+    co_return co_await thenDone(run(std::move(text)), std::move(owner), resultPanel);
 }
 
 } // namespace
@@ -111,8 +111,8 @@ void ActionRunner::showProgress(const QString &title)
         const QPointF pointer = m_parts.platform.screens.pointerLocation() + pointerAnchorOffset;
         anchor = QRectF(pointer.x(), pointer.y(), 1, pointerAnchorHeight);
     }
-    m_parts.indicator.anchor = anchor;
-    m_parts.indicator.show(CursorIndicatorState::working(title));
+    m_parts.resultPanel.anchor = anchor;
+    m_parts.resultPanel.show(ResultPanelState::working(title));
 }
 
 QCoro::Task<void> ActionRunner::finishBusy(QCoro::Task<void> action)
@@ -126,10 +126,10 @@ QCoro::Task<void> ActionRunner::finishBusy(QCoro::Task<void> action)
 QCoro::Task<void> ActionRunner::replaceDirectly(TextReplacer::Transform run)
 {
     const QPointer<ActionRunner> self(this);
-    CursorIndicator *indicator = &m_parts.indicator;
+    ResultPanel *resultPanel = &m_parts.resultPanel;
     // Named, not a temporary in the co_await: this compiler destroys such temporaries twice.
-    TextReplacer::Transform transform = [run, self, indicator](QString text) {
-        return transformThenDone(run, QPointer<QObject>(self.data()), indicator, std::move(text));
+    TextReplacer::Transform transform = [run, self, resultPanel](QString text) {
+        return transformThenDone(run, QPointer<QObject>(self.data()), resultPanel, std::move(text));
     };
     QCoro::Task<void> replacing = m_parts.replacer.replaceSelection(std::move(transform));
     co_await finishReplacement(std::move(replacing));
@@ -158,16 +158,16 @@ QCoro::Task<void> ActionRunner::showResult(bool canReplace, TextReplacer::Transf
     // The panel and Copy show the bare text; Replace keeps the spacing that surrounded the selection.
     const QString shown = result.trimmed();
     Clipboard *clipboard = &m_parts.platform.clipboard;
-    m_parts.indicator.onCopy = [clipboard, shown] { clipboard->writeText(shown, false); };
+    m_parts.resultPanel.onCopy = [clipboard, shown] { clipboard->writeText(shown, false); };
     if (canReplace) {
-        m_parts.indicator.onReplace = [self, result, app] {
+        m_parts.resultPanel.onReplace = [self, result, app] {
             if (self)
                 self->replace(result, app);
         };
     } else {
-        m_parts.indicator.onReplace = nullptr;
+        m_parts.resultPanel.onReplace = nullptr;
     }
-    m_parts.indicator.show(CursorIndicatorState::result(shown));
+    m_parts.resultPanel.show(ResultPanelState::result(shown));
 }
 
 QCoro::Task<void> ActionRunner::replace(QString text, std::optional<RunningApp> app)
@@ -184,10 +184,10 @@ QCoro::Task<void> ActionRunner::replace(QString text, std::optional<RunningApp> 
 QCoro::Task<void> ActionRunner::replaceOptionalSelection(TextReplacer::Body run)
 {
     const QPointer<ActionRunner> self(this);
-    CursorIndicator *indicator = &m_parts.indicator;
+    ResultPanel *resultPanel = &m_parts.resultPanel;
     // Named, not a temporary in the co_await: this compiler destroys such temporaries twice.
-    TextReplacer::Body body = [run, indicator, self](std::optional<QString> selection) {
-        return thenDone(run(std::move(selection)), QPointer<QObject>(self.data()), indicator);
+    TextReplacer::Body body = [run, resultPanel, self](std::optional<QString> selection) {
+        return thenDone(run(std::move(selection)), QPointer<QObject>(self.data()), resultPanel);
     };
     QCoro::Task<void> replacing = m_parts.replacer.withOptionalSelection(std::move(body));
     co_await finishReplacement(std::move(replacing));
@@ -208,7 +208,7 @@ QCoro::Task<void> ActionRunner::finishReplacement(QCoro::Task<void> replacing)
         reportFailure(error);
         co_return;
     }
-    m_parts.indicator.hide();
+    m_parts.resultPanel.hide();
     m_parts.status.setLastError(std::nullopt);
 }
 
@@ -216,7 +216,7 @@ void ActionRunner::reportFailure(const QString &message)
 {
     qCInfo(lcRunner) << "failure:" << message;
     m_parts.status.setLastError(message);
-    m_parts.indicator.fail(message);
+    m_parts.resultPanel.fail(message);
     m_parts.platform.sound.beep();
 }
 

@@ -9,7 +9,7 @@ class AskOpener;
 class AIEngine;
 class CaretLocator;
 class ControllerStatus;
-class CursorIndicator;
+class ResultPanel;
 class KeyComboStore;
 class MouseWheelTrigger;
 class PromptStore;
@@ -27,7 +27,7 @@ struct ControllerParts {
     GlobalShortcuts::Registry &shortcuts;
     ActionWheel &wheel;
     MouseWheelTrigger &mouseTrigger;
-    CursorIndicator &indicator;
+    ResultPanel &resultPanel;
     CaretLocator &caret;
     TextReplacer &replacer;
     AIEngine &engine;

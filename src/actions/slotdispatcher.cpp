@@ -76,7 +76,7 @@ void SlotDispatcher::run(const WheelItem &item)
             sendKeys(custom->combo);
         return;
     case Kind::openApp:
-        return openApp(item.bundleID());
+        return openApp(item.appId());
     case Kind::openURL:
         return openAddress(item.address());
     case Kind::ask:

@@ -41,13 +41,13 @@ void TextReplacer::stop()
     }
 }
 
-void TextReplacer::owe(const PasteboardSnapshot &snapshot)
+void TextReplacer::owe(const ClipboardSnapshot &snapshot)
 {
     if (!m_owed)
         m_owed = snapshot;
 }
 
-void TextReplacer::restore(const PasteboardSnapshot &snapshot)
+void TextReplacer::restore(const ClipboardSnapshot &snapshot)
 {
     if (m_stopped)
         return;
@@ -79,7 +79,7 @@ QCoro::Task<bool> TextReplacer::waitForChange(qint64 fromCount, std::chrono::mil
 QCoro::Task<TextReplacer::Copied> TextReplacer::copyKeepingSnapshot(std::optional<RunningApp> app)
 {
     Copied copied;
-    copied.snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    copied.snapshot = co_await ClipboardSnapshot::take(m_clipboard);
     throwIfStopped();
     owe(copied.snapshot);
     const qint64 count = m_clipboard.changeCount();
@@ -119,7 +119,7 @@ QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> ap
         m_clipboard.writeText(text, true);
         throw RingleError::focusChanged();
     }
-    PasteboardSnapshot snapshot = co_await PasteboardSnapshot::take(m_clipboard);
+    ClipboardSnapshot snapshot = co_await ClipboardSnapshot::take(m_clipboard);
     throwIfStopped();
     owe(snapshot);
     co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
@@ -160,7 +160,7 @@ QCoro::Task<void> TextReplacer::withOptionalSelection(Body body)
     co_await pasteOver(std::move(*output), app, std::move(copied.snapshot));
 }
 
-QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot)
+QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp> app, ClipboardSnapshot snapshot)
 {
     throwIfStopped();
     const std::optional<RunningApp> front = m_workspace.frontApplication();
@@ -173,7 +173,7 @@ QCoro::Task<void> TextReplacer::pasteOver(QString text, std::optional<RunningApp
     co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
 }
 
-QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<RunningApp> front, PasteboardSnapshot snapshot)
+QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<RunningApp> front, ClipboardSnapshot snapshot)
 {
     m_clipboard.writeText(text, true);
     Keystroke::send(m_keyboard, m_keyboard.pasteChord(front));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/pasteboardsnapshot.h"
+#include "actions/clipboardsnapshot.h"
 #include "platform/workspace.h"
 
 #include <QCoroTask>
@@ -49,18 +49,18 @@ public:
 
 private:
     struct Copied {
-        PasteboardSnapshot snapshot;
+        ClipboardSnapshot snapshot;
         std::optional<QString> text;
     };
 
     QCoro::Task<bool> waitForChange(qint64 fromCount, std::chrono::milliseconds timeout);
     // Snapshot, copy keys, wait for the clipboard, read the text; nothing is restored here.
     QCoro::Task<Copied> copyKeepingSnapshot(std::optional<RunningApp> app);
-    QCoro::Task<void> pasteOver(QString text, std::optional<RunningApp> app, PasteboardSnapshot snapshot);
-    QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, PasteboardSnapshot snapshot);
+    QCoro::Task<void> pasteOver(QString text, std::optional<RunningApp> app, ClipboardSnapshot snapshot);
+    QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, ClipboardSnapshot snapshot);
     // The user's content is off the clipboard until this snapshot is restored.
-    void owe(const PasteboardSnapshot &snapshot);
-    void restore(const PasteboardSnapshot &snapshot);
+    void owe(const ClipboardSnapshot &snapshot);
+    void restore(const ClipboardSnapshot &snapshot);
     void throwIfStopped() const;
 
     Clipboard &m_clipboard;
@@ -68,6 +68,6 @@ private:
     Workspace &m_workspace;
     SelectionStateSource &m_selection;
     // The oldest snapshot not yet restored: later ones may hold this app's own writes.
-    std::optional<PasteboardSnapshot> m_owed;
+    std::optional<ClipboardSnapshot> m_owed;
     bool m_stopped = false;
 };

@@ -4,7 +4,7 @@
 #include "actions/appcontroller.h"
 #include "actions/applookup.h"
 #include "actions/appnotifications.h"
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 #include "actions/shortcutscli.h"
 #include "actions/textreplacer.h"
 #include "app/appidentity.h"
@@ -30,7 +30,7 @@
 #include "platform/x11/x11trayhostwatch.h"
 #include "ui/appicons.h"
 #include "ui/askwindow.h"
-#include "ui/cursorindicatorpanel.h"
+#include "ui/resultpanelwindow.h"
 #include "ui/faviconstore.h"
 #include "ui/qtmenutracker.h"
 #include "ui/schemeappicons.h"
@@ -92,14 +92,14 @@ struct AppSession::Parts {
                         &X11Compositing::isActive);
                 })
         , outsideInput(outsideInputMonitor(*x11))
-        , indicator(ports.screens, *outsideInput, [] { return std::make_unique<CursorIndicatorPanel>(); },
+        , resultPanel(ports.screens, *outsideInput, [] { return std::make_unique<ResultPanelWindow>(); },
                     [this] { return caret.selectionEndRect(); })
         , ask(AskWindow::Parts{{localModels, onDevice, defaults},
                                ports.screens,
                                &X11Compositing::isActive,
                                [](QWidget &window) { X11Desktops::showOnAllDesktops(window.winId()); },
                                [&notifications] { Q_EMIT notifications.openRingleSettings(); }})
-        , controller(AppController::Parts{ports, status, shortcuts, wheel, mouseTrigger, indicator, caret, replacer,
+        , controller(AppController::Parts{ports, status, shortcuts, wheel, mouseTrigger, resultPanel, caret, replacer,
                                           engine, prompts, combos, shortcutsCLI, defaults, {}, &ask})
     {
     }
@@ -148,7 +148,7 @@ struct AppSession::Parts {
     MouseWheelTrigger mouseTrigger;
     ActionWheel wheel;
     std::unique_ptr<GlobalInputMonitor> outsideInput;
-    CursorIndicator indicator;
+    ResultPanel resultPanel;
     AskWindow ask;
     AppController controller;
     std::unique_ptr<X11TrayHostWatch> trayHosts;

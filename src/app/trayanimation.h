@@ -12,7 +12,7 @@ class TrayAnimation final : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds frameInterval{250};
-    static constexpr int idle = -1; // MenuBarIcon::allSegments
+    static constexpr int idle = -1; // TrayIconArt::allSegments
 
     explicit TrayAnimation(QObject *parent = nullptr);
 

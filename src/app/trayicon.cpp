@@ -6,7 +6,7 @@
 #include "app/appidentity.h"
 #include "app/namedtrayiconengine.h"
 #include "app/traymenu.h"
-#include "ui/menubaricon.h"
+#include "ui/trayiconart.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -96,9 +96,9 @@ void TrayIcon::renderIcons()
                            : QApplication::palette().color(QPalette::Active, QPalette::WindowText);
     const QString id = AppIdentity::desktopId();
     m_icons.clear();
-    m_icons.append(NamedTrayIconEngine::icon(MenuBarIcon::icon(MenuBarIcon::allSegments, color), id + u"-symbolic"_qs));
-    for (int frame = 0; frame < MenuBarIcon::segmentCount; ++frame)
-        m_icons.append(NamedTrayIconEngine::icon(MenuBarIcon::icon(frame, color),
+    m_icons.append(NamedTrayIconEngine::icon(TrayIconArt::icon(TrayIconArt::allSegments, color), id + u"-symbolic"_qs));
+    for (int frame = 0; frame < TrayIconArt::segmentCount; ++frame)
+        m_icons.append(NamedTrayIconEngine::icon(TrayIconArt::icon(frame, color),
                                                  u"%1-working%2-symbolic"_qs.arg(id).arg(frame)));
     updateIcon();
 }

@@ -115,7 +115,7 @@ std::optional<QRectF> CaretLocator::selectionEndRect()
     if (!range)
         return std::nullopt;
     qint64 end = range->location + range->length;
-    // The indicator belongs after the last visible character, not after a trailing line break.
+    // The resultPanel belongs after the last visible character, not after a trailing line break.
     // White space is never outside the basic plane, so one QChar is one offset in either unit.
     if (const std::optional<QString> text = element->selectedText()) {
         for (qsizetype i = text->size() - 1; i >= 0 && text->at(i).isSpace(); --i)

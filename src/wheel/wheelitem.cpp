@@ -49,10 +49,10 @@ WheelItem WheelItem::customKeys(const QUuid &id)
     return item;
 }
 
-WheelItem WheelItem::openApp(const QString &bundleID)
+WheelItem WheelItem::openApp(const QString &appId)
 {
     WheelItem item(Kind::openApp);
-    item.m_text = bundleID;
+    item.m_text = appId;
     return item;
 }
 

@@ -40,7 +40,7 @@ public:
     static WheelItem shortcut(const QString &name, const QString &id);
     static WheelItem keys(const KeyCombo &combo);
     static WheelItem customKeys(const QUuid &id);
-    static WheelItem openApp(const QString &bundleID);
+    static WheelItem openApp(const QString &appId);
     static WheelItem openURL(const QString &address, const QString &name);
     static WheelItem customPrompt(const QUuid &id);
 
@@ -58,7 +58,7 @@ public:
     // customKeys, customPrompt
     QUuid recordID() const { return m_record; }
     // openApp
-    QString bundleID() const { return m_text; }
+    QString appId() const { return m_text; }
     // openURL: the address and the user's label for it (may be empty)
     QString address() const { return m_text; }
     QString name() const { return m_detail; }

@@ -110,7 +110,7 @@ QString WheelItemDisplay::title(const WheelItem &item) const
         return record ? customComboName(*record) : tr("Removed Key Combo");
     }
     case K::openApp:
-        return m_appName ? m_appName(item.bundleID()) : item.bundleID();
+        return m_appName ? m_appName(item.appId()) : item.appId();
     case K::openURL:
         return item.name().isEmpty() ? WebsiteAddress::displayName(item.address()) : item.name();
     case K::customPrompt: {

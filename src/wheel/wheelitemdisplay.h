@@ -15,8 +15,8 @@ class PromptStore;
 // stores and the "targetLanguage" default at every call, so it always reflects the current contents.
 class WheelItemDisplay final {
 public:
-    // The application's display name for a bundle identifier (the bundle identifier when unknown).
-    using AppNameLookup = std::function<QString(const QString &bundleID)>;
+    // The application's display name for an app id (the id itself when unknown).
+    using AppNameLookup = std::function<QString(const QString &appId)>;
 
     WheelItemDisplay(const KeyComboStore &combos, const PromptStore &prompts, const UserDefaults &defaults,
                      AppNameLookup appName);

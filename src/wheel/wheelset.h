@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QUuid>
 
-// A set of rings bound to applications (by bundle identifier; on Linux the desktop-file id) and
+// A set of rings bound to applications (by app id: the desktop-file id) and
 // websites (hosts as WebsiteAddress::site gives them, subdomains included). The first set of a
 // configuration is the default.
 struct WheelSet {

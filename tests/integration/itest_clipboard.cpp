@@ -1,6 +1,6 @@
 // The X11 clipboard against a real X server: snapshots of content owned by another process,
 // byte-exact restores, the change count, transient text, and owners that misbehave.
-#include "actions/pasteboardsnapshot.h"
+#include "actions/clipboardsnapshot.h"
 #include "lineprocess.h"
 #include "platform/x11/x11clipboard.h"
 #include "platform/x11/x11connection.h"
@@ -96,7 +96,7 @@ private Q_SLOTS:
 
         QElapsedTimer timer;
         timer.start();
-        const PasteboardSnapshot snapshot = *TaskRunner::run(PasteboardSnapshot::take(*m_clipboard)).value;
+        const ClipboardSnapshot snapshot = *TaskRunner::run(ClipboardSnapshot::take(*m_clipboard)).value;
         qInfo("snapshot of %lld formats in %lld ms", qlonglong(snapshot.items().value(0).size()), timer.elapsed());
         QCOMPARE(snapshot.items().size(), 1);
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         m_clipboard->writeItems({});
         QVERIFY(read().isEmpty());
-        const PasteboardSnapshot snapshot = *TaskRunner::run(PasteboardSnapshot::take(*m_clipboard)).value;
+        const ClipboardSnapshot snapshot = *TaskRunner::run(ClipboardSnapshot::take(*m_clipboard)).value;
         QVERIFY(snapshot.isEmpty());
         auto other = ownerOf({{u"text/plain"_qs, QByteArrayLiteral("copied meanwhile")}});
         QVERIFY(other);

@@ -78,7 +78,7 @@ bool click(const QPoint &point)
 
 QString shown(const QString &kind, const QString &text)
 {
-    return RingleProcess::indicatorShows(kind, text);
+    return RingleProcess::resultPanelShows(kind, text);
 }
 } // namespace
 
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(shortcutGesture(ringle, 0, -90));
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 15000);
         QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("done"), QString())).isEmpty(), qPrintable(ringle.transcript()));
-        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.indicator: hidden"), 5000));
+        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 5000));
 
         // Explain (the bottom slot) answers in the panel, without Replace.
         QVERIFY(TestSupport::setAndSelect(*editor, fixed, 0, int(fixed.size())));
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QVERIFY(editor);
 
         QVERIFY(shortcutGesture(ringle, 0, 0));
-        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.indicator"), 1500));
+        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.resultpanel"), 1500));
         QVERIFY(m_server.events(QStringLiteral("request"), 0, 0).isEmpty());
 
         QVERIFY(shortcutGesture(ringle, 0, -90));
@@ -270,7 +270,7 @@ private Q_SLOTS:
         shownFor.start();
         QTRY_VERIFY2_WITH_TIMEOUT(ringle.transcript().contains(QStringLiteral("ringle.tray: status line: ") + message),
                                   qPrintable(ringle.transcript().right(900)), 2000);
-        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.indicator: hidden"), 6000));
+        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 6000));
         QVERIFY2(shownFor.elapsed() >= 2500, qPrintable(QString::number(shownFor.elapsed())));
         QVERIFY(m_server.events(QStringLiteral("request"), 0, 0).isEmpty());
         QCOMPARE(TestSupport::editorText(*editor), typo);
@@ -305,7 +305,7 @@ private Q_SLOTS:
 
         QVERIFY(shortcutGesture(ringle, 90, 0)); // the right-hand slot
         QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
-        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.indicator"), 300));
+        QVERIFY(!ringle.seesWithin(QStringLiteral("ringle.resultpanel"), 300));
     }
 
     void askStreamsStopsStartsOverAndCloses()
@@ -414,7 +414,7 @@ private Q_SLOTS:
         QVERIFY(shortcutGesture(ringle, 0, -90));
         QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.ask: opened without a quote")).isEmpty(), qPrintable(ringle.transcript()));
         // No error for the missing selection; the chat cannot start without a model and says so.
-        QVERIFY(!ringle.transcript().contains(QStringLiteral("ringle.indicator: shows failed")));
+        QVERIFY(!ringle.transcript().contains(QStringLiteral("ringle.resultpanel: shows failed")));
         QVERIFY2(ringle.transcript().contains(QStringLiteral("error Apple Intelligence is unavailable (Linux has no on-device model")),
                  qPrintable(ringle.transcript()));
         QTest::qWait(800);

@@ -197,7 +197,7 @@ private Q_SLOTS:
         prepare(ringle, editor, slowAnswer(5000));
 
         QVERIFY(pressWheelShortcutAndMoveUp());
-        QVERIFY2(ringle.seesWithin(QStringLiteral("ringle.indicator: shows working"), 10000), qPrintable(ringle.transcript()));
+        QVERIFY2(ringle.seesWithin(QStringLiteral("ringle.resultpanel: shows working"), 10000), qPrintable(ringle.transcript()));
         QCOMPARE(m_server.requests(1, 10000).size(), 1);
         QVERIFY(!wheelShortcutIsFree());
 

@@ -159,7 +159,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(editor), TestSupport::typo.toUpper(), 15000);
         QVERIFY(QJsonDocument(m_server.requests().first()).toJson().contains("Upper-case the text."));
         // The wheel opens again once the prompt's work is over.
-        QVERIFY(!ringle.waitForLine(QStringLiteral("ringle.indicator: hidden")).isEmpty());
+        QVERIFY(!ringle.waitForLine(QStringLiteral("ringle.resultpanel: hidden")).isEmpty());
         QVERIFY(TestSupport::setAndSelect(editor, QStringLiteral("word"), 0, 4));
         QVERIFY(TestSupport::shortcutGesture(ringle, -90, 0));
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(editor), QStringLiteral("s"), 10000);

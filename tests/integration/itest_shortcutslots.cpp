@@ -24,7 +24,7 @@ const QString words = QStringLiteral("Some words.");
 
 QString shown(const QString &kind, const QString &text)
 {
-    return RingleProcess::indicatorShows(kind, text);
+    return RingleProcess::resultPanelShows(kind, text);
 }
 } // namespace
 
@@ -115,7 +115,7 @@ private Q_SLOTS:
                  qPrintable(m_ringle->transcript()));
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), QStringLiteral("first line\n    INDENTED WORDS\nlast line"),
                                   15000);
-        QVERIFY(m_ringle->seesWithin(QStringLiteral("ringle.indicator: hidden"), 5000));
+        QVERIFY(m_ringle->seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 5000));
         QCOMPARE(runFolders(), QStringList{});
     }
 

@@ -25,7 +25,7 @@ RingleProcess::RingleProcess()
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data.path());
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
-                       QStringLiteral("ringle.indicator.debug=true;ringle.indicator.panel.debug=true;"
+                       QStringLiteral("ringle.resultpanel.debug=true;ringle.resultpanel.window.debug=true;"
                                       "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"
                                       "ringle.tray.debug=true;ringle.ask.debug=true;ringle.settings.debug=true;ringle.settings.wheel.debug=true"));
     // Seconds since the app started, then the line, so that latencies can be read off the transcript.
@@ -152,8 +152,8 @@ std::optional<double> RingleProcess::secondsOf(const QString &line)
     return ok ? std::optional<double>(seconds) : std::nullopt;
 }
 
-QString RingleProcess::indicatorShows(const QString &kind, const QString &text)
+QString RingleProcess::resultPanelShows(const QString &kind, const QString &text)
 {
-    return QStringLiteral("ringle.indicator: shows ") + kind + QLatin1Char(' ') + text;
+    return QStringLiteral("ringle.resultpanel: shows ") + kind + QLatin1Char(' ') + text;
 }
 } // namespace TestSupport

@@ -9,7 +9,7 @@
 #include <optional>
 
 namespace TestSupport {
-// The app as a user runs it, in a configuration home of its own, with its indicator, wheel and
+// The app as a user runs it, in a configuration home of its own, with its resultPanel, wheel and
 // controller diagnostics on, each line starting with the seconds since the app started. Waits run
 // the event loop.
 class RingleProcess final {
@@ -51,7 +51,7 @@ public:
     // The seconds since start-up a diagnostics line begins with; nullopt for any other line.
     static std::optional<double> secondsOf(const QString &line);
     // The result panel's diagnostics line for a state: kind "working", "failed", "result", "done".
-    static QString indicatorShows(const QString &kind, const QString &text);
+    static QString resultPanelShows(const QString &kind, const QString &text);
 
 private:
     void readOutput();

@@ -1,7 +1,7 @@
 #include "actions/appcontroller.h"
 #include "actions/askopener.h"
 #include "actions/controllerstatus.h"
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 #include "base/ringleerror.h"
 #include "actions/shortcutscli.h"
 #include "actions/textreplacer.h"
@@ -9,7 +9,7 @@
 #include "ai/localmodelclient.h"
 #include "ai/requestcancelled.h"
 #include "caret/caretlocator.h"
-#include "fakeindicatorpanel.h"
+#include "fakeresultpanelview.h"
 #include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
 #include "lineprocess.h"
@@ -56,7 +56,7 @@ struct FakeAskOpener final : AskOpener {
 
 // The controller over fakes of everything outside the process, with the real core in between: a
 // text application answering the copy and paste keys, a scripted on-device model, the real wheel,
-// mouse trigger, shortcut registry, result indicator and text replacer.
+// mouse trigger, shortcut registry, result panel and text replacer.
 struct Desk {
     MemoryDefaults defaults;
     FakePlatform fakes;
@@ -76,19 +76,19 @@ struct Desk {
     MouseWheelTrigger trigger{defaults, tap, fakes.screens};
     ActionWheel wheel{store, fakes.screens, {}, [](WheelModel &) { return std::make_unique<NoWheelPanel>(); }};
     FakeGlobalInputMonitor outsideInput;
-    FakeIndicatorPanel *panel = nullptr;
-    CursorIndicator indicator{fakes.screens, outsideInput,
+    FakeResultPanelView *panel = nullptr;
+    ResultPanel resultPanel{fakes.screens, outsideInput,
                               [this] {
-                                  auto made = std::make_unique<FakeIndicatorPanel>();
+                                  auto made = std::make_unique<FakeResultPanelView>();
                                   panel = made.get();
                                   return made;
                               },
-                              {}, CursorIndicator::Timings{5ms, 5ms, 10ms, 3000ms}};
+                              {}, ResultPanel::Timings{5ms, 5ms, 10ms, 3000ms}};
     ShortcutsCLI shortcutsCLI{TestSupport::buildPath(QStringLiteral("src/app/ringle-shortcuts"))};
     ControllerStatus status;
     bool trusted = true;
     FakeAskOpener ask;
-    AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, indicator,
+    AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, resultPanel,
                                                   caret, replacer, engine, prompts, combos, shortcutsCLI, defaults,
                                                   [this] { return trusted; }, &ask}};
 
@@ -108,19 +108,19 @@ struct Desk {
         tap.send({MouseTapEvent::Type::buttonUp, 1, wheelButtonFlags, start + offset, {}});
     }
 
-    std::optional<CursorIndicatorState> shown() const { return indicator.state(); }
-    QList<CursorIndicatorState> shownStates() const
+    std::optional<ResultPanelState> shown() const { return resultPanel.state(); }
+    QList<ResultPanelState> shownStates() const
     {
-        QList<CursorIndicatorState> states;
+        QList<ResultPanelState> states;
         if (panel) {
-            for (const FakeIndicatorPanel::Content &content : panel->contents)
+            for (const FakeResultPanelView::Content &content : panel->contents)
                 states.append(content.state);
         }
         return states;
     }
     bool lastOffersReplace() const { return panel && !panel->contents.isEmpty() && panel->contents.last().offersReplace; }
-    bool isResult() const { return shown() && shown()->kind == CursorIndicatorState::Kind::result; }
-    bool isFailure(const QString &message) const { return shown() == CursorIndicatorState::failed(message); }
+    bool isResult() const { return shown() && shown()->kind == ResultPanelState::Kind::result; }
+    bool isFailure(const QString &message) const { return shown() == ResultPanelState::failed(message); }
 };
 
 bool waitUntilIdle(const ControllerStatus &status)
@@ -158,7 +158,7 @@ private Q_SLOTS:
         desk.model.enqueue(fixed);
         desk.mouseGesture({0, -80}); // toward the top slot: Proofread
         QTRY_VERIFY(desk.status.isWorking());
-        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(QStringLiteral("Proofreading…")));
+        QCOMPARE(desk.shownStates().value(0), ResultPanelState::working(QStringLiteral("Proofreading…")));
         QTRY_VERIFY(desk.isResult());
         QVERIFY(waitUntilIdle(desk.status));
         QCOMPARE(desk.shown()->text, fixed);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(desk.fakes.clipboard.textWrites().last().text, fixed);
         QVERIFY(!desk.fakes.clipboard.textWrites().last().transient);
 
-        desk.indicator.show(CursorIndicatorState::result(fixed)); // shown again with the same Replace
+        desk.resultPanel.show(ResultPanelState::result(fixed)); // shown again with the same Replace
         desk.panel->replaceClicked();
         QTRY_COMPARE(desk.app.pasted(), QStringList{QStringLiteral(" ") + fixed + QStringLiteral("\n")});
         QVERIFY(!desk.status.lastError());
@@ -257,8 +257,8 @@ private Q_SLOTS:
         desk.controller.run(WheelItem::proofread());
         QTRY_COMPARE(desk.app.pasted(), QStringList{fixed});
         QVERIFY(waitUntilIdle(desk.status));
-        QVERIFY(desk.shownStates().contains(CursorIndicatorState::done()));
-        QTRY_VERIFY(!desk.indicator.isVisible());
+        QVERIFY(desk.shownStates().contains(ResultPanelState::done()));
+        QTRY_VERIFY(!desk.resultPanel.isVisible());
 
         // Explain always shows its answer, and never offers Replace.
         desk.model.enqueue(QStringLiteral("The sentence says that it contains a typing mistake."));
@@ -297,7 +297,7 @@ private Q_SLOTS:
         desk.model.enqueue(QStringLiteral("Arr, this sentence has a typo in it."));
         desk.controller.run(WheelItem::customPrompt(shown.id));
         QTRY_VERIFY(desk.isResult());
-        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(QStringLiteral("Pirate…")));
+        QCOMPARE(desk.shownStates().value(0), ResultPanelState::working(QStringLiteral("Pirate…")));
         QVERIFY(desk.app.pasted().isEmpty());
         QCOMPARE(desk.model.requests().last().instructions.contains(QStringLiteral("Say it like a pirate.")), true);
 
@@ -423,15 +423,15 @@ private Q_SLOTS:
         const WheelItem slot = scriptSlot(desk, body);
         desk.controller.run(slot);
         QVERIFY(desk.status.isWorking());
-        QCOMPARE(desk.shownStates().value(0), CursorIndicatorState::working(u"Running Script…"_qs));
+        QCOMPARE(desk.shownStates().value(0), ResultPanelState::working(u"Running Script…"_qs));
         QVERIFY(waitUntilIdle(desk.status));
 
         QCOMPARE(desk.app.pasted(), pasted);
         QCOMPARE(desk.status.lastError(), failure.isEmpty() ? std::nullopt : std::optional<QString>(failure));
         QCOMPARE(desk.fakes.sound.beeps(), failure.isEmpty() ? 0 : 1);
         if (failure.isEmpty()) {
-            QVERIFY(desk.shownStates().contains(CursorIndicatorState::done()));
-            QTRY_VERIFY(!desk.indicator.isVisible());
+            QVERIFY(desk.shownStates().contains(ResultPanelState::done()));
+            QTRY_VERIFY(!desk.resultPanel.isVisible());
         } else {
             QVERIFY(desk.isFailure(failure));
         }

@@ -6,7 +6,7 @@
 class X11Connection;
 
 // Applications on an X11 desktop: windows from the window manager's hints, applications from
-// XDG desktop entries (the desktop-file id plays the bundle identifier).
+// XDG desktop entries (the desktop-file id is the app id).
 class X11Workspace final : public Workspace {
 public:
     // How long the desktop's MIME database may take to name a handler.

@@ -1,17 +1,17 @@
 // Shows pieces of the app shell in a chosen state on the current X display:
-//   shelldemo indicator working|failed|result|done [TEXT] [--no-replace]
+//   shelldemo resultpanel working|failed|result|done [TEXT] [--no-replace]
 //       a text window with a selection, and the result panel beside the selection's end
 //   shelldemo tray [--working | --error TEXT]
 //       the tray icon and its menu with the controller in that state
 #include "actions/appnotifications.h"
 #include "actions/controllerstatus.h"
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 #include "app/ringleapp.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/screencoordinates.h"
 #include "platform/x11/x11globalinputmonitor.h"
 #include "platform/x11/x11platform.h"
-#include "ui/cursorindicatorpanel.h"
+#include "ui/resultpanelwindow.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -27,13 +27,13 @@ const char sampleResult[] = "They're going to review the numbers tomorrow and ge
 
 int usage()
 {
-    std::fputs("usage: shelldemo indicator working|failed|result|done [TEXT] [--no-replace]\n"
+    std::fputs("usage: shelldemo resultpanel working|failed|result|done [TEXT] [--no-replace]\n"
                "       shelldemo tray [--working | --error TEXT]\n",
                stderr);
     return 2;
 }
 
-int indicator(QApplication &app, const QStringList &args)
+int showResultPanel(QApplication &app, const QStringList &args)
 {
     const QString kind = args.value(0);
     const bool offerReplace = !args.contains(QStringLiteral("--no-replace"));
@@ -54,24 +54,24 @@ int indicator(QApplication &app, const QStringList &args)
     auto monitor = X11GlobalInputMonitor::create(backend->connection());
     if (!monitor)
         return 1;
-    CursorIndicator indicator(backend->platform().screens, *monitor, [] { return std::make_unique<CursorIndicatorPanel>(); });
+    ResultPanel resultPanel(backend->platform().screens, *monitor, [] { return std::make_unique<ResultPanelWindow>(); });
     if (offerReplace)
-        indicator.onReplace = [] { std::puts("replace"); };
-    indicator.onCopy = [] { std::puts("copy"); };
+        resultPanel.onReplace = [] { std::puts("replace"); };
+    resultPanel.onCopy = [] { std::puts("copy"); };
 
     QTimer::singleShot(800, &editor, [&] {
         // The anchor is the selection's end, as the caret locator would report it.
         const QRect end = editor.cursorRect(editor.textCursor());
         const QRect global(editor.viewport()->mapToGlobal(end.topLeft()), end.size());
-        indicator.anchor = ScreenCoordinates::toYUp(QRectF(global), QGuiApplication::primaryScreen()->geometry());
+        resultPanel.anchor = ScreenCoordinates::toYUp(QRectF(global), QGuiApplication::primaryScreen()->geometry());
         if (kind == QLatin1String("working"))
-            indicator.show(CursorIndicatorState::working(text.isEmpty() ? QStringLiteral("Proofreading…") : text));
+            resultPanel.show(ResultPanelState::working(text.isEmpty() ? QStringLiteral("Proofreading…") : text));
         else if (kind == QLatin1String("failed"))
-            indicator.fail(text.isEmpty() ? QStringLiteral("The model did not answer.") : text);
+            resultPanel.fail(text.isEmpty() ? QStringLiteral("The model did not answer.") : text);
         else if (kind == QLatin1String("done"))
-            indicator.show(CursorIndicatorState::done());
+            resultPanel.show(ResultPanelState::done());
         else
-            indicator.show(CursorIndicatorState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text));
+            resultPanel.show(ResultPanelState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text));
         std::puts("shown");
         std::fflush(stdout);
     });
@@ -98,8 +98,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QStringList kinds{"working", "failed", "result", "done"};
-    if (args.value(0) == QLatin1String("indicator") && kinds.contains(args.value(1)))
-        return indicator(app, args.mid(1));
+    if (args.value(0) == QLatin1String("resultpanel") && kinds.contains(args.value(1)))
+        return showResultPanel(app, args.mid(1));
     if (args.value(0) == QLatin1String("tray"))
         return tray(app, args.mid(1));
     return usage();

@@ -9,7 +9,7 @@
 // The tray icon: four ring segments around the centre of an 18 × 18 point box. The idle icon shows
 // all four at full strength; working frame k shows segment k (0 bottom, 1 right, 2 top, 3 left) at full
 // strength and the others faint, so the frames step counter-clockwise from the bottom.
-namespace MenuBarIcon {
+namespace TrayIconArt {
 
 constexpr qreal designSize = 18;
 constexpr int segmentCount = 4;
@@ -29,4 +29,4 @@ QImage image(int highlighted, int pixelSize, const QColor &color);
 // The icon at the sizes trays ask for, so it is drawn at the tray's size rather than scaled.
 QIcon icon(int highlighted, const QColor &color);
 
-} // namespace MenuBarIcon
+} // namespace TrayIconArt

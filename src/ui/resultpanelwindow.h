@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/indicatorpanel.h"
+#include "actions/resultpanelview.h"
 
 #include <QWidget>
 
@@ -14,20 +14,20 @@ class WrappedText;
 // The result panel as a Qt window: frameless, above other windows, never activated and never given
 // the keyboard focus (its buttons still take clicks). Without a compositing manager translucency is
 // not available, so the rounded corners come from a window mask.
-class CursorIndicatorPanel final : public QWidget, public IndicatorPanel {
+class ResultPanelWindow final : public QWidget, public ResultPanelView {
     Q_OBJECT
 public:
-    explicit CursorIndicatorPanel(QWidget *parent = nullptr);
-    ~CursorIndicatorPanel() override;
+    explicit ResultPanelWindow(QWidget *parent = nullptr);
+    ~ResultPanelWindow() override;
 
     qreal answerTextHeight(const QString &text) override;
-    QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+    QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                       QSizeF proposed) override;
     void setFrame(const QRectF &frame) override;
     void setTakesClicks(bool takesClicks) override;
     bool isOnScreen() const override;
-    void orderFront() override;
-    void orderOut() override;
+    void showPanel() override;
+    void hidePanel() override;
     void animateOpacity(qreal opacity, std::chrono::milliseconds duration) override;
 
     // For tests and screenshots.

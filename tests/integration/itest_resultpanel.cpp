@@ -1,14 +1,14 @@
 // The result panel on a real X server: it appears beside its anchor without taking the focus from
 // the active window, its buttons take clicks, other states let clicks through, and a click or key
 // press in another application hides a result.
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 #include "lineprocess.h"
 #include "platform/screencoordinates.h"
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11globalinputmonitor.h"
 #include "platform/x11/x11platform.h"
 #include "platform/x11/x11windowprops.h"
-#include "ui/cursorindicatorpanel.h"
+#include "ui/resultpanelwindow.h"
 #include "ui/resultbutton.h"
 
 #include <QApplication>
@@ -49,13 +49,13 @@ QRectF primaryGeometry()
 }
 } // namespace
 
-class ItestCursorIndicator final : public QObject {
+class ItestResultPanel final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<X11Platform> m_backend;
     std::unique_ptr<X11GlobalInputMonitor> m_monitor;
-    std::unique_ptr<CursorIndicator> m_indicator;
-    CursorIndicatorPanel *m_panel = nullptr;
+    std::unique_ptr<ResultPanel> m_resultPanel;
+    ResultPanelWindow *m_panel = nullptr;
     LineProcess m_editor;
     quint32 m_editorWindow = 0;
 
@@ -64,14 +64,14 @@ class ItestCursorIndicator final : public QObject {
 
     void showResult(const QRectF &anchor, const QString &text)
     {
-        m_indicator->anchor = anchor;
-        m_indicator->show(CursorIndicatorState::result(text));
+        m_resultPanel->anchor = anchor;
+        m_resultPanel->show(ResultPanelState::result(text));
         QVERIFY(QTest::qWaitForWindowExposed(m_panel));
     }
 
     void hideAndWait()
     {
-        m_indicator->hide();
+        m_resultPanel->hide();
         QTRY_VERIFY(!m_panel->isVisible());
     }
 
@@ -82,12 +82,12 @@ private Q_SLOTS:
         QVERIFY(m_backend);
         m_monitor = X11GlobalInputMonitor::create(m_backend->connection());
         QVERIFY2(m_monitor, "the X server needs XInput 2.1");
-        m_indicator = std::make_unique<CursorIndicator>(m_backend->platform().screens, *m_monitor, [this] {
-            auto panel = std::make_unique<CursorIndicatorPanel>();
+        m_resultPanel = std::make_unique<ResultPanel>(m_backend->platform().screens, *m_monitor, [this] {
+            auto panel = std::make_unique<ResultPanelWindow>();
             m_panel = panel.get();
             return panel;
         });
-        QVERIFY(TestSupport::startTestEditor(m_editor, QStringLiteral("Indicator Editor")));
+        QVERIFY(TestSupport::startTestEditor(m_editor, QStringLiteral("Result Panel Editor")));
         m_editorWindow = X11WindowProps::activeWindow(m_backend->connection());
         QVERIFY(m_editorWindow != 0);
     }
@@ -96,22 +96,22 @@ private Q_SLOTS:
     {
         // Anchor in the core's coordinates: y up from the bottom of the 1280 × 800 screen.
         const QRectF anchor(400, 500, 1, 18);
-        m_indicator->anchor = anchor;
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Proofreading…")));
+        m_resultPanel->anchor = anchor;
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Proofreading…")));
         QVERIFY(QTest::qWaitForWindowExposed(m_panel));
         QTest::qWait(300);
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
         QVERIFY(!QGuiApplication::focusWindow());
 
-        const QRect expected = ScreenCoordinates::fromYUp(m_indicator->frame(), primaryGeometry()).toAlignedRect();
+        const QRect expected = ScreenCoordinates::fromYUp(m_resultPanel->frame(), primaryGeometry()).toAlignedRect();
         QCOMPARE(panelOnDesktop(), expected);
         QCOMPARE(expected.left(), 407);
         // Centred on the anchor, which spans desktop y 282 to 300.
         QVERIFY(qAbs(expected.center().y() - 291) <= 1);
 
         // Near the right edge it goes to the anchor's left, inside the margin.
-        m_indicator->anchor = QRectF(1270, 500, 1, 18);
-        m_indicator->show(CursorIndicatorState::failed(QStringLiteral("No text selected.")));
+        m_resultPanel->anchor = QRectF(1270, 500, 1, 18);
+        m_resultPanel->show(ResultPanelState::failed(QStringLiteral("No text selected.")));
         QTRY_COMPARE(panelOnDesktop().right(), 1270 - 6 - 1);
         QVERIFY(panelOnDesktop().left() >= 4);
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
@@ -120,15 +120,15 @@ private Q_SLOTS:
 
     void progressLetsClicksThroughAndResultTakesThem()
     {
-        m_indicator->anchor = QRectF(500, 400, 1, 18);
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Rewriting…")));
+        m_resultPanel->anchor = QRectF(500, 400, 1, 18);
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Rewriting…")));
         QVERIFY(QTest::qWaitForWindowExposed(m_panel));
         const QPoint centre = panelOnDesktop().center();
         xdotool({QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y())});
         QTRY_VERIFY(windowUnderPointer() != 0);
         QVERIFY(windowUnderPointer() != m_panel->winId());
 
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("A result that takes clicks.")));
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("A result that takes clicks.")));
         QTRY_COMPARE(windowUnderPointer(), quint64(m_panel->winId()));
         hideAndWait();
     }
@@ -137,8 +137,8 @@ private Q_SLOTS:
     {
         int copies = 0;
         int replaces = 0;
-        m_indicator->onCopy = [&] { ++copies; };
-        m_indicator->onReplace = [&] { ++replaces; };
+        m_resultPanel->onCopy = [&] { ++copies; };
+        m_resultPanel->onReplace = [&] { ++replaces; };
         showResult(QRectF(300, 400, 1, 18), QStringLiteral("The corrected sentence."));
         QTest::qWait(200);
         clickAt(m_panel->replaceButton()->mapToGlobal(m_panel->replaceButton()->rect().center()));
@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(copies, 0);
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
 
-        m_indicator->onReplace = nullptr;
+        m_resultPanel->onReplace = nullptr;
         showResult(QRectF(300, 400, 1, 18), QStringLiteral("Copy only."));
         QVERIFY(!m_panel->replaceButton()->isVisible());
         QVERIFY(m_panel->copyButton()->isProminent());
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QTRY_COMPARE(copies, 1);
         QTRY_VERIFY(!m_panel->isVisible());
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
-        m_indicator->onCopy = [] {};
+        m_resultPanel->onCopy = [] {};
     }
 
     void clickOrKeyElsewhereHidesAResult()
@@ -166,7 +166,7 @@ private Q_SLOTS:
         // A click in the editor, far from the panel.
         clickAt(QPoint(900, 600));
         QTRY_VERIFY(!m_panel->isVisible());
-        QVERIFY(!m_indicator->watchesOutsideInput());
+        QVERIFY(!m_resultPanel->watchesOutsideInput());
 
         showResult(QRectF(100, 700, 1, 18), QStringLiteral("Typing elsewhere hides it too."));
         QTest::qWait(200);
@@ -181,5 +181,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ItestCursorIndicator)
-#include "itest_cursorindicator.moc"
+QTEST_MAIN(ItestResultPanel)
+#include "itest_resultpanel.moc"

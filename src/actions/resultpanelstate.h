@@ -4,7 +4,7 @@
 
 // What the result panel shows: work in progress with a title, a failure message, a result with Copy
 // and Replace, or a brief "Done".
-struct CursorIndicatorState {
+struct ResultPanelState {
     enum class Kind {
         working,
         failed,
@@ -15,10 +15,10 @@ struct CursorIndicatorState {
     Kind kind = Kind::done;
     QString text; // the title, the message or the result; empty for done
 
-    static CursorIndicatorState working(const QString &title) { return {Kind::working, title}; }
-    static CursorIndicatorState failed(const QString &message) { return {Kind::failed, message}; }
-    static CursorIndicatorState result(const QString &text) { return {Kind::result, text}; }
-    static CursorIndicatorState done() { return {Kind::done, {}}; }
+    static ResultPanelState working(const QString &title) { return {Kind::working, title}; }
+    static ResultPanelState failed(const QString &message) { return {Kind::failed, message}; }
+    static ResultPanelState result(const QString &text) { return {Kind::result, text}; }
+    static ResultPanelState done() { return {Kind::done, {}}; }
 
     // For diagnostics.
     const char *kindName() const
@@ -39,5 +39,5 @@ struct CursorIndicatorState {
     // Only a result has buttons; the other states let clicks through to what lies below.
     bool takesClicks() const { return kind == Kind::result; }
 
-    friend bool operator==(const CursorIndicatorState &, const CursorIndicatorState &) = default;
+    friend bool operator==(const ResultPanelState &, const ResultPanelState &) = default;
 };

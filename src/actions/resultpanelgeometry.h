@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/cursorindicatorstate.h"
+#include "actions/resultpanelstate.h"
 #include "platform/screens.h"
 
 #include <QList>
@@ -11,7 +11,7 @@
 #include <optional>
 
 // Sizes, placement and timings of the result panel, in global points with y up.
-namespace IndicatorGeometry {
+namespace ResultPanelGeometry {
 
 constexpr qreal anchorGap = 6;     // between the anchor and the panel
 constexpr qreal screenMargin = 4;  // kept inside the screen's visible frame
@@ -20,11 +20,11 @@ constexpr qreal maximumAnswerHeight = 240; // longer answers scroll
 constexpr qreal cornerRadius = 9;
 constexpr std::chrono::milliseconds fadeIn{120};
 constexpr std::chrono::milliseconds fadeOut{200};
-constexpr std::chrono::milliseconds orderOutDelay{220};
+constexpr std::chrono::milliseconds hideDelay{220};
 constexpr std::chrono::seconds failureHide{3};
 
 // What the content may take: 380 × 340 for a result, 340 × 400 for the other states.
-QSizeF proposedSize(CursorIndicatorState::Kind kind);
+QSizeF proposedSize(ResultPanelState::Kind kind);
 
 // The answer area's height for an answer whose text is `fittingHeight` high at answerWidth: rounded
 // up, plus 1, at most maximumAnswerHeight.
@@ -39,4 +39,4 @@ QRectF fallbackAnchor(QPointF pointer);
 QRectF frame(QSizeF size, const QRectF &anchor, const QList<ScreenInfo> &screens,
              const std::optional<ScreenInfo> &mainScreen);
 
-} // namespace IndicatorGeometry
+} // namespace ResultPanelGeometry

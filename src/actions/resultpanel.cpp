@@ -1,4 +1,4 @@
-#include "actions/cursorindicator.h"
+#include "actions/resultpanel.h"
 
 #include "platform/screens.h"
 
@@ -6,9 +6,9 @@
 #include <QTimer>
 
 // Each state shown, for diagnostics and for tests that drive the app from outside.
-Q_LOGGING_CATEGORY(lcIndicator, "ringle.indicator", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcResultPanel, "ringle.resultpanel", QtInfoMsg)
 
-CursorIndicator::CursorIndicator(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
+ResultPanel::ResultPanel(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
                                  CaretSource caret, Timings timings, QObject *parent)
     : QObject(parent)
     , m_screens(screens)
@@ -20,41 +20,41 @@ CursorIndicator::CursorIndicator(Screens &screens, GlobalInputMonitor &outsideIn
 {
     m_hideTimer->setSingleShot(true);
     m_hideTimer->setInterval(m_timings.failureHide);
-    connect(m_hideTimer, &QTimer::timeout, this, &CursorIndicator::hide);
+    connect(m_hideTimer, &QTimer::timeout, this, &ResultPanel::hide);
 }
 
-CursorIndicator::~CursorIndicator()
+ResultPanel::~ResultPanel()
 {
     m_outsideInput.stop();
 }
 
-bool CursorIndicator::isVisible() const
+bool ResultPanel::isVisible() const
 {
     return m_panel && m_panel->isOnScreen();
 }
 
-bool CursorIndicator::watchesOutsideInput() const
+bool ResultPanel::watchesOutsideInput() const
 {
     return m_outsideInput.isActive();
 }
 
-bool CursorIndicator::hideIsPending() const
+bool ResultPanel::hideIsPending() const
 {
     return m_hideTimer->isActive();
 }
 
-void CursorIndicator::show(const CursorIndicatorState &state)
+void ResultPanel::show(const ResultPanelState &state)
 {
     m_hideTimer->stop();
     ++m_generation;
     m_state = state;
-    qCDebug(lcIndicator).noquote() << "shows" << state.kindName() << state.text;
+    qCDebug(lcResultPanel).noquote() << "shows" << state.kindName() << state.text;
 
     if (!anchor) {
         if (m_caret)
             anchor = m_caret();
         if (!anchor)
-            anchor = IndicatorGeometry::fallbackAnchor(m_screens.pointerLocation());
+            anchor = ResultPanelGeometry::fallbackAnchor(m_screens.pointerLocation());
     }
 
     if (!m_panel) {
@@ -82,7 +82,7 @@ void CursorIndicator::show(const CursorIndicatorState &state)
     m_buttonsLive = state.takesClicks();
     m_panel->setTakesClicks(state.takesClicks());
     if (state.takesClicks()) {
-        answerHeight = IndicatorGeometry::answerHeight(m_panel->answerTextHeight(state.text));
+        answerHeight = ResultPanelGeometry::answerHeight(m_panel->answerTextHeight(state.text));
         if (!m_outsideInput.isActive())
             m_outsideInput.start([this](GlobalInputMonitor::Input input) { outsideInput(input); });
         m_shownReplace = onReplace;
@@ -92,21 +92,21 @@ void CursorIndicator::show(const CursorIndicatorState &state)
     }
 
     const QSizeF size = m_panel->setContent(state, answerHeight, bool(m_shownReplace),
-                                            IndicatorGeometry::proposedSize(state.kind));
-    m_frame = IndicatorGeometry::frame(size, *anchor, m_screens.screens(), m_screens.mainScreen());
+                                            ResultPanelGeometry::proposedSize(state.kind));
+    m_frame = ResultPanelGeometry::frame(size, *anchor, m_screens.screens(), m_screens.mainScreen());
     m_panel->setFrame(m_frame);
     if (!m_panel->isOnScreen())
-        m_panel->orderFront();
+        m_panel->showPanel();
     m_panel->animateOpacity(1, m_timings.fadeIn);
 }
 
-void CursorIndicator::fail(const QString &message)
+void ResultPanel::fail(const QString &message)
 {
-    show(CursorIndicatorState::failed(message));
+    show(ResultPanelState::failed(message));
     m_hideTimer->start();
 }
 
-void CursorIndicator::hide()
+void ResultPanel::hide()
 {
     m_outsideInput.stop();
     m_buttonsLive = false;
@@ -116,17 +116,17 @@ void CursorIndicator::hide()
     }
     const quint64 fading = m_generation;
     m_panel->animateOpacity(0, m_timings.fadeOut);
-    QTimer::singleShot(m_timings.orderOutDelay, this, [this, fading] {
+    QTimer::singleShot(m_timings.hideDelay, this, [this, fading] {
         // A show() since the fade began keeps the panel, with its new anchor.
         if (m_generation != fading)
             return;
-        m_panel->orderOut();
-        qCDebug(lcIndicator) << "hidden";
+        m_panel->hidePanel();
+        qCDebug(lcResultPanel) << "hidden";
         anchor.reset();
     });
 }
 
-void CursorIndicator::outsideInput(GlobalInputMonitor::Input input)
+void ResultPanel::outsideInput(GlobalInputMonitor::Input input)
 {
     // A click on the panel itself (its buttons) is not a click elsewhere.
     if (input == GlobalInputMonitor::Input::buttonPress && isVisible()

@@ -1,5 +1,5 @@
-#include "actions/cursorindicator.h"
-#include "fakeindicatorpanel.h"
+#include "actions/resultpanel.h"
+#include "fakeresultpanelview.h"
 #include "platform/fake/fakeglobalinputmonitor.h"
 #include "platform/fake/fakescreens.h"
 
@@ -12,25 +12,25 @@ const ScreenInfo left{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)};
 // A taller screen to the right, reaching below the primary one (negative y).
 const ScreenInfo right{QRectF(1440, -100, 1280, 1024), QRectF(1440, -100, 1280, 1024)};
 
-const CursorIndicator::Timings quick{10ms, 20ms, 40ms, 150ms};
+const ResultPanel::Timings quick{10ms, 20ms, 40ms, 150ms};
 } // namespace
 
-class TestCursorIndicator final : public QObject {
+class TestResultPanel final : public QObject {
     Q_OBJECT
 
     FakeScreens m_screens;
     FakeGlobalInputMonitor m_monitor;
-    FakeIndicatorPanel *m_panel = nullptr;
-    std::unique_ptr<CursorIndicator> m_indicator;
+    FakeResultPanelView *m_panel = nullptr;
+    std::unique_ptr<ResultPanel> m_resultPanel;
     std::optional<QRectF> m_caret;
 
     void makeIndicator()
     {
         m_panel = nullptr;
-        m_indicator = std::make_unique<CursorIndicator>(
+        m_resultPanel = std::make_unique<ResultPanel>(
             m_screens, m_monitor,
             [this] {
-                auto panel = std::make_unique<FakeIndicatorPanel>();
+                auto panel = std::make_unique<FakeResultPanelView>();
                 m_panel = panel.get();
                 return panel;
             },
@@ -44,7 +44,7 @@ private Q_SLOTS:
         m_screens.setPointerLocation({720, 450});
         m_caret.reset();
         makeIndicator();
-        m_indicator->anchor = QRectF(100, 400, 1, 18);
+        m_resultPanel->anchor = QRectF(100, 400, 1, 18);
     }
 
     void placement_data()
@@ -73,10 +73,10 @@ private Q_SLOTS:
         QFETCH(QPointF, origin);
         if (!withScreens)
             m_screens.setScreens({});
-        m_indicator->anchor = anchor;
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Proofreading…")));
+        m_resultPanel->anchor = anchor;
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Proofreading…")));
         QCOMPARE(m_panel->frame, QRectF(origin, QSizeF(200, 36)));
-        QCOMPARE(m_indicator->frame(), m_panel->frame);
+        QCOMPARE(m_resultPanel->frame(), m_panel->frame);
     }
 
     void answerHeight_data()
@@ -94,100 +94,100 @@ private Q_SLOTS:
     {
         QFETCH(qreal, fitting);
         QFETCH(qreal, height);
-        QCOMPARE(IndicatorGeometry::answerHeight(fitting), height);
+        QCOMPARE(ResultPanelGeometry::answerHeight(fitting), height);
     }
 
     void anchorFallsBackToCaretThenPointer()
     {
-        m_indicator->anchor.reset();
+        m_resultPanel->anchor.reset();
         m_caret = QRectF(300, 500, 2, 16);
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Rewriting…")));
-        QCOMPARE(m_indicator->anchor, m_caret);
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Rewriting…")));
+        QCOMPARE(m_resultPanel->anchor, m_caret);
 
         makeIndicator();
         m_caret.reset();
-        m_indicator->show(CursorIndicatorState::done());
-        QCOMPARE(m_indicator->anchor, std::optional<QRectF>(QRectF(732, 420, 1, 18)));
+        m_resultPanel->show(ResultPanelState::done());
+        QCOMPARE(m_resultPanel->anchor, std::optional<QRectF>(QRectF(732, 420, 1, 18)));
         // The anchor is kept while the panel moves between states.
         m_screens.setPointerLocation({10, 10});
-        m_indicator->show(CursorIndicatorState::failed(QStringLiteral("No text selected.")));
-        QCOMPARE(m_indicator->anchor, std::optional<QRectF>(QRectF(732, 420, 1, 18)));
+        m_resultPanel->show(ResultPanelState::failed(QStringLiteral("No text selected.")));
+        QCOMPARE(m_resultPanel->anchor, std::optional<QRectF>(QRectF(732, 420, 1, 18)));
     }
 
     void statesSizesAndClicks()
     {
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Proofreading…")));
-        QCOMPARE(m_indicator->generation(), 1u);
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Proofreading…")));
+        QCOMPARE(m_resultPanel->generation(), 1u);
         QCOMPARE(m_panel->frontOrders, 1);
         QCOMPARE(m_panel->opacity, 1.0);
         QVERIFY(!m_panel->takesClicks);
-        QVERIFY(!m_indicator->watchesOutsideInput());
+        QVERIFY(!m_resultPanel->watchesOutsideInput());
         QCOMPARE(m_panel->contents.last().proposed, QSizeF(340, 400));
         QCOMPARE(m_panel->contents.last().answerHeight, 0.0);
 
-        m_indicator->onReplace = [] {};
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("One line.")));
-        QCOMPARE(m_indicator->generation(), 2u);
+        m_resultPanel->onReplace = [] {};
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("One line.")));
+        QCOMPARE(m_resultPanel->generation(), 2u);
         QCOMPARE(m_panel->frontOrders, 1); // already on screen
         QVERIFY(m_panel->takesClicks);
-        QVERIFY(m_indicator->watchesOutsideInput());
+        QVERIFY(m_resultPanel->watchesOutsideInput());
         QCOMPARE(m_panel->contents.last().proposed, QSizeF(380, 340));
         QCOMPARE(m_panel->contents.last().answerHeight, 17.0);
         QVERIFY(m_panel->contents.last().offersReplace);
 
-        m_indicator->onReplace = nullptr;
-        m_indicator->show(CursorIndicatorState::result(QString(QStringLiteral("line\n")).repeated(40)));
+        m_resultPanel->onReplace = nullptr;
+        m_resultPanel->show(ResultPanelState::result(QString(QStringLiteral("line\n")).repeated(40)));
         QCOMPARE(m_panel->contents.last().answerHeight, 240.0);
         QVERIFY(!m_panel->contents.last().offersReplace);
         QCOMPARE(m_monitor.startCount(), 1); // one monitor for as long as results are shown
 
-        m_indicator->show(CursorIndicatorState::done());
+        m_resultPanel->show(ResultPanelState::done());
         QVERIFY(!m_panel->takesClicks);
-        QVERIFY(!m_indicator->watchesOutsideInput());
+        QVERIFY(!m_resultPanel->watchesOutsideInput());
     }
 
     void hideFadesThenOrdersOut()
     {
-        m_indicator->show(CursorIndicatorState::done());
-        m_indicator->hide();
+        m_resultPanel->show(ResultPanelState::done());
+        m_resultPanel->hide();
         QCOMPARE(m_panel->opacity, 0.0);
         QVERIFY(m_panel->onScreen);
-        QVERIFY(m_indicator->anchor);
+        QVERIFY(m_resultPanel->anchor);
         QTRY_VERIFY(!m_panel->onScreen);
-        QVERIFY(!m_indicator->anchor);
+        QVERIFY(!m_resultPanel->anchor);
 
         // Hidden already: the anchor goes at once.
-        m_indicator->anchor = QRectF(1, 1, 1, 1);
-        m_indicator->hide();
-        QVERIFY(!m_indicator->anchor);
+        m_resultPanel->anchor = QRectF(1, 1, 1, 1);
+        m_resultPanel->hide();
+        QVERIFY(!m_resultPanel->anchor);
     }
 
     void showDuringTheFadeKeepsThePanel()
     {
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("Answer")));
-        m_indicator->hide();
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
+        m_resultPanel->hide();
         const QRectF next(600, 300, 1, 18);
-        m_indicator->anchor = next;
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Summarizing…")));
-        QTest::qWait(int(quick.orderOutDelay.count()) * 3);
+        m_resultPanel->anchor = next;
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Summarizing…")));
+        QTest::qWait(int(quick.hideDelay.count()) * 3);
         QVERIFY(m_panel->onScreen);
         QCOMPARE(m_panel->outOrders, 0);
-        QCOMPARE(m_indicator->anchor, std::optional<QRectF>(next));
+        QCOMPARE(m_resultPanel->anchor, std::optional<QRectF>(next));
         QCOMPARE(m_panel->opacity, 1.0);
     }
 
     void failureHidesItselfUnlessSomethingNewCame()
     {
-        m_indicator->fail(QStringLiteral("The model is not available."));
-        QCOMPARE(m_panel->contents.last().state, CursorIndicatorState::failed(QStringLiteral("The model is not available.")));
-        QVERIFY(m_indicator->hideIsPending());
+        m_resultPanel->fail(QStringLiteral("The model is not available."));
+        QCOMPARE(m_panel->contents.last().state, ResultPanelState::failed(QStringLiteral("The model is not available.")));
+        QVERIFY(m_resultPanel->hideIsPending());
         QTRY_VERIFY_WITH_TIMEOUT(!m_panel->onScreen, 1000);
 
-        m_indicator->fail(QStringLiteral("First"));
+        m_resultPanel->fail(QStringLiteral("First"));
         QTest::qWait(int(quick.failureHide.count()) / 2);
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Proofreading…")));
-        QVERIFY(!m_indicator->hideIsPending());
-        QTest::qWait(int((quick.failureHide + quick.orderOutDelay).count()) * 2);
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Proofreading…")));
+        QVERIFY(!m_resultPanel->hideIsPending());
+        QTest::qWait(int((quick.failureHide + quick.hideDelay).count()) * 2);
         QVERIFY(m_panel->onScreen);
         QCOMPARE(m_panel->opacity, 1.0);
     }
@@ -195,27 +195,27 @@ private Q_SLOTS:
     void outsidePressesHideAResult()
     {
         // Without a result nothing is watched.
-        m_indicator->show(CursorIndicatorState::working(QStringLiteral("Proofreading…")));
+        m_resultPanel->show(ResultPanelState::working(QStringLiteral("Proofreading…")));
         m_monitor.press(GlobalInputMonitor::Input::keyPress);
         QCOMPARE(m_panel->opacity, 1.0);
 
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("Answer")));
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
         // A click on the panel itself (Copy, Replace, the answer) is not a click elsewhere.
-        m_screens.setPointerLocation(m_indicator->frame().center());
+        m_screens.setPointerLocation(m_resultPanel->frame().center());
         m_monitor.press(GlobalInputMonitor::Input::buttonPress);
         QCOMPARE(m_panel->opacity, 1.0);
-        QVERIFY(m_indicator->watchesOutsideInput());
+        QVERIFY(m_resultPanel->watchesOutsideInput());
 
         m_screens.setPointerLocation({1000, 100});
         m_monitor.press(GlobalInputMonitor::Input::buttonPress);
         QCOMPARE(m_panel->opacity, 0.0);
-        QVERIFY(!m_indicator->watchesOutsideInput());
+        QVERIFY(!m_resultPanel->watchesOutsideInput());
         QTRY_VERIFY(!m_panel->onScreen);
 
         // A key press anywhere hides it too, even with the pointer over the panel.
-        m_indicator->anchor = QRectF(100, 400, 1, 18);
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("Answer")));
-        m_screens.setPointerLocation(m_indicator->frame().center());
+        m_resultPanel->anchor = QRectF(100, 400, 1, 18);
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
+        m_screens.setPointerLocation(m_resultPanel->frame().center());
         m_monitor.press(GlobalInputMonitor::Input::keyPress);
         QCOMPARE(m_panel->opacity, 0.0);
     }
@@ -224,27 +224,27 @@ private Q_SLOTS:
     {
         int copies = 0;
         QStringList replaced;
-        m_indicator->onReplace = [&] { replaced.append(QStringLiteral("first")); };
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("Answer")));
+        m_resultPanel->onReplace = [&] { replaced.append(QStringLiteral("first")); };
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
         // Copy runs what is set when it is clicked; Replace what was set when the result was shown.
-        m_indicator->onCopy = [&] {
+        m_resultPanel->onCopy = [&] {
             QCOMPARE(m_panel->opacity, 0.0);
-            QVERIFY(!m_indicator->watchesOutsideInput());
+            QVERIFY(!m_resultPanel->watchesOutsideInput());
             ++copies;
         };
-        m_indicator->onReplace = [&] { replaced.append(QStringLiteral("later")); };
+        m_resultPanel->onReplace = [&] { replaced.append(QStringLiteral("later")); };
         m_panel->replaceClicked();
         m_panel->replaceClicked(); // a second click while it fades
         m_panel->copyClicked();
         QCOMPARE(replaced, QStringList{QStringLiteral("first")});
         QCOMPARE(copies, 0);
 
-        m_indicator->show(CursorIndicatorState::result(QStringLiteral("Answer")));
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
         m_panel->copyClicked();
         QCOMPARE(copies, 1);
         QCOMPARE(replaced.size(), 1);
     }
 };
 
-QTEST_GUILESS_MAIN(TestCursorIndicator)
-#include "test_cursorindicator.moc"
+QTEST_GUILESS_MAIN(TestResultPanel)
+#include "test_resultpanel.moc"

@@ -6,12 +6,12 @@
 
 // Every item of the clipboard with every type as raw bytes, taken before this application writes
 // to the clipboard and written back afterwards.
-class PasteboardSnapshot final {
+class ClipboardSnapshot final {
 public:
-    PasteboardSnapshot() = default;
-    explicit PasteboardSnapshot(QList<ClipboardItem> items);
+    ClipboardSnapshot() = default;
+    explicit ClipboardSnapshot(QList<ClipboardItem> items);
 
-    static QCoro::Task<PasteboardSnapshot> take(Clipboard &clipboard);
+    static QCoro::Task<ClipboardSnapshot> take(Clipboard &clipboard);
     // Always writes, also when the clipboard did not change in between; an empty snapshot
     // leaves the clipboard empty.
     void restore(Clipboard &clipboard) const;
@@ -19,7 +19,7 @@ public:
     const QList<ClipboardItem> &items() const { return m_items; }
     bool isEmpty() const { return m_items.isEmpty(); }
 
-    friend bool operator==(const PasteboardSnapshot &, const PasteboardSnapshot &) = default;
+    friend bool operator==(const ClipboardSnapshot &, const ClipboardSnapshot &) = default;
 
 private:
     QList<ClipboardItem> m_items;

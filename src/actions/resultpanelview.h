@@ -1,24 +1,24 @@
 #pragma once
 
-#include "actions/cursorindicatorstate.h"
+#include "actions/resultpanelstate.h"
 
 #include <QRectF>
 #include <QSizeF>
 #include <chrono>
 #include <functional>
 
-// The floating panel of the result indicator as the indicator drives it: it lays out and draws one
+// The floating panel of the result panel as the result panel drives it: it lays out and draws one
 // state, and reports clicks on its buttons. Frames are global points with y up. It never takes the
 // keyboard focus.
-class IndicatorPanel {
+class ResultPanelView {
 public:
-    virtual ~IndicatorPanel() = default;
+    virtual ~ResultPanelView() = default;
 
     // The height of `text` laid out as the answer, at the answer width, unlimited.
     virtual qreal answerTextHeight(const QString &text) = 0;
     // Shows `state` (a result in an area `answerHeight` high, with Replace when `offersReplace`) and
     // answers the content's fitting size within `proposed`.
-    virtual QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+    virtual QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                               QSizeF proposed) = 0;
     virtual void setFrame(const QRectF &frame) = 0;
     // Whether clicks reach the panel or pass through to what lies below.
@@ -26,11 +26,11 @@ public:
 
     virtual bool isOnScreen() const = 0;
     // Puts the panel on screen at opacity 0 without activating anything.
-    virtual void orderFront() = 0;
-    virtual void orderOut() = 0;
+    virtual void showPanel() = 0;
+    virtual void hidePanel() = 0;
     virtual void animateOpacity(qreal opacity, std::chrono::milliseconds duration) = 0;
 
-    // Set by the indicator.
+    // Set by the result panel.
     std::function<void()> copyClicked;
     std::function<void()> replaceClicked;
 };

@@ -1,9 +1,9 @@
-#include "actions/indicatorgeometry.h"
+#include "actions/resultpanelgeometry.h"
 
 #include <QtMath>
 #include <algorithm>
 
-namespace IndicatorGeometry {
+namespace ResultPanelGeometry {
 namespace {
 // Half-open, so a point on the border between two screens belongs to one of them only.
 bool holds(const QRectF &rect, QPointF point)
@@ -12,9 +12,9 @@ bool holds(const QRectF &rect, QPointF point)
 }
 } // namespace
 
-QSizeF proposedSize(CursorIndicatorState::Kind kind)
+QSizeF proposedSize(ResultPanelState::Kind kind)
 {
-    return kind == CursorIndicatorState::Kind::result ? QSizeF(380, 340) : QSizeF(340, 400);
+    return kind == ResultPanelState::Kind::result ? QSizeF(380, 340) : QSizeF(340, 400);
 }
 
 qreal answerHeight(qreal fittingHeight)
@@ -56,4 +56,4 @@ QRectF frame(QSizeF size, const QRectF &anchor, const QList<ScreenInfo> &screens
     return {QPointF(x, y), size};
 }
 
-} // namespace IndicatorGeometry
+} // namespace ResultPanelGeometry

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "actions/cursorindicatorstate.h"
-#include "actions/indicatorgeometry.h"
-#include "actions/indicatorpanel.h"
+#include "actions/resultpanelstate.h"
+#include "actions/resultpanelgeometry.h"
+#include "actions/resultpanelview.h"
 #include "platform/globalinputmonitor.h"
 
 #include <QObject>
@@ -15,29 +15,29 @@
 class QTimer;
 class Screens;
 
-struct CursorIndicatorTimings {
-    std::chrono::milliseconds fadeIn = IndicatorGeometry::fadeIn;
-    std::chrono::milliseconds fadeOut = IndicatorGeometry::fadeOut;
-    std::chrono::milliseconds orderOutDelay = IndicatorGeometry::orderOutDelay;
-    std::chrono::milliseconds failureHide = IndicatorGeometry::failureHide;
+struct ResultPanelTimings {
+    std::chrono::milliseconds fadeIn = ResultPanelGeometry::fadeIn;
+    std::chrono::milliseconds fadeOut = ResultPanelGeometry::fadeOut;
+    std::chrono::milliseconds hideDelay = ResultPanelGeometry::hideDelay;
+    std::chrono::milliseconds failureHide = ResultPanelGeometry::failureHide;
 };
 
 // The small panel next to the caret (or the pointer) that shows an action's progress and outcome.
 // It never takes the keyboard focus. It places and sizes itself, fades in and out, hides a failure
 // after three seconds and a result when the user clicks or types anywhere else. A generation counter
 // keeps a late fade-out from hiding a newer state. Main thread only.
-class CursorIndicator final : public QObject {
+class ResultPanel final : public QObject {
     Q_OBJECT
 public:
-    using Timings = CursorIndicatorTimings;
-    using PanelFactory = std::function<std::unique_ptr<IndicatorPanel>()>;
+    using Timings = ResultPanelTimings;
+    using PanelFactory = std::function<std::unique_ptr<ResultPanelView>()>;
     // Where the selection ends (global points, y up), when that can be told.
     using CaretSource = std::function<std::optional<QRectF>()>;
 
     // The panel is made on the first show and kept. The screens and the monitor must outlive it.
-    CursorIndicator(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
+    ResultPanel(Screens &screens, GlobalInputMonitor &outsideInput, PanelFactory panelFactory,
                     CaretSource caret = {}, Timings timings = {}, QObject *parent = nullptr);
-    ~CursorIndicator() override;
+    ~ResultPanel() override;
 
     // The rectangle the panel is placed next to; set before show(). Cleared once the panel is hidden.
     std::optional<QRectF> anchor;
@@ -48,7 +48,7 @@ public:
     std::function<void()> onReplace;
 
     // Shows `state`, placed next to the anchor (or the caret, or the pointer, when none is set).
-    void show(const CursorIndicatorState &state);
+    void show(const ResultPanelState &state);
     // Shows the failure and hides it after three seconds unless something else is shown first.
     void fail(const QString &message);
     // Fades out and forgets the anchor.
@@ -57,11 +57,11 @@ public:
     // For observers and tests.
     quint64 generation() const { return m_generation; }
     bool isVisible() const;
-    std::optional<CursorIndicatorState> state() const { return m_state; }
+    std::optional<ResultPanelState> state() const { return m_state; }
     QRectF frame() const { return m_frame; }
     bool watchesOutsideInput() const;
     bool hideIsPending() const;
-    IndicatorPanel *panel() const { return m_panel.get(); }
+    ResultPanelView *panel() const { return m_panel.get(); }
 
 private:
     void outsideInput(GlobalInputMonitor::Input input);
@@ -71,10 +71,10 @@ private:
     PanelFactory m_panelFactory;
     CaretSource m_caret;
     Timings m_timings;
-    std::unique_ptr<IndicatorPanel> m_panel;
+    std::unique_ptr<ResultPanelView> m_panel;
     QTimer *m_hideTimer;
     quint64 m_generation = 0;
-    std::optional<CursorIndicatorState> m_state;
+    std::optional<ResultPanelState> m_state;
     std::function<void()> m_shownReplace;
     bool m_buttonsLive = false;
     QRectF m_frame;

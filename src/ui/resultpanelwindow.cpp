@@ -1,6 +1,6 @@
-#include "ui/cursorindicatorpanel.h"
+#include "ui/resultpanelwindow.h"
 
-#include "actions/indicatorgeometry.h"
+#include "actions/resultpanelgeometry.h"
 #include "platform/screencoordinates.h"
 #include "ui/indicatorsymbols.h"
 #include "ui/resultbutton.h"
@@ -23,7 +23,7 @@
 
 // Where the buttons are on screen, for tests that click them from outside the process, and when
 // each state first reaches the screen, for latency measurements.
-Q_LOGGING_CATEGORY(lcPanel, "ringle.indicator.panel", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcPanel, "ringle.resultpanel.window", QtInfoMsg)
 
 namespace {
 constexpr int horizontalMargin = 12;
@@ -40,12 +40,12 @@ QRectF primaryScreenGeometry()
 QPainterPath outline(const QRectF &rect)
 {
     QPainterPath path;
-    path.addRoundedRect(rect, IndicatorGeometry::cornerRadius, IndicatorGeometry::cornerRadius);
+    path.addRoundedRect(rect, ResultPanelGeometry::cornerRadius, ResultPanelGeometry::cornerRadius);
     return path;
 }
 } // namespace
 
-CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
+ResultPanelWindow::ResultPanelWindow(QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
                   // Unmanaged like a tooltip: no window manager focuses it on a click or moves it.
@@ -116,15 +116,15 @@ CursorIndicatorPanel::CursorIndicatorPanel(QWidget *parent)
     winId();
 }
 
-CursorIndicatorPanel::~CursorIndicatorPanel() = default;
+ResultPanelWindow::~ResultPanelWindow() = default;
 
-qreal CursorIndicatorPanel::answerTextHeight(const QString &text)
+qreal ResultPanelWindow::answerTextHeight(const QString &text)
 {
     m_answer->setText(text);
-    return m_answer->heightForWidth(int(IndicatorGeometry::answerWidth));
+    return m_answer->heightForWidth(int(ResultPanelGeometry::answerWidth));
 }
 
-void CursorIndicatorPanel::fitMessage(const QString &text, int availableWidth)
+void ResultPanelWindow::fitMessage(const QString &text, int availableWidth)
 {
     m_message->setText(text);
     // One line when it fits, wrapped at the available width otherwise.
@@ -133,10 +133,10 @@ void CursorIndicatorPanel::fitMessage(const QString &text, int availableWidth)
     m_message->setFixedHeight(m_message->heightForWidth(width));
 }
 
-QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+QSizeF ResultPanelWindow::setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                                         QSizeF proposed)
 {
-    const bool isResult = state.kind == CursorIndicatorState::Kind::result;
+    const bool isResult = state.kind == ResultPanelState::Kind::result;
     if (lcPanel().isDebugEnabled())
         m_unpaintedState = QString::fromLatin1(state.kindName());
     m_statusRow->setVisible(!isResult);
@@ -144,7 +144,7 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
     m_buttonRow->setVisible(isResult);
 
     if (isResult) {
-        const int width = int(IndicatorGeometry::answerWidth);
+        const int width = int(ResultPanelGeometry::answerWidth);
         m_answer->setText(state.text);
         const bool scrolls = m_answer->heightForWidth(width) + 1 > answerHeight;
         const int textWidth = scrolls ? width - style()->pixelMetric(QStyle::PM_ScrollBarExtent) : width;
@@ -156,11 +156,11 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
         // Alone, Copy is the prominent action.
         m_copy->setProminent(!offersReplace);
     } else {
-        m_spinner->setVisible(state.kind == CursorIndicatorState::Kind::working);
-        m_symbol->setVisible(state.kind != CursorIndicatorState::Kind::working);
-        m_symbol->setSymbol(state.kind == CursorIndicatorState::Kind::failed ? IndicatorSymbolView::Symbol::warning
+        m_spinner->setVisible(state.kind == ResultPanelState::Kind::working);
+        m_symbol->setVisible(state.kind != ResultPanelState::Kind::working);
+        m_symbol->setSymbol(state.kind == ResultPanelState::Kind::failed ? IndicatorSymbolView::Symbol::warning
                                                                               : IndicatorSymbolView::Symbol::check);
-        const QString text = state.kind == CursorIndicatorState::Kind::done ? tr("Done") : state.text;
+        const QString text = state.kind == ResultPanelState::Kind::done ? tr("Done") : state.text;
         fitMessage(text, int(proposed.width()) - 2 * horizontalMargin - m_symbol->width() - spacing);
     }
 
@@ -176,7 +176,7 @@ QSizeF CursorIndicatorPanel::setContent(const CursorIndicatorState &state, qreal
     return {std::min<qreal>(hint.width(), proposed.width()), std::min<qreal>(hint.height(), proposed.height())};
 }
 
-void CursorIndicatorPanel::setFrame(const QRectF &frame)
+void ResultPanelWindow::setFrame(const QRectF &frame)
 {
     setGeometry(ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect());
     applyInputShape();
@@ -191,13 +191,13 @@ void CursorIndicatorPanel::setFrame(const QRectF &frame)
     }
 }
 
-void CursorIndicatorPanel::setTakesClicks(bool takesClicks)
+void ResultPanelWindow::setTakesClicks(bool takesClicks)
 {
     m_takesClicks = takesClicks;
     applyInputShape();
 }
 
-void CursorIndicatorPanel::applyInputShape()
+void ResultPanelWindow::applyInputShape()
 {
     // Qt gives a window that takes input again an input region of its size at that moment, which a
     // later resize leaves behind; passing through "transparent" renews it at the current size.
@@ -209,12 +209,12 @@ void CursorIndicatorPanel::applyInputShape()
         window->setFlag(Qt::WindowTransparentForInput, false);
 }
 
-bool CursorIndicatorPanel::isOnScreen() const
+bool ResultPanelWindow::isOnScreen() const
 {
     return QWidget::isVisible();
 }
 
-void CursorIndicatorPanel::orderFront()
+void ResultPanelWindow::showPanel()
 {
     m_fade->stop();
     setWindowOpacity(0);
@@ -223,13 +223,13 @@ void CursorIndicatorPanel::orderFront()
     applyInputShape();
 }
 
-void CursorIndicatorPanel::orderOut()
+void ResultPanelWindow::hidePanel()
 {
     m_fade->stop();
     hide();
 }
 
-void CursorIndicatorPanel::animateOpacity(qreal opacity, std::chrono::milliseconds duration)
+void ResultPanelWindow::animateOpacity(qreal opacity, std::chrono::milliseconds duration)
 {
     m_fade->stop();
     m_fade->setDuration(int(duration.count()));
@@ -238,7 +238,7 @@ void CursorIndicatorPanel::animateOpacity(qreal opacity, std::chrono::millisecon
     m_fade->start();
 }
 
-void CursorIndicatorPanel::paintEvent(QPaintEvent *)
+void ResultPanelWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -254,7 +254,7 @@ void CursorIndicatorPanel::paintEvent(QPaintEvent *)
     }
 }
 
-void CursorIndicatorPanel::resizeEvent(QResizeEvent *event)
+void ResultPanelWindow::resizeEvent(QResizeEvent *event)
 {
     setMask(QRegion(outline(QRectF(rect())).toFillPolygon().toPolygon()));
     QWidget::resizeEvent(event);

@@ -1,9 +1,9 @@
-#include "ui/menubaricon.h"
+#include "ui/trayiconart.h"
 
 #include <QPainter>
 #include <QtMath>
 
-namespace MenuBarIcon {
+namespace TrayIconArt {
 namespace {
 
 constexpr qreal centre = designSize / 2;
@@ -99,4 +99,4 @@ QIcon icon(int highlighted, const QColor &color)
     return result;
 }
 
-} // namespace MenuBarIcon
+} // namespace TrayIconArt

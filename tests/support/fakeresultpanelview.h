@@ -1,22 +1,22 @@
 #pragma once
 
-#include "actions/indicatorpanel.h"
+#include "actions/resultpanelview.h"
 
 #include <QList>
 
-// A result panel that records what the indicator asked of it. Answers are 16 points per line; the
+// A result panel that records what the result panel asked of it. Answers are 16 points per line; the
 // content fits at 364 points wide for a result, 200 for the other states.
-class FakeIndicatorPanel final : public IndicatorPanel {
+class FakeResultPanelView final : public ResultPanelView {
 public:
     struct Content {
-        CursorIndicatorState state;
+        ResultPanelState state;
         qreal answerHeight = 0;
         bool offersReplace = false;
         QSizeF proposed;
     };
 
     qreal answerTextHeight(const QString &text) override { return 16.0 * (text.count(QLatin1Char('\n')) + 1) - 0.4; }
-    QSizeF setContent(const CursorIndicatorState &state, qreal answerHeight, bool offersReplace,
+    QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                       QSizeF proposed) override
     {
         contents.append({state, answerHeight, offersReplace, proposed});
@@ -25,13 +25,13 @@ public:
     void setFrame(const QRectF &f) override { frame = f; }
     void setTakesClicks(bool takes) override { takesClicks = takes; }
     bool isOnScreen() const override { return onScreen; }
-    void orderFront() override
+    void showPanel() override
     {
         onScreen = true;
         opacity = 0;
         ++frontOrders;
     }
-    void orderOut() override
+    void hidePanel() override
     {
         onScreen = false;
         ++outOrders;
