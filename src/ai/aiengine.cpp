@@ -154,6 +154,5 @@ QString AIEngine::statusText() const
     const OnDeviceAvailability availability = m_onDevice.availability();
     if (availability.available)
         return QCoreApplication::translate("AIEngine", "Ready");
-    return QCoreApplication::translate("AIEngine", "Unavailable (") + availability.reason
-        + QCoreApplication::translate("AIEngine", ")");
+    return QCoreApplication::translate("AIEngine", "Unavailable (%1)").arg(availability.reason);
 }
