@@ -104,9 +104,8 @@ QString instructions(AIAction action, TargetLanguage language)
     return {};
 }
 
-bool showResultFirst(const UserDefaults &defaults)
-{
-    return defaults.boolValue(QStringLiteral("showResultFirst")).value_or(true);
-}
+const SettingKey showResultFirstKey = SettingKey::flag(
+    QStringLiteral("showResultFirst"), true,
+    QStringLiteral("Whether Proofread, Rewrite and Translate show their result before replacing the text."));
 
 } // namespace AIActions

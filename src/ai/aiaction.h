@@ -1,10 +1,9 @@
 #pragma once
 
 #include "ai/targetlanguage.h"
+#include "platform/settingkey.h"
 
 #include <QString>
-
-class UserDefaults;
 
 // The built-in language-model actions, in menu order.
 enum class AIAction {
@@ -26,6 +25,7 @@ bool answersInTargetLanguage(AIAction action);
 double temperature(AIAction action);
 // The system prompt, naming `language` where the action answers in it.
 QString instructions(AIAction action, TargetLanguage language);
-// The "showResultFirst" setting: results go to the panel before replacing anything. True unless set false.
-bool showResultFirst(const UserDefaults &defaults);
+// Results go to the panel before replacing anything.
+extern const SettingKey showResultFirstKey;
+inline bool showResultFirst(const UserDefaults &defaults) { return showResultFirstKey.isOn(defaults); }
 } // namespace AIActions

@@ -47,10 +47,7 @@ std::optional<LocalModelConfig> AIEngine::chosenModel() const
 
 TargetLanguage AIEngine::targetLanguage(std::optional<TargetLanguage> requested) const
 {
-    if (requested)
-        return *requested;
-    const QString stored = m_defaults.stringValue(QStringLiteral("targetLanguage")).value_or(QString());
-    return TargetLanguages::fromRawValue(stored).value_or(TargetLanguage::english);
+    return requested ? *requested : TargetLanguages::stored(m_defaults);
 }
 
 QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<TargetLanguage> language)

@@ -2,18 +2,46 @@
 
 #include "platform/userdefaults.h"
 
+const SettingKey LocalModelConfig::providerKey = SettingKey::choice(
+    QStringLiteral("modelProvider"),
+    [] {
+        QStringList names;
+        for (ModelProvider provider : ModelProviders::allCases())
+            names.append(ModelProviders::rawValue(provider));
+        return names;
+    }(),
+    ModelProviders::rawValue(ModelProvider::apple), QStringLiteral("Where language-model work runs."));
+
+const SettingKey LocalModelConfig::serverKey{
+    QStringLiteral("modelServer"), SettingKey::Type::string, QStringLiteral("the provider's usual address"),
+    QStringLiteral("The local model server's address as the user typed it."), {},
+    [](const SettingKey &key, const QString &text) {
+        if (!text.trimmed().isEmpty() && !serverURL(text, ModelProvider::other))
+            return SettingKey::refusal(QStringLiteral("%1 takes an address such as http://127.0.0.1:11434, or nothing "
+                                                      "for the provider's usual one; \"%2\" has no host.")
+                                           .arg(key.name, text));
+        return SettingKey::Parsed{UserDefaults::Value(text), {}};
+    }};
+
+const SettingKey LocalModelConfig::nameKey{QStringLiteral("modelName"), SettingKey::Type::string, QStringLiteral("none"),
+                                           QStringLiteral("The model as the local server lists it.")};
+
+ModelProvider LocalModelConfig::storedProvider(const UserDefaults &defaults)
+{
+    return *ModelProviders::fromRawValue(providerKey.chosen(defaults));
+}
+
 std::optional<LocalModelConfig> LocalModelConfig::current(const UserDefaults &defaults)
 {
-    const std::optional<ModelProvider> provider =
-        ModelProviders::fromRawValue(defaults.stringValue(QStringLiteral("modelProvider")).value_or(QString()));
-    if (!provider || *provider == ModelProvider::apple)
+    const ModelProvider provider = storedProvider(defaults);
+    if (provider == ModelProvider::apple)
         return std::nullopt;
 
     LocalModelConfig config;
-    config.provider = *provider;
-    const QString typed = defaults.stringValue(QStringLiteral("modelServer")).value_or(QString());
-    config.server = serverURL(typed, *provider).value_or(ModelProviders::defaultServer(*provider).value_or(QUrl()));
-    config.model = defaults.stringValue(QStringLiteral("modelName")).value_or(QString());
+    config.provider = provider;
+    const QString typed = defaults.stringValue(serverKey.name).value_or(QString());
+    config.server = serverURL(typed, provider).value_or(ModelProviders::defaultServer(provider).value_or(QUrl()));
+    config.model = defaults.stringValue(nameKey.name).value_or(QString());
     return config;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ai/modelprovider.h"
+#include "platform/settingkey.h"
 
 #include <QString>
 #include <QUrl>
 #include <optional>
-
-class UserDefaults;
 
 // The local model server and model chosen in the settings.
 struct LocalModelConfig {
@@ -14,8 +13,14 @@ struct LocalModelConfig {
     QUrl server; // base address: no trailing "/" and no trailing "/v1"
     QString model; // as the server lists it; may be empty
 
+    static const SettingKey providerKey;
+    static const SettingKey serverKey;
+    static const SettingKey nameKey;
+
     // The configuration in force, read afresh each time; nothing when the on-device model is to be used.
     static std::optional<LocalModelConfig> current(const UserDefaults &defaults);
+    // The stored provider; the on-device model when none or an unknown one is stored.
+    static ModelProvider storedProvider(const UserDefaults &defaults);
     // Turns an address as the user typed it into a base address; nothing when it has no host.
     static std::optional<QUrl> serverURL(const QString &typed, ModelProvider provider);
 

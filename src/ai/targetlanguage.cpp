@@ -70,4 +70,19 @@ QString englishName(TargetLanguage language)
     return LanguageNames::englishName(rawValue(language));
 }
 
+const SettingKey settingKey = SettingKey::choice(
+    QStringLiteral("targetLanguage"),
+    [] {
+        QStringList codes;
+        for (const auto &[language, raw] : kRawValues)
+            codes.append(QString::fromLatin1(raw));
+        return codes;
+    }(),
+    rawValue(TargetLanguage::english), QStringLiteral("The language Translate writes in and answers are given in."));
+
+TargetLanguage stored(const UserDefaults &defaults)
+{
+    return *fromRawValue(settingKey.chosen(defaults));
+}
+
 } // namespace TargetLanguages

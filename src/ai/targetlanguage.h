@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/settingkey.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -34,6 +36,10 @@ std::optional<TargetLanguage> fromRawValue(const QString &raw);
 QString localizedName(TargetLanguage language);
 // Name in English (only inside prompts sent to models).
 QString englishName(TargetLanguage language);
+
+extern const SettingKey settingKey;
+// The language translations go into when none is asked for.
+TargetLanguage stored(const UserDefaults &defaults);
 } // namespace TargetLanguages
 
 inline size_t qHash(TargetLanguage language, size_t seed = 0) noexcept

@@ -27,10 +27,10 @@ void printHelp(QTextStream &out)
            "  start-at-login  print on or off; with on or off, add or remove the autostart entry\n"
            "\n"
            "Keys:\n";
-    for (const ConfigKeys::Key &key : ConfigKeys::all()) {
-        out << "  " << key.name << "  " << ConfigKeys::typeName(key.type) << ", default " << key.defaultText;
-        if (!key.choices.isEmpty())
-            out << "; one of " << key.choices.join(QStringLiteral(", "));
+    for (const SettingKey *key : ConfigKeys::all()) {
+        out << "  " << key->name << "  " << SettingKey::typeName(key->type) << ", default " << key->defaultText;
+        if (!key->choices.isEmpty())
+            out << "; one of " << key->choices.join(QStringLiteral(", "));
         out << '\n';
     }
     out << "\n"
@@ -45,20 +45,20 @@ void printHelp(QTextStream &out)
            "  ringle config get customPrompts\n";
 }
 
-const ConfigKeys::Key *knownKey(const QString &name, QTextStream &err)
+const SettingKey *knownKey(const QString &name, QTextStream &err)
 {
-    if (const ConfigKeys::Key *key = ConfigKeys::find(name))
+    if (const SettingKey *key = ConfigKeys::find(name))
         return key;
     err << "Unknown key \"" << name << "\". Known keys: " << ConfigKeys::names().join(QStringLiteral(", "))
         << '\n';
     return nullptr;
 }
 
-void noteUnreadableType(const ConfigKeys::Key &key, const UserDefaults::Value &value, QTextStream &err)
+void noteUnreadableType(const SettingKey &key, const UserDefaults::Value &value, QTextStream &err)
 {
-    if (!ConfigKeys::hasReadableType(key, value))
-        err << "Note: " << key.name << " holds a " << ConfigKeys::typeName(value) << ", not a "
-            << ConfigKeys::typeName(key.type) << "; Ringle ignores it and uses the default (" << key.defaultText
+    if (!key.holdsReadableType(value))
+        err << "Note: " << key.name << " holds a " << SettingKey::typeName(value) << ", not a "
+            << SettingKey::typeName(key.type) << "; Ringle ignores it and uses the default (" << key.defaultText
             << ").\n";
 }
 
@@ -73,36 +73,36 @@ bool writeSucceeded(const UserDefaults &defaults, QTextStream &err)
 
 int list(UserDefaults &defaults, QTextStream &out)
 {
-    for (const ConfigKeys::Key &key : ConfigKeys::all()) {
-        out << key.name << " = ";
-        if (const std::optional<UserDefaults::Value> value = defaults.value(key.name)) {
-            out << ConfigKeys::format(*value);
-            if (!ConfigKeys::hasReadableType(key, *value))
-                out << "  (a " << ConfigKeys::typeName(*value) << ", ignored: not a " << ConfigKeys::typeName(key.type)
+    for (const SettingKey *key : ConfigKeys::all()) {
+        out << key->name << " = ";
+        if (const std::optional<UserDefaults::Value> value = defaults.value(key->name)) {
+            out << SettingKey::format(*value);
+            if (!key->holdsReadableType(*value))
+                out << "  (a " << SettingKey::typeName(*value) << ", ignored: not a " << SettingKey::typeName(key->type)
                     << ")";
         } else {
-            out << "(not set; default: " << key.defaultText << ")";
+            out << "(not set; default: " << key->defaultText << ")";
         }
         out << '\n';
     }
     return success;
 }
 
-int get(const ConfigKeys::Key &key, UserDefaults &defaults, QTextStream &out, QTextStream &err)
+int get(const SettingKey &key, UserDefaults &defaults, QTextStream &out, QTextStream &err)
 {
     const std::optional<UserDefaults::Value> value = defaults.value(key.name);
     if (!value) {
         err << key.name << " is not set; Ringle uses the default (" << key.defaultText << ").\n";
         return notSet;
     }
-    out << ConfigKeys::format(*value) << '\n';
+    out << SettingKey::format(*value) << '\n';
     noteUnreadableType(key, *value, err);
     return success;
 }
 
-int set(const ConfigKeys::Key &key, const QString &text, UserDefaults &defaults, QTextStream &err)
+int set(const SettingKey &key, const QString &text, UserDefaults &defaults, QTextStream &err)
 {
-    const ConfigKeys::Parsed parsed = ConfigKeys::parse(key, text);
+    const SettingKey::Parsed parsed = key.parse(text);
     if (!parsed.value) {
         err << parsed.error << '\n';
         return badUsage;
@@ -111,7 +111,7 @@ int set(const ConfigKeys::Key &key, const QString &text, UserDefaults &defaults,
     return writeSucceeded(defaults, err) ? success : writeFailed;
 }
 
-int unset(const ConfigKeys::Key &key, UserDefaults &defaults, QTextStream &err)
+int unset(const SettingKey &key, UserDefaults &defaults, QTextStream &err)
 {
     if (!defaults.value(key.name))
         return success;
@@ -160,7 +160,7 @@ int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, 
     if (verb == QLatin1String("list"))
         return list(defaults, out);
 
-    const ConfigKeys::Key *key = knownKey(arguments.at(1), err);
+    const SettingKey *key = knownKey(arguments.at(1), err);
     if (!key)
         return badUsage;
     if (verb == QLatin1String("get"))

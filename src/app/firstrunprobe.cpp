@@ -1,14 +1,15 @@
 #include "app/firstrunprobe.h"
 
 #include "app/applogging.h"
+#include "ai/localmodelconfig.h"
 #include "platform/userdefaults.h"
 
 #include <QPointer>
 #include <QTimer>
 
 namespace {
-const QString providerKey = QStringLiteral("modelProvider");
-const QString nameKey = QStringLiteral("modelName");
+const QString &providerKey = LocalModelConfig::providerKey.name;
+const QString &nameKey = LocalModelConfig::nameKey.name;
 
 LocalModelClient::Timeouts probeTimeouts()
 {

@@ -1,6 +1,7 @@
 #include "app/ringleapp.h"
 
 #include "actions/appnotifications.h"
+#include "ai/localmodelconfig.h"
 #include "app/reducedmotion.h"
 #include "app/trayanimation.h"
 #include "app/trayicon.h"
@@ -12,7 +13,7 @@
 #include <QApplication>
 
 namespace {
-const QString modelProviderKey = QStringLiteral("modelProvider");
+const QString &modelProviderKey = LocalModelConfig::providerKey.name;
 }
 
 RingleApp::RingleApp(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,

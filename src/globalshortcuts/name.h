@@ -1,6 +1,7 @@
 #pragma once
 
 #include "globalshortcuts/shortcut.h"
+#include "platform/settingkey.h"
 
 #include <QString>
 #include <optional>
@@ -21,6 +22,8 @@ struct Name {
     // The user-defaults key of the stored shortcut.
     QString defaultsKey() const { return defaultsKeyPrefix() + rawValue; }
     static QString defaultsKeyPrefix() { return QStringLiteral("GlobalShortcuts_"); }
+    // The stored shortcut as a setting: its JSON, or false once the user cleared it.
+    SettingKey settingKey() const;
 
     bool operator==(const Name &other) const { return rawValue == other.rawValue; }
 

@@ -51,10 +51,4 @@ std::optional<UserDefaults::Value> decode(const QJsonValue &json)
     return std::nullopt;
 }
 
-QString typeName(const UserDefaults::Value &value)
-{
-    static const char *const names[] = {"bool", "int", "double", "string", "data"};
-    return QString::fromLatin1(names[value.index()]);
-}
-
 } // namespace DefaultsValueCodec

@@ -11,5 +11,4 @@
 namespace DefaultsValueCodec {
 QJsonObject encode(const UserDefaults::Value &value);
 std::optional<UserDefaults::Value> decode(const QJsonValue &json);
-QString typeName(const UserDefaults::Value &value);
 } // namespace DefaultsValueCodec

@@ -1,7 +1,9 @@
 #include "ui/generalsettingsview.h"
 
 #include "actions/controllerstatus.h"
+#include "ai/aiaction.h"
 #include "ai/aiengine.h"
+#include "ai/localmodelconfig.h"
 #include "ai/targetlanguage.h"
 #include "globalshortcuts/name.h"
 #include "globalshortcuts/registry.h"
@@ -13,6 +15,7 @@
 #include "ui/shortcutrecorder.h"
 #include "ui/statuslabel.h"
 #include "ui/wheelmouserow.h"
+#include "wheel/wheelstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,9 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString followsAppKey = QStringLiteral("wheelFollowsApp");
-const QString resultFirstKey = QStringLiteral("showResultFirst");
-const QString languageKey = QStringLiteral("targetLanguage");
 // Wide enough for the longest sentence to wrap onto a few lines, not one per word.
 constexpr int formWidth = 520;
 
@@ -111,14 +111,14 @@ QWidget *GeneralSettingsView::actionWheelSection()
     form->addRow(tr("Mouse"), m_mouseRow);
     m_explanation = footnoteLabel(WheelMouseRow::explanation(WheelMouseSettings::current(m_context.defaults)));
     form->addRow(m_explanation);
-    form->addRow(toggle(tr("Use the set for the current app or website"), followsAppKey));
+    form->addRow(toggle(tr("Use the set for the current app or website"), WheelStore::followsAppKey));
     return section(tr("Action Wheel"), form);
 }
 
 QWidget *GeneralSettingsView::resultSection()
 {
     auto *form = new QVBoxLayout;
-    form->addWidget(toggle(tr("Show the result before replacing the text"), resultFirstKey));
+    form->addWidget(toggle(tr("Show the result before replacing the text"), AIActions::showResultFirstKey));
     form->addWidget(footnoteLabel(tr("Proofread, Rewrite and Translate show the result next to the cursor, with Copy "
                                      "and Replace. Turn this off to replace the text right away.")));
     return section(tr("Result"), form);
@@ -131,9 +131,9 @@ QWidget *GeneralSettingsView::translationSection()
     for (TargetLanguage language : TargetLanguages::allCases())
         m_language->addItem(TargetLanguages::localizedName(language), TargetLanguages::rawValue(language));
     connect(m_language, &QComboBox::activated, this,
-            [this](int index) { m_context.defaults.setString(languageKey, m_language->itemData(index).toString()); });
+            [this](int index) { m_context.defaults.setString(TargetLanguages::settingKey.name, m_language->itemData(index).toString()); });
     form->addRow(tr("Translate to"), m_language);
-    settingChanged(languageKey);
+    settingChanged(TargetLanguages::settingKey.name);
     return section(tr("Translation"), form);
 }
 
@@ -160,16 +160,16 @@ QWidget *GeneralSettingsView::statusSection()
     return section(tr("Status"), m_status);
 }
 
-QCheckBox *GeneralSettingsView::toggle(const QString &title, const QString &key)
+QCheckBox *GeneralSettingsView::toggle(const QString &title, const SettingKey &key)
 {
     auto *box = new QCheckBox(title);
-    box->setChecked(m_context.defaults.boolValue(key).value_or(true));
-    connect(box, &QCheckBox::toggled, this, [this, key](bool on) { m_context.defaults.setBool(key, on); });
-    connect(&m_context.defaults, &UserDefaults::valueChanged, box, [this, box, key](const QString &changed) {
-        if (changed != key)
+    box->setChecked(key.isOn(m_context.defaults));
+    connect(box, &QCheckBox::toggled, this, [this, &key](bool on) { m_context.defaults.setBool(key.name, on); });
+    connect(&m_context.defaults, &UserDefaults::valueChanged, box, [this, box, &key](const QString &changed) {
+        if (changed != key.name)
             return;
         const QSignalBlocker blocker(box);
-        box->setChecked(m_context.defaults.boolValue(key).value_or(true));
+        box->setChecked(key.isOn(m_context.defaults));
     });
     return box;
 }
@@ -216,14 +216,12 @@ void GeneralSettingsView::hideEvent(QHideEvent *event)
 
 void GeneralSettingsView::settingChanged(const QString &key)
 {
-    if (key == QLatin1String("wheelMouseButton") || key == QLatin1String("wheelMouseModifiers")) {
+    if (WheelMouseSettings::isStoredUnder(key)) {
         m_explanation->setText(WheelMouseRow::explanation(WheelMouseSettings::current(m_context.defaults)));
-    } else if (key == languageKey) {
-        const TargetLanguage language = TargetLanguages::fromRawValue(m_context.defaults.stringValue(languageKey).value_or(QString()))
-                                            .value_or(TargetLanguage::english);
+    } else if (key == TargetLanguages::settingKey.name) {
         const QSignalBlocker blocker(m_language);
-        m_language->setCurrentIndex(int(TargetLanguages::allCases().indexOf(language)));
-    } else if (key == QLatin1String("modelProvider")) {
+        m_language->setCurrentIndex(int(TargetLanguages::allCases().indexOf(TargetLanguages::stored(m_context.defaults))));
+    } else if (key == LocalModelConfig::providerKey.name) {
         showProviderRows();
     }
 }
@@ -261,5 +259,5 @@ void GeneralSettingsView::showLastError()
 
 void GeneralSettingsView::showProviderRows()
 {
-    m_status->setRowVisible(m_onDevice, ModelSettingsSection::storedProvider(m_context.defaults) == ModelProvider::apple);
+    m_status->setRowVisible(m_onDevice, LocalModelConfig::storedProvider(m_context.defaults) == ModelProvider::apple);
 }

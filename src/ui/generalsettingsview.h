@@ -16,6 +16,7 @@ class ModelSettingsSection;
 class ShortcutRecorder;
 class StatusLabel;
 class WheelMouseRow;
+struct SettingKey;
 struct SettingsContext;
 
 // The General tab: the wheel's shortcut and mouse button, whether the wheel follows the app in
@@ -53,7 +54,7 @@ private:
     QWidget *resultSection();
     QWidget *translationSection();
     QWidget *statusSection();
-    QCheckBox *toggle(const QString &title, const QString &key);
+    QCheckBox *toggle(const QString &title, const SettingKey &key);
     void settingChanged(const QString &key);
     QCoro::Task<void> refreshStatus();
     QCoro::Task<void> turnOnAccessibility();

@@ -19,9 +19,9 @@
 #include <exception>
 
 namespace {
-const QString providerKey = QStringLiteral("modelProvider");
-const QString serverKey = QStringLiteral("modelServer");
-const QString nameKey = QStringLiteral("modelName");
+const QString &providerKey = LocalModelConfig::providerKey.name;
+const QString &serverKey = LocalModelConfig::serverKey.name;
+const QString &nameKey = LocalModelConfig::nameKey.name;
 
 QStringList items(const QComboBox &picker)
 {
@@ -85,11 +85,6 @@ ModelSettingsSection::ModelSettingsSection(UserDefaults &defaults, LocalModelCli
     refresh();
 }
 
-ModelProvider ModelSettingsSection::storedProvider(const UserDefaults &defaults)
-{
-    return ModelProviders::fromRawValue(defaults.stringValue(providerKey).value_or(QString())).value_or(ModelProvider::apple);
-}
-
 QString ModelSettingsSection::title(ModelProvider provider)
 {
     switch (provider) {
@@ -126,7 +121,7 @@ bool ModelSettingsSection::isLoadPending() const
 
 QString ModelSettingsSection::loadKey() const
 {
-    return ModelProviders::rawValue(storedProvider(m_defaults)) + QLatin1Char('|')
+    return ModelProviders::rawValue(LocalModelConfig::storedProvider(m_defaults)) + QLatin1Char('|')
         + m_defaults.stringValue(serverKey).value_or(QString());
 }
 
@@ -173,7 +168,7 @@ void ModelSettingsSection::hideEvent(QHideEvent *event)
 
 QCoro::Task<void> ModelSettingsSection::loadModels()
 {
-    const ModelProvider provider = storedProvider(m_defaults);
+    const ModelProvider provider = LocalModelConfig::storedProvider(m_defaults);
     if (provider == ModelProvider::apple)
         co_return;
     const std::optional<QUrl> url = LocalModelConfig::serverURL(m_defaults.stringValue(serverKey).value_or(QString()), provider);
@@ -235,7 +230,7 @@ void ModelSettingsSection::setConnection(Connection connection, const QString &m
 
 void ModelSettingsSection::refresh()
 {
-    const ModelProvider provider = storedProvider(m_defaults);
+    const ModelProvider provider = LocalModelConfig::storedProvider(m_defaults);
     {
         const QSignalBlocker blocker(m_provider);
         m_provider->setCurrentIndex(int(ModelProviders::allCases().indexOf(provider)));

@@ -29,8 +29,6 @@ public:
 
     ModelSettingsSection(UserDefaults &defaults, LocalModelClient &client, QWidget *parent = nullptr);
 
-    // The stored provider; the on-device model when none or an unknown one is stored.
-    static ModelProvider storedProvider(const UserDefaults &defaults);
     static QString title(ModelProvider provider);
     static QString footnote(ModelProvider provider);
 

@@ -4,6 +4,11 @@
 
 namespace SettingsTabs {
 
+const SettingKey settingKey = SettingKey::choice(QStringLiteral("settingsTab"),
+                                                 {rawValue(SettingsTab::general), rawValue(SettingsTab::wheel)},
+                                                 rawValue(SettingsTab::wheel),
+                                                 QStringLiteral("The settings window's tab shown last."));
+
 QString rawValue(SettingsTab tab)
 {
     return tab == SettingsTab::general ? QStringLiteral("general") : QStringLiteral("wheel");
@@ -11,22 +16,22 @@ QString rawValue(SettingsTab tab)
 
 std::optional<SettingsTab> fromRawValue(const QString &raw)
 {
-    if (raw == QLatin1String("general"))
-        return SettingsTab::general;
-    if (raw == QLatin1String("wheel"))
-        return SettingsTab::wheel;
+    for (SettingsTab tab : {SettingsTab::general, SettingsTab::wheel}) {
+        if (rawValue(tab) == raw)
+            return tab;
+    }
     return std::nullopt;
 }
 
 SettingsTab stored(const UserDefaults &defaults)
 {
-    return fromRawValue(defaults.stringValue(storageKey).value_or(QString())).value_or(SettingsTab::wheel);
+    return *fromRawValue(settingKey.chosen(defaults));
 }
 
 void store(UserDefaults &defaults, SettingsTab tab)
 {
-    if (defaults.stringValue(storageKey) != rawValue(tab))
-        defaults.setString(storageKey, rawValue(tab));
+    if (defaults.stringValue(settingKey.name) != rawValue(tab))
+        defaults.setString(settingKey.name, rawValue(tab));
 }
 
 } // namespace SettingsTabs

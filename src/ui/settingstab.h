@@ -1,18 +1,18 @@
 #pragma once
 
+#include "platform/settingkey.h"
+
 #include <QString>
 #include <optional>
 
-class UserDefaults;
-
-// The settings window's tabs, stored under "settingsTab" by their raw values.
+// The settings window's tabs, stored by their raw values.
 enum class SettingsTab {
     general,
     wheel,
 };
 
 namespace SettingsTabs {
-inline const QString storageKey = QStringLiteral("settingsTab");
+extern const SettingKey settingKey;
 
 QString rawValue(SettingsTab tab);
 std::optional<SettingsTab> fromRawValue(const QString &raw);

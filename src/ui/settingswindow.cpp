@@ -44,7 +44,7 @@ SettingsWindow::SettingsWindow(UserDefaults &defaults, QWidget *parent)
     connect(m_tabs, &QTabWidget::currentChanged, this,
             [this](int) { SettingsTabs::store(m_defaults, currentTab()); });
     connect(&m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
-        if (key == SettingsTabs::storageKey)
+        if (key == SettingsTabs::settingKey.name)
             selectStoredTab();
     });
 }

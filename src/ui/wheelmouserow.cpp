@@ -8,11 +8,7 @@
 #include <QToolButton>
 
 namespace {
-const QString buttonKey = QStringLiteral("wheelMouseButton");
-const QString modifiersKey = QStringLiteral("wheelMouseModifiers");
-constexpr WheelMouseSettings::Button allButtons[] = {WheelMouseSettings::Button::off, WheelMouseSettings::Button::right,
-                                                     WheelMouseSettings::Button::middle, WheelMouseSettings::Button::button4,
-                                                     WheelMouseSettings::Button::button5};
+const QString &modifiersKey = WheelMouseSettings::modifiersKey.name;
 } // namespace
 
 WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
@@ -30,15 +26,16 @@ WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
         layout->addWidget(toggle);
         m_toggles.append(toggle);
     }
-    for (WheelMouseSettings::Button button : allButtons)
-        m_picker->addItem(WheelMouseSettings::title(button), WheelMouseSettings::rawValue(button));
+    for (const QString &raw : WheelMouseSettings::buttonKey.choices)
+        m_picker->addItem(WheelMouseSettings::title(*WheelMouseSettings::buttonFromRawValue(raw)), raw);
     m_picker->setAccessibleName(tr("Mouse button"));
-    connect(m_picker, &QComboBox::activated, this,
-            [this](int index) { chooseButton(allButtons[index]); });
+    connect(m_picker, &QComboBox::activated, this, [this](int index) {
+        chooseButton(*WheelMouseSettings::buttonFromRawValue(m_picker->itemData(index).toString()));
+    });
     layout->addWidget(m_picker);
     layout->addStretch();
     connect(&m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
-        if (key == buttonKey || key == modifiersKey)
+        if (WheelMouseSettings::isStoredUnder(key))
             refresh();
     });
     refresh();
@@ -84,7 +81,7 @@ void WheelMouseRow::setModifier(Flag flag, bool on)
 void WheelMouseRow::chooseButton(WheelMouseSettings::Button button)
 {
     const WheelMouseSettings settings = WheelMouseSettings::current(m_defaults);
-    m_defaults.setString(buttonKey, WheelMouseSettings::rawValue(button));
+    m_defaults.setString(WheelMouseSettings::buttonKey.name, WheelMouseSettings::rawValue(button));
     if (button == WheelMouseSettings::Button::right && settings.modifiers.isEmpty())
         m_defaults.setInt(modifiersKey, WheelMouseSettings::defaultModifiers);
 }

@@ -2,9 +2,14 @@
 
 #include "wheel/wheelstore.h"
 
+const SettingKey KeyComboStore::settingKey =
+    StoredData::setting(QStringLiteral("customKeyCombos"), QStringLiteral("[]"),
+                        QStringLiteral("The user's own key combinations, which slots refer to by id."),
+                        &StoredRecordList<CustomKeyCombo>::normalised);
+
 KeyComboStore::KeyComboStore(UserDefaults &defaults, WheelStore &wheels, QObject *parent)
     : QObject(parent)
-    , m_list(defaults, QStringLiteral("customKeyCombos"))
+    , m_list(defaults, settingKey.name)
     , m_wheels(wheels)
 {
 }

@@ -14,6 +14,8 @@ class KeyComboStore final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<CustomKeyCombo> combos READ combos NOTIFY combosChanged)
 public:
+    static const SettingKey settingKey;
+
     KeyComboStore(UserDefaults &defaults, WheelStore &wheels, QObject *parent = nullptr);
 
     const QList<CustomKeyCombo> &combos() const { return m_list.records(); }

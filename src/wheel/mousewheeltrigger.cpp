@@ -83,7 +83,7 @@ void MouseWheelTrigger::startRetrying()
 
 void MouseWheelTrigger::settingsChanged(const QString &key)
 {
-    if (key != QLatin1String("wheelMouseButton") && key != QLatin1String("wheelMouseModifiers"))
+    if (!WheelMouseSettings::isStoredUnder(key))
         return;
     // A desktop that grabs only the configured gesture must grab anew.
     if (m_watching && m_watched == triggerFor(WheelMouseSettings::current(m_defaults)))

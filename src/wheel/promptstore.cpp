@@ -2,9 +2,14 @@
 
 #include "wheel/wheelstore.h"
 
+const SettingKey PromptStore::settingKey =
+    StoredData::setting(QStringLiteral("customPrompts"), QStringLiteral("[]"),
+                        QStringLiteral("The user's own prompts, which slots refer to by id."),
+                        &StoredRecordList<CustomPrompt>::normalised);
+
 PromptStore::PromptStore(UserDefaults &defaults, WheelStore &wheels, QObject *parent)
     : QObject(parent)
-    , m_list(defaults, QStringLiteral("customPrompts"))
+    , m_list(defaults, settingKey.name)
     , m_wheels(wheels)
 {
 }

@@ -13,6 +13,8 @@ class PromptStore final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<CustomPrompt> prompts READ prompts NOTIFY promptsChanged)
 public:
+    static const SettingKey settingKey;
+
     PromptStore(UserDefaults &defaults, WheelStore &wheels, QObject *parent = nullptr);
 
     const QList<CustomPrompt> &prompts() const { return m_list.records(); }

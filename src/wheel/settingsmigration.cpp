@@ -1,27 +1,32 @@
 #include "wheel/settingsmigration.h"
 
 namespace SettingsMigration {
+const SettingKey migratedKey =
+    SettingKey::flag(QStringLiteral("migratedFromVarno"), false,
+                     QStringLiteral("Whether the earlier product's settings were copied over."));
+const SettingKey removedKey =
+    SettingKey::flag(QStringLiteral("removedActionShortcuts"), false,
+                     QStringLiteral("Whether the shortcuts of single actions were removed."));
+
 void runOnce(UserDefaults &app, UserDefaults &earlier)
 {
-    const QString migratedKey = QStringLiteral("migratedFromVarno");
-    if (!app.boolValue(migratedKey).value_or(false)) {
+    if (!migratedKey.isOn(app)) {
         for (const QString &key : earlier.keys()) {
             if (app.value(key))
                 continue;
             if (const std::optional<UserDefaults::Value> value = earlier.value(key))
                 app.setValue(key, *value);
         }
-        app.setBool(migratedKey, true);
+        app.setBool(migratedKey.name, true);
     }
 
-    const QString removedKey = QStringLiteral("removedActionShortcuts");
-    if (!app.boolValue(removedKey).value_or(false)) {
+    if (!removedKey.isOn(app)) {
         const QString prefix = QStringLiteral("GlobalShortcuts_");
         for (const QString &key : app.keys()) {
             if (key.startsWith(prefix) && key != QLatin1String("GlobalShortcuts_actionWheel"))
                 app.remove(key);
         }
-        app.setBool(removedKey, true);
+        app.setBool(removedKey.name, true);
     }
 }
 } // namespace SettingsMigration

@@ -6,6 +6,20 @@ StoredData::StoredData(UserDefaults &defaults, QString key)
 {
 }
 
+SettingKey StoredData::setting(QString name, QString defaultText, QString description,
+                               QByteArray (*normalise)(const QByteArray &json))
+{
+    SettingKey key{std::move(name), SettingKey::Type::data, std::move(defaultText), std::move(description)};
+    key.parseText = [normalise](const SettingKey &key, const QString &text) -> SettingKey::Parsed {
+        try {
+            return {UserDefaults::Value(normalise(text.toUtf8())), {}};
+        } catch (const JsonDecodeError &error) {
+            return SettingKey::refusal(QStringLiteral("%1 is not valid: %2").arg(key.name, error.message()));
+        }
+    };
+    return key;
+}
+
 void StoredData::write(const QByteArray &bytes)
 {
     keepUnreadable();

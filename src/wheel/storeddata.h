@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/settingkey.h"
 #include "platform/userdefaults.h"
 #include "wheel/jsondecodeerror.h"
 #include "wheel/wheellogging.h"
@@ -38,6 +39,11 @@ public:
 
     // Stores the bytes, after keeping an unreadable value that they would replace.
     void write(const QByteArray &bytes);
+
+    // The setting of a store's JSON: `normalise` turns a typed text into the compact form the store
+    // writes, or throws JsonDecodeError.
+    static SettingKey setting(QString name, QString defaultText, QString description,
+                              QByteArray (*normalise)(const QByteArray &json));
 
     // Where the unreadable value was kept, once it was.
     QString keptUnder() const { return m_keptUnder; }

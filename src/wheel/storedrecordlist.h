@@ -17,9 +17,12 @@ public:
     StoredRecordList(UserDefaults &defaults, const QString &key)
         : m_stored(defaults, key)
     {
-        m_records = m_stored.read([](const QByteArray &json) { return JsonFields::decodeArray<T>(json, &T::fromJson); })
-                        .value_or(QList<T>());
+        m_records = m_stored.read(&decode).value_or(QList<T>());
     }
+
+    static QList<T> decode(const QByteArray &json) { return JsonFields::decodeArray<T>(json, &T::fromJson); }
+    // The compact form written of a readable list; throws JsonDecodeError.
+    static QByteArray normalised(const QByteArray &json) { return JsonFields::encodeArray(decode(json)); }
 
     const QList<T> &records() const { return m_records; }
 

@@ -36,15 +36,6 @@ WheelItemDisplay::WheelItemDisplay(const KeyComboStore &combos, const PromptStor
 {
 }
 
-TargetLanguage WheelItemDisplay::defaultTargetLanguage(const UserDefaults &defaults)
-{
-    if (const std::optional<QString> raw = defaults.stringValue(QStringLiteral("targetLanguage"))) {
-        if (const std::optional<TargetLanguage> language = TargetLanguages::fromRawValue(*raw))
-            return *language;
-    }
-    return TargetLanguages::allCases().first();
-}
-
 QString WheelItemDisplay::symbol(const WheelItem &item) const
 {
     using K = WheelItem::Kind;
@@ -126,7 +117,7 @@ std::optional<QString> WheelItemDisplay::subtitle(const WheelItem &item) const
     using K = WheelItem::Kind;
     switch (item.kind()) {
     case K::translate:
-        return tr("to %1").arg(TargetLanguages::localizedName(defaultTargetLanguage(m_defaults)));
+        return tr("to %1").arg(TargetLanguages::localizedName(TargetLanguages::stored(m_defaults)));
     case K::translateTo:
         return tr("translate");
     case K::shortcut:

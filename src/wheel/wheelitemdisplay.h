@@ -12,7 +12,7 @@ class KeyComboStore;
 class PromptStore;
 
 // How a slot is shown on the wheel and in the editor's menus. Reads the custom-combination and prompt
-// stores and the "targetLanguage" default at every call, so it always reflects the current contents.
+// stores and the stored target language at every call, so it always reflects the current contents.
 class WheelItemDisplay final {
 public:
     // The application's display name for an app id (the id itself when unknown).
@@ -29,9 +29,6 @@ public:
     std::optional<QString> subtitle(const WheelItem &item) const;
     // The label in the editor's menus.
     QString menuTitle(const WheelItem &item) const;
-
-    // The language stored under "targetLanguage", or the first language when missing or unknown.
-    static TargetLanguage defaultTargetLanguage(const UserDefaults &defaults);
 
 private:
     const KeyComboStore &m_combos;

@@ -8,9 +8,6 @@
 #include <limits>
 
 namespace {
-const QString buttonKey = QStringLiteral("wheelMouseButton");
-const QString modifiersKey = QStringLiteral("wheelMouseModifiers");
-
 struct ButtonInfo {
     WheelMouseSettings::Button button;
     const char *rawValue;
@@ -39,7 +36,35 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("WheelMouseSettings", text);
 }
+
+QStringList buttonRawValues()
+{
+    QStringList values;
+    for (const ButtonInfo &entry : buttons)
+        values.append(QString::fromLatin1(entry.rawValue));
+    return values;
+}
+
+SettingKey::Parsed parseModifiers(const SettingKey &key, const QString &text)
+{
+    using M = WheelMouseSettings::Modifiers;
+    bool ok = false;
+    const qint64 number = text.trimmed().toLongLong(&ok);
+    if (!ok || number < 0 || number > (M::control | M::option | M::shift | M::command))
+        return SettingKey::refusal(QStringLiteral("%1 takes a whole number from 0 to 15 (control 1, option 2, shift 4, "
+                                                  "command 8, added up), not \"%2\".")
+                                       .arg(key.name, text));
+    return {UserDefaults::Value(number), {}};
+}
 } // namespace
+
+const SettingKey WheelMouseSettings::buttonKey =
+    SettingKey::choice(QStringLiteral("wheelMouseButton"), buttonRawValues(), rawValue(defaultButton),
+                       QStringLiteral("The mouse button that opens the wheel while held with the modifier keys."));
+const SettingKey WheelMouseSettings::modifiersKey{
+    QStringLiteral("wheelMouseModifiers"), SettingKey::Type::integer, QString::number(defaultModifiers),
+    QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),
+    {}, &parseModifiers};
 
 quint64 WheelMouseSettings::Modifiers::eventFlags() const
 {
@@ -77,11 +102,8 @@ QString WheelMouseSettings::Modifiers::symbols(KeyPlatform platform) const
 WheelMouseSettings WheelMouseSettings::current(const UserDefaults &defaults)
 {
     WheelMouseSettings settings;
-    if (const std::optional<QString> raw = defaults.stringValue(buttonKey)) {
-        if (const std::optional<Button> stored = buttonFromRawValue(*raw))
-            settings.button = *stored;
-    }
-    if (const std::optional<qint64> raw = defaults.intValue(modifiersKey)) {
+    settings.button = *buttonFromRawValue(buttonKey.chosen(defaults));
+    if (const std::optional<qint64> raw = defaults.intValue(modifiersKey.name)) {
         // Only the four known bits mean anything; a value outside int is unusable.
         if (*raw >= 0 && *raw <= std::numeric_limits<int>::max())
             settings.modifiers = Modifiers{int(*raw)};

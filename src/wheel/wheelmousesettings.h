@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/settingkey.h"
 #include "wheel/keymodifiers.h"
 #include "wheel/keyplatform.h"
 
@@ -7,10 +8,7 @@
 #include <QtGlobal>
 #include <optional>
 
-class UserDefaults;
-
-// The mouse button and modifier keys that open the wheel while held, as stored under
-// "wheelMouseButton" and "wheelMouseModifiers".
+// The mouse button and modifier keys that open the wheel while held.
 struct WheelMouseSettings {
     enum class Button { off, right, middle, button4, button5 };
 
@@ -32,6 +30,11 @@ struct WheelMouseSettings {
 
     static constexpr Button defaultButton = Button::right;
     static constexpr int defaultModifiers = Modifiers::control | Modifiers::option;
+
+    static const SettingKey buttonKey;
+    static const SettingKey modifiersKey;
+    // True for either key, whose change may change the settings.
+    static bool isStoredUnder(const QString &key) { return key == buttonKey.name || key == modifiersKey.name; }
 
     Button button = defaultButton;
     Modifiers modifiers{defaultModifiers};

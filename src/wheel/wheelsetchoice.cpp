@@ -14,7 +14,7 @@ bool hostMatches(const QString &host, const QString &site)
 
 bool WheelStore::followsApp() const
 {
-    return m_defaults.boolValue(QStringLiteral("wheelFollowsApp")).value_or(true);
+    return followsAppKey.isOn(m_defaults);
 }
 
 bool WheelStore::needsBrowserHost() const

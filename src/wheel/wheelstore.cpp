@@ -1,6 +1,7 @@
 #include "wheel/wheelstore.h"
 
 #include "wheel/jsondecodeerror.h"
+#include "wheel/jsonfields.h"
 #include "wheel/legacywheeltabs.h"
 #include "wheel/wheellogging.h"
 
@@ -8,9 +9,6 @@
 #include <algorithm>
 
 namespace {
-const QString setsKey = QStringLiteral("wheelSets");
-const QString legacyKey = QStringLiteral("wheelTabs");
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("WheelConfig", text);
@@ -22,16 +20,59 @@ WheelTab newRing()
     ring.slots.resize(WheelTab::newRingSlots);
     return ring;
 }
+// What `ringle config set` stores: a list the wheel keeps, in the form the store writes.
+QByteArray normalisedSets(const QByteArray &json)
+{
+    const QList<WheelSet> sets = WheelSet::decodeList(json);
+    if (sets.isEmpty())
+        throw JsonDecodeError(QStringLiteral("The list needs at least the default set."));
+    if (sets.size() > WheelStore::maximumSets)
+        throw JsonDecodeError(QStringLiteral("At most %1 sets are allowed.").arg(WheelStore::maximumSets));
+    for (const WheelSet &set : sets) {
+        if (set.rings.isEmpty() || set.rings.size() > WheelStore::maximumRings)
+            throw JsonDecodeError(QStringLiteral("Set \"%1\" has %2 rings; a set has 1 to %3.")
+                                      .arg(set.displayTitle())
+                                      .arg(set.rings.size())
+                                      .arg(WheelStore::maximumRings));
+        for (const WheelTab &ring : set.rings) {
+            if (ring.slotCount() < WheelTab::minimumSlots || ring.slotCount() > WheelTab::maximumSlots)
+                throw JsonDecodeError(QStringLiteral("Ring \"%1\" has %2 slots; a ring has %3 to %4.")
+                                          .arg(ring.displayTitle())
+                                          .arg(ring.slotCount())
+                                          .arg(WheelTab::minimumSlots)
+                                          .arg(WheelTab::maximumSlots));
+        }
+    }
+    return WheelSet::encodeList(sets);
+}
+
+// The older list is only read, so it is checked and kept as given, compacted.
+QByteArray normalisedLegacyTabs(const QByteArray &json)
+{
+    LegacyWheelTabs::decode(json);
+    return JsonFields::compact(JsonFields::parseArray(json));
+}
 } // namespace
+
+const SettingKey WheelStore::setsKey =
+    StoredData::setting(QStringLiteral("wheelSets"), QStringLiteral("the shipped set"),
+                        QStringLiteral("The wheel's sets, the first being the default set."), &normalisedSets);
+const SettingKey WheelStore::legacyKey =
+    StoredData::setting(QStringLiteral("wheelTabs"), QStringLiteral("none"),
+                        QStringLiteral("The older list of rings, made into sets when no set list is stored."),
+                        &normalisedLegacyTabs);
+const SettingKey WheelStore::followsAppKey =
+    SettingKey::flag(QStringLiteral("wheelFollowsApp"), true,
+                     QStringLiteral("Whether the wheel shows the set bound to the front app or website."));
 
 WheelStore::WheelStore(UserDefaults &defaults, QObject *parent)
     : QObject(parent)
     , m_defaults(defaults)
-    , m_stored(defaults, setsKey)
+    , m_stored(defaults, setsKey.name)
 {
     load();
     connect(&m_defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
-        if (key == setsKey)
+        if (key == setsKey.name)
             reloadIfChangedElsewhere();
     });
 }
@@ -43,14 +84,14 @@ QList<WheelSet> WheelStore::shippedDefault()
 
 void WheelStore::load()
 {
-    m_known = m_defaults.value(setsKey);
+    m_known = m_defaults.value(setsKey.name);
     // An empty list counts as nothing stored.
     if (std::optional<QList<WheelSet>> stored = m_stored.read(&WheelSet::decodeList); stored && !stored->isEmpty()) {
         m_sets = std::move(*stored);
         return;
     }
 
-    if (const std::optional<QByteArray> legacy = m_defaults.dataValue(legacyKey)) {
+    if (const std::optional<QByteArray> legacy = m_defaults.dataValue(legacyKey.name)) {
         try {
             const QList<LegacyWheelTabs::LegacyTab> tabs = LegacyWheelTabs::decode(*legacy);
             if (!tabs.isEmpty()) {
@@ -76,7 +117,7 @@ void WheelStore::save()
 
 bool WheelStore::reloadIfChangedElsewhere()
 {
-    const std::optional<UserDefaults::Value> now = m_defaults.value(setsKey);
+    const std::optional<UserDefaults::Value> now = m_defaults.value(setsKey.name);
     if (now == m_known)
         return false;
     m_known = now;

@@ -21,6 +21,11 @@ public:
     static constexpr int maximumSets = 12;
     static constexpr int maximumRings = 8;
 
+    static const SettingKey setsKey;
+    // The older ring list, read only to migrate it.
+    static const SettingKey legacyKey;
+    static const SettingKey followsAppKey;
+
     struct RingPosition {
         qsizetype set = 0;
         qsizetype ring = 0;
@@ -43,7 +48,6 @@ public:
     bool reloadIfChangedElsewhere();
 
     // Choosing what the wheel shows when it opens.
-    // "wheelFollowsApp", true unless it holds false.
     bool followsApp() const;
     // True when the browser's host is worth asking for: followsApp and some set lists a site.
     bool needsBrowserHost() const;

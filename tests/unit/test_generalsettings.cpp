@@ -414,7 +414,7 @@ private Q_SLOTS:
         for (const QString &key : written) {
             const std::optional<UserDefaults::Value> value = defaults().value(key);
             QVERIFY2(value, qPrintable(key));
-            QVERIFY2(ConfigKeys::hasReadableType(*ConfigKeys::find(key), *value), qPrintable(key));
+            QVERIFY2(ConfigKeys::find(key)->holdsReadableType(*value), qPrintable(key));
         }
         QCOMPARE(defaults().boolValue(QStringLiteral("wheelFollowsApp")), false);
         QCOMPARE(defaults().boolValue(QStringLiteral("showResultFirst")), false);

@@ -131,7 +131,7 @@ private Q_SLOTS:
         MemoryDefaults defaults;
         if (!stored.isNull())
             defaults.setString("targetLanguage", stored);
-        QCOMPARE(WheelItemDisplay::defaultTargetLanguage(defaults), expected);
+        QCOMPARE(TargetLanguages::stored(defaults), expected);
         m_defaults.setString("targetLanguage", stored);
         const Rendered r = render(WheelItem::translate());
         QCOMPARE((QStringList{r.symbol, r.title, r.subtitle, r.menuTitle}),
