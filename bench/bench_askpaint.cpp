@@ -9,7 +9,7 @@
 #include "platform/fake/memorydefaults.h"
 #include "platform/unavailableondevicemodel.h"
 #include "platform/x11/qtscreens.h"
-#include "platform/x11/x11compositing.h"
+#include "platform/x11/x11windowsystem.h"
 #include "ui/askconversation.h"
 #include "ui/askmessageviews.h"
 #include "ui/askpanel.h"
@@ -125,7 +125,8 @@ int main(int argc, char **argv)
     const AskChat::Models models{client, onDevice, defaults};
     std::printf("memory before the first window: %s\n", qPrintable(residentMemory()));
 
-    AskWindow window(AskWindow::Parts{models, screens, &X11Compositing::isActive, {}, {}});
+    X11WindowSystem windows;
+    AskWindow window(AskWindow::Parts{models, screens, windows, {}});
     report("opening, to the end of the first paint", openingTimes(window));
 
     // Chunk to paint: the chat's update signal is connected before the window's own views.
@@ -134,7 +135,7 @@ int main(int argc, char **argv)
     std::vector<double> latencies;
     QObject::connect(&chat, &AskChat::messageTextChanged, [&pending](int) { pending.push_back(Clock::now()); });
     auto *view = new AskView(chat);
-    AskPanel panel(view, &X11Compositing::isActive);
+    AskPanel panel(view, [&windows] { return windows.isCompositing(); });
     panel.setGeometry(300, 150, AskView::width, 400);
     QObject::connect(view, &AskView::heightChanged, &panel, [&panel](qreal h) { panel.resize(panel.width(), int(h)); });
     panel.show();

@@ -7,8 +7,8 @@
 #include "net/httpclient.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/x11/qtscreens.h"
-#include "platform/x11/x11compositing.h"
 #include "platform/x11/x11mousetap.h"
+#include "platform/x11/x11windowsystem.h"
 #include "ui/faviconstore.h"
 #include "ui/slotlabels.h"
 #include "ui/wheeloverlay.h"
@@ -117,6 +117,7 @@ int main(int argc, char *argv[])
     const FaviconStore favicons(http, iconFolder.path());
     const SlotLabels labels(display, {}, [&](const QString &address) { return favicons.icon(address); });
     QtScreens screens;
+    const X11WindowSystem windows;
     std::unique_ptr<X11MouseTap> tap = X11MouseTap::create();
     if (!tap) {
         out << "bench_wheelopen needs an X11 display\n";
@@ -128,7 +129,8 @@ int main(int argc, char *argv[])
     std::optional<Clock::time_point> painted;
     ActionWheel wheel(store, screens, {}, [&](WheelModel &model) {
         auto overlay = std::make_unique<WheelOverlay>(
-            model, [&](const WheelItem &item) { return labels.label(item); }, &X11Compositing::isActive);
+            model, [&](const WheelItem &item) { return labels.label(item); },
+            [&] { return windows.isCompositing(); });
         overlay->setPaintObserver([&] {
             if (!painted)
                 painted = Clock::now();
@@ -136,15 +138,15 @@ int main(int argc, char *argv[])
         return overlay;
     });
     MouseWheelTrigger trigger(defaults, *tap, screens);
-    trigger.onBegin = [&](QPointF p) {
+    QObject::connect(&trigger, &MouseWheelTrigger::began, [&](QPointF p) {
         wheel.open(p);
         trigger.setCapturesScroll(true);
-    };
-    trigger.onMove = [&](QPointF p) { wheel.select(p); };
-    trigger.onEnd = [&](std::optional<QPointF> p) {
+    });
+    QObject::connect(&trigger, &MouseWheelTrigger::moved, [&](QPointF p) { wheel.select(p); });
+    QObject::connect(&trigger, &MouseWheelTrigger::ended, [&](std::optional<QPointF> p) {
         trigger.setCapturesScroll(false);
         wheel.close(p);
-    };
+    });
     trigger.start();
     if (!cold)
         wheel.prepare();
@@ -187,7 +189,7 @@ int main(int argc, char *argv[])
                                             : QStringLiteral("48 website slots without icons");
     out << QStringLiteral("wheel open to first paint over %1 opens (%2, %6%7): median %3 ms, worst %4 ms, first %5 ms\n")
                .arg(times.size())
-               .arg(X11Compositing::isActive() ? QStringLiteral("composited") : QStringLiteral("no compositor"))
+               .arg(windows.isCompositing() ? QStringLiteral("composited") : QStringLiteral("no compositor"))
                .arg(sorted[sorted.size() / 2], 0, 'f', 2)
                .arg(sorted.back(), 0, 'f', 2)
                .arg(first, 0, 'f', 2)

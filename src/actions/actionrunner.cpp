@@ -1,8 +1,8 @@
 #include "actions/actionrunner.h"
 
-#include "actions/controllerparts.h"
 #include "actions/controllerstatus.h"
 #include "actions/resultpanel.h"
+#include "actions/sessionparts.h"
 #include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
 #include "caret/caretlocator.h"
@@ -39,9 +39,13 @@ QCoro::Task<QString> transformThenDone(TextReplacer::Transform run, QPointer<QOb
 
 } // namespace
 
-ActionRunner::ActionRunner(const ControllerParts &parts)
+ActionRunner::ActionRunner(SessionParts &parts)
     : m_parts(parts)
 {
+    connect(&parts.resultPanel, &ResultPanel::copyChosen, this,
+            [this] { m_parts.platform.clipboard.writeText(m_result.trimmed(), false); });
+    connect(&parts.resultPanel, &ResultPanel::replaceChosen, this,
+            [this] { replace(m_result, m_resultApp); });
 }
 
 QString ActionRunner::accessibilityMessage()
@@ -156,18 +160,9 @@ QCoro::Task<void> ActionRunner::showResult(bool canReplace, TextReplacer::Transf
     m_parts.status.setLastError(std::nullopt);
 
     // The panel and Copy show the bare text; Replace keeps the spacing that surrounded the selection.
-    const QString shown = result.trimmed();
-    Clipboard *clipboard = &m_parts.platform.clipboard;
-    m_parts.resultPanel.onCopy = [clipboard, shown] { clipboard->writeText(shown, false); };
-    if (canReplace) {
-        m_parts.resultPanel.onReplace = [self, result, app] {
-            if (self)
-                self->replace(result, app);
-        };
-    } else {
-        m_parts.resultPanel.onReplace = nullptr;
-    }
-    m_parts.resultPanel.show(ResultPanelState::result(shown));
+    m_result = result;
+    m_resultApp = app;
+    m_parts.resultPanel.show(ResultPanelState::result(result.trimmed()), canReplace);
 }
 
 QCoro::Task<void> ActionRunner::replace(QString text, std::optional<RunningApp> app)

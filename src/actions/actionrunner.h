@@ -9,7 +9,7 @@
 #include <exception>
 #include <optional>
 
-struct ControllerParts;
+struct SessionParts;
 
 // Runs actions on the selection under the rules they share: at most one that must not overlap runs
 // at a time, its progress shows next to the caret, its result replaces the selection or is shown
@@ -21,7 +21,7 @@ public:
     static constexpr QPointF pointerAnchorOffset{12, -30};
     static constexpr qreal pointerAnchorHeight = 18;
 
-    explicit ActionRunner(const ControllerParts &parts);
+    explicit ActionRunner(SessionParts &parts);
 
     // The message shown for a failure; none for a cancelled request, which is not one.
     static std::optional<QString> failureMessage(const std::exception_ptr &error);
@@ -54,5 +54,8 @@ private:
     // Waits for a replacement of the selection, then hides the panel or shows why it failed.
     QCoro::Task<void> finishReplacement(QCoro::Task<void> replacing);
 
-    const ControllerParts &m_parts;
+    SessionParts &m_parts;
+    // The result on the panel, for its Copy and Replace buttons.
+    QString m_result;
+    std::optional<RunningApp> m_resultApp;
 };

@@ -1,8 +1,8 @@
 #include "actions/appcontroller.h"
 
-AppController::AppController(Parts parts, QObject *parent)
+AppController::AppController(SessionParts &parts, QObject *parent)
     : QObject(parent)
-    , m_parts(std::move(parts))
+    , m_parts(parts)
     , m_runner(m_parts)
     , m_slots(m_parts, m_runner)
     , m_gestures(m_parts, [this](const WheelItem &item) { run(item); })

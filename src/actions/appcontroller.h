@@ -1,13 +1,13 @@
 #pragma once
 
 #include "actions/actionrunner.h"
-#include "actions/controllerparts.h"
 #include "actions/gesturewiring.h"
 #include "actions/slotdispatcher.h"
 
 #include <QObject>
 
 class WheelItem;
+struct SessionParts;
 
 // Turns the user's gestures into actions: connects the wheel's gestures to the running of the chosen
 // slot, and that to the rules every action runs under.
@@ -15,9 +15,8 @@ class WheelItem;
 class AppController final : public QObject {
     Q_OBJECT
 public:
-    using Parts = ControllerParts;
-
-    explicit AppController(Parts parts, QObject *parent = nullptr);
+    // The parts must outlive the controller.
+    explicit AppController(SessionParts &parts, QObject *parent = nullptr);
     ~AppController() override;
 
     // Attaches the wheel to the shortcut and to the mouse trigger, and starts the trigger.
@@ -26,7 +25,7 @@ public:
     void run(const WheelItem &item);
 
 private:
-    Parts m_parts;
+    SessionParts &m_parts;
     ActionRunner m_runner;
     SlotDispatcher m_slots;
     GestureWiring m_gestures;

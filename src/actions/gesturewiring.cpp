@@ -1,8 +1,8 @@
 #include "actions/gesturewiring.h"
 
 #include "actions/askopener.h"
-#include "actions/controllerparts.h"
 #include "actions/controllerstatus.h"
+#include "actions/sessionparts.h"
 #include "globalshortcuts/name.h"
 #include "globalshortcuts/registry.h"
 #include "platform/sound.h"
@@ -16,7 +16,7 @@
 // The same category as the rest of the controller: its log lines are what the end-to-end tests wait for.
 Q_LOGGING_CATEGORY(lcGestures, "ringle.controller", QtInfoMsg)
 
-GestureWiring::GestureWiring(const ControllerParts &parts, RunSlot runSlot)
+GestureWiring::GestureWiring(SessionParts &parts, RunSlot runSlot)
     : m_parts(parts)
     , m_runSlot(std::move(runSlot))
 {
@@ -38,22 +38,15 @@ void GestureWiring::start()
     });
 
     MouseWheelTrigger &trigger = m_parts.mouseTrigger;
-    trigger.onBegin = [self](QPointF point) {
-        if (self)
-            self->openWheel(point);
-    };
-    trigger.onMove = [self](QPointF point) {
-        if (self && self->m_parts.wheel.isOpen())
-            self->m_parts.wheel.select(point);
-    };
-    trigger.onEnd = [self](std::optional<QPointF> point) {
-        if (self)
-            self->closeWheel(point);
-    };
-    trigger.onScroll = [self](const ScrollInput &input) {
-        if (self)
-            self->m_parts.wheel.scroll(input);
-    };
+    connect(&trigger, &MouseWheelTrigger::began, this, [this](QPointF point) { openWheel(point); });
+    connect(&trigger, &MouseWheelTrigger::moved, this, [this](QPointF point) {
+        if (m_parts.wheel.isOpen())
+            m_parts.wheel.select(point);
+    });
+    connect(&trigger, &MouseWheelTrigger::ended, this,
+            [this](std::optional<QPointF> point) { closeWheel(point); });
+    connect(&trigger, &MouseWheelTrigger::scrolled, this,
+            [this](const ScrollInput &input) { m_parts.wheel.scroll(input); });
     trigger.start();
     qCDebug(lcGestures) << "started";
 }

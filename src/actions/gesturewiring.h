@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-struct ControllerParts;
+struct SessionParts;
 class WheelItem;
 
 // Opens the wheel from the shortcut or the mouse trigger and hands on the slot chosen when it closes.
@@ -16,7 +16,7 @@ class GestureWiring final : public QObject {
 public:
     using RunSlot = std::function<void(const WheelItem &)>;
 
-    GestureWiring(const ControllerParts &parts, RunSlot runSlot);
+    GestureWiring(SessionParts &parts, RunSlot runSlot);
 
     // Attaches the wheel to the shortcut and to the mouse trigger, and starts the trigger.
     void start();
@@ -25,6 +25,6 @@ private:
     void openWheel(std::optional<QPointF> point);
     void closeWheel(std::optional<QPointF> point);
 
-    const ControllerParts &m_parts;
+    SessionParts &m_parts;
     RunSlot m_runSlot;
 };

@@ -43,7 +43,7 @@ bool ResultPanel::hideIsPending() const
     return m_hideTimer->isActive();
 }
 
-void ResultPanel::show(const ResultPanelState &state)
+void ResultPanel::show(const ResultPanelState &state, bool offersReplace)
 {
     m_hideTimer->stop();
     ++m_generation;
@@ -57,26 +57,8 @@ void ResultPanel::show(const ResultPanelState &state)
             anchor = ResultPanelGeometry::fallbackAnchor(m_screens.pointerLocation());
     }
 
-    if (!m_panel) {
-        m_panel = m_panelFactory();
-        // Each button hides the panel first, then acts; a second click while it fades does nothing,
-        // so a result is never pasted twice.
-        m_panel->copyClicked = [this] {
-            if (!m_buttonsLive)
-                return;
-            hide();
-            if (onCopy)
-                onCopy();
-        };
-        m_panel->replaceClicked = [this] {
-            if (!m_buttonsLive)
-                return;
-            const std::function<void()> replace = m_shownReplace;
-            hide();
-            if (replace)
-                replace();
-        };
-    }
+    if (!m_panel)
+        m_panel = m_panelFactory(*this);
 
     qreal answerHeight = 0;
     m_buttonsLive = state.takesClicks();
@@ -85,13 +67,12 @@ void ResultPanel::show(const ResultPanelState &state)
         answerHeight = ResultPanelGeometry::answerHeight(m_panel->answerTextHeight(state.text));
         if (!m_outsideInput.isActive())
             m_outsideInput.start([this](GlobalInputMonitor::Input input) { outsideInput(input); });
-        m_shownReplace = onReplace;
     } else {
         m_outsideInput.stop();
-        m_shownReplace = nullptr;
     }
+    m_offersReplace = offersReplace && state.takesClicks();
 
-    const QSizeF size = m_panel->setContent(state, answerHeight, bool(m_shownReplace),
+    const QSizeF size = m_panel->setContent(state, answerHeight, m_offersReplace,
                                             ResultPanelGeometry::proposedSize(state.kind));
     m_frame = ResultPanelGeometry::frame(size, *anchor, m_screens.screens(), m_screens.mainScreen());
     m_panel->setFrame(m_frame);
@@ -124,6 +105,25 @@ void ResultPanel::hide()
         qCDebug(lcResultPanel) << "hidden";
         anchor.reset();
     });
+}
+
+// Each button hides the panel first, then acts; a second click while it fades does nothing, so a
+// result is never pasted twice.
+void ResultPanel::copyClicked()
+{
+    if (!m_buttonsLive)
+        return;
+    hide();
+    Q_EMIT copyChosen();
+}
+
+void ResultPanel::replaceClicked()
+{
+    if (!m_buttonsLive)
+        return;
+    hide();
+    if (m_offersReplace)
+        Q_EMIT replaceChosen();
 }
 
 void ResultPanel::outsideInput(GlobalInputMonitor::Input input)

@@ -26,11 +26,11 @@ struct ResultPanelTimings {
 // It never takes the keyboard focus. It places and sizes itself, fades in and out, hides a failure
 // after three seconds and a result when the user clicks or types anywhere else. A generation counter
 // keeps a late fade-out from hiding a newer state. Main thread only.
-class ResultPanel final : public QObject {
+class ResultPanel final : public QObject, private ResultPanelButtons {
     Q_OBJECT
 public:
     using Timings = ResultPanelTimings;
-    using PanelFactory = std::function<std::unique_ptr<ResultPanelView>()>;
+    using PanelFactory = std::function<std::unique_ptr<ResultPanelView>(ResultPanelButtons &buttons)>;
     // Where the selection ends (global points, y up), when that can be told.
     using CaretSource = std::function<std::optional<QRectF>()>;
 
@@ -41,14 +41,10 @@ public:
 
     // The rectangle the panel is placed next to; set before show(). Cleared once the panel is hidden.
     std::optional<QRectF> anchor;
-    // Run after the panel hid itself for Copy; the one set when Copy is clicked counts.
-    std::function<void()> onCopy = [] {};
-    // Run after the panel hid itself for Replace; the one set when show() was called counts. Without
-    // one, a result offers Copy only.
-    std::function<void()> onReplace;
 
-    // Shows `state`, placed next to the anchor (or the caret, or the pointer, when none is set).
-    void show(const ResultPanelState &state);
+    // Shows `state`, placed next to the anchor (or the caret, or the pointer, when none is set). A
+    // result offers Replace besides Copy when `offersReplace`.
+    void show(const ResultPanelState &state, bool offersReplace = false);
     // Shows the failure and hides it after three seconds unless something else is shown first.
     void fail(const QString &message);
     // Fades out and forgets the anchor.
@@ -63,7 +59,14 @@ public:
     bool hideIsPending() const;
     ResultPanelView *panel() const { return m_panel.get(); }
 
+Q_SIGNALS:
+    // After the panel hid itself for the button; a second click while it fades counts for nothing.
+    void copyChosen();
+    void replaceChosen();
+
 private:
+    void copyClicked() override;
+    void replaceClicked() override;
     void outsideInput(GlobalInputMonitor::Input input);
 
     Screens &m_screens;
@@ -75,7 +78,7 @@ private:
     QTimer *m_hideTimer;
     quint64 m_generation = 0;
     std::optional<ResultPanelState> m_state;
-    std::function<void()> m_shownReplace;
+    bool m_offersReplace = false;
     bool m_buttonsLive = false;
     QRectF m_frame;
 };

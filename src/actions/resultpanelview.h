@@ -5,11 +5,20 @@
 #include <QRectF>
 #include <QSizeF>
 #include <chrono>
-#include <functional>
+
+// Where the panel reports clicks on its buttons.
+class ResultPanelButtons {
+public:
+    virtual void copyClicked() = 0;
+    virtual void replaceClicked() = 0;
+
+protected:
+    ~ResultPanelButtons() = default;
+};
 
 // The floating panel of the result panel as the result panel drives it: it lays out and draws one
-// state, and reports clicks on its buttons. Frames are global points with y up. It never takes the
-// keyboard focus.
+// state, and reports clicks on its buttons to the ResultPanelButtons it was made with. Frames are
+// global points with y up. It never takes the keyboard focus.
 class ResultPanelView {
 public:
     virtual ~ResultPanelView() = default;
@@ -29,8 +38,4 @@ public:
     virtual void showPanel() = 0;
     virtual void hidePanel() = 0;
     virtual void animateOpacity(qreal opacity, std::chrono::milliseconds duration) = 0;
-
-    // Set by the result panel.
-    std::function<void()> copyClicked;
-    std::function<void()> replaceClicked;
 };

@@ -3,9 +3,9 @@
 #include "actions/actionrunner.h"
 #include "actions/applookup.h"
 #include "actions/askopener.h"
-#include "actions/controllerparts.h"
 #include "actions/controllerstatus.h"
 #include "actions/keystroke.h"
+#include "actions/sessionparts.h"
 #include "actions/shortcutscli.h"
 #include "ai/aiengine.h"
 #include "caret/caretlocator.h"
@@ -42,7 +42,7 @@ quint64 eventFlags(KeyModifiers modifiers)
 
 } // namespace
 
-SlotDispatcher::SlotDispatcher(const ControllerParts &parts, ActionRunner &runner)
+SlotDispatcher::SlotDispatcher(SessionParts &parts, ActionRunner &runner)
     : m_parts(parts)
     , m_runner(runner)
 {

@@ -12,7 +12,7 @@
 
 class ActionRunner;
 class WheelItem;
-struct ControllerParts;
+struct SessionParts;
 struct CustomPrompt;
 
 // Runs what each kind of slot stands for. At most one model action, script or Ask runs at a time; key
@@ -22,7 +22,7 @@ class SlotDispatcher final : public QObject {
 public:
     static constexpr std::chrono::milliseconds keyComboModifierWait{1000};
 
-    SlotDispatcher(const ControllerParts &parts, ActionRunner &runner);
+    SlotDispatcher(SessionParts &parts, ActionRunner &runner);
 
     void run(const WheelItem &item);
 
@@ -39,6 +39,6 @@ private:
     void unavailable(const WheelItem &item);
     bool canReplaceFocusedText();
 
-    const ControllerParts &m_parts;
+    SessionParts &m_parts;
     ActionRunner &m_runner;
 };

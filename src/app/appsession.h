@@ -14,9 +14,9 @@ class UserDefaults;
 struct AccessibilityStatus;
 struct SettingsContext;
 
-// Everything the running app is made of on this desktop: the X11 backends, the accessibility
-// client, the model client, the stores, the wheel with its triggers, the result panel and the
-// Ask window and the controller that joins them. Made once after the settings migration; lives until quit.
+// Everything the running app is made of on this desktop: the desktop's parts (the X11 backend, the
+// core over it, the wheel and result panel windows) with the Ask window, the controller and what the
+// settings and the tray work with. Made once after the settings migration; lives until quit.
 class AppSession final {
 public:
     // None when there is no X11 display to work on.

@@ -1,6 +1,7 @@
 #include "ui/askwindow.h"
 
 #include "platform/screencoordinates.h"
+#include "platform/windowsystem.h"
 #include "ui/askpanel.h"
 #include "ui/askplacement.h"
 #include "ui/askview.h"
@@ -49,7 +50,7 @@ void AskWindow::open(std::optional<QString> context)
     const bool quoted = context.has_value();
     auto *chat = new AskChat(m_parts.models, std::move(context));
     auto *view = new AskView(*chat);
-    auto *panel = new AskPanel(view, m_parts.compositing);
+    auto *panel = new AskPanel(view, [&windows = m_parts.windows] { return windows.isCompositing(); });
     // The chat belongs to its panel, so that nothing the panel still shows outlives it.
     chat->setParent(panel);
     m_chat = chat;
@@ -86,8 +87,7 @@ void AskWindow::open(std::optional<QString> context)
         primaryScreenGeometry());
     panel->setGeometry(frame.toRect());
     panel->winId();
-    if (m_parts.prepareWindow)
-        m_parts.prepareWindow(*panel);
+    m_parts.windows.showOnAllDesktops(panel->winId());
     panel->show();
     panel->raise();
     panel->activateWindow();

@@ -9,6 +9,7 @@
 #include <functional>
 
 class Screens;
+class WindowSystem;
 
 // The app's one Ask panel and its chat: opened on a selected text (or none), replaced by the next
 // opening, closed by Escape, by the settings link or by the window manager. The panel grows
@@ -19,10 +20,8 @@ public:
     struct Parts {
         AskChat::Models models;
         Screens &screens;
-        // Whether a compositing manager runs now.
-        std::function<bool()> compositing;
-        // Called on a new panel's native window before it is shown (puts it on every desktop).
-        std::function<void(QWidget &)> prepareWindow;
+        // Whether panels can be translucent; each new one is put on every desktop.
+        WindowSystem &windows;
         // Brings up the settings on the General tab.
         std::function<void()> openSettings;
     };

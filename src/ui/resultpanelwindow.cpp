@@ -45,11 +45,12 @@ QPainterPath outline(const QRectF &rect)
 }
 } // namespace
 
-ResultPanelWindow::ResultPanelWindow(QWidget *parent)
+ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
                   // Unmanaged like a tooltip: no window manager focuses it on a click or moves it.
                   | Qt::X11BypassWindowManagerHint)
+    , m_buttons(buttons)
     , m_spinner(new SpinnerView)
     , m_symbol(new IndicatorSymbolView)
     , m_message(new WrappedText)
@@ -104,14 +105,10 @@ ResultPanelWindow::ResultPanelWindow(QWidget *parent)
     layout->addWidget(m_buttonRow);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
 
-    connect(m_copy, &QAbstractButton::clicked, this, [this] {
-        if (copyClicked)
-            copyClicked();
-    });
-    connect(m_replace, &QAbstractButton::clicked, this, [this] {
-        if (replaceClicked)
-            replaceClicked();
-    });
+    if (m_buttons) {
+        connect(m_copy, &QAbstractButton::clicked, this, [this] { m_buttons->copyClicked(); });
+        connect(m_replace, &QAbstractButton::clicked, this, [this] { m_buttons->replaceClicked(); });
+    }
     // The native window exists from the start, so input transparency can be switched on it.
     winId();
 }

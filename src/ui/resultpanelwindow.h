@@ -17,7 +17,8 @@ class WrappedText;
 class ResultPanelWindow final : public QWidget, public ResultPanelView {
     Q_OBJECT
 public:
-    explicit ResultPanelWindow(QWidget *parent = nullptr);
+    // Clicks on the buttons go to `buttons`, when given.
+    explicit ResultPanelWindow(ResultPanelButtons *buttons = nullptr, QWidget *parent = nullptr);
     ~ResultPanelWindow() override;
 
     qreal answerTextHeight(const QString &text) override;
@@ -44,6 +45,7 @@ private:
     void fitMessage(const QString &text, int availableWidth);
     void applyInputShape();
 
+    ResultPanelButtons *m_buttons;
     SpinnerView *m_spinner;
     IndicatorSymbolView *m_symbol;
     WrappedText *m_message;

@@ -121,10 +121,7 @@ bool MouseWheelTrigger::handle(const MouseTapEvent &event)
             startRetrying();
         if (m_tracking) {
             m_tracking = false;
-            report([this] {
-                if (onEnd)
-                    onEnd(std::nullopt);
-            });
+            report([this] { Q_EMIT ended(std::nullopt); });
         }
         return false;
     case MouseTapEvent::Type::buttonDown:
@@ -135,34 +132,24 @@ bool MouseWheelTrigger::handle(const MouseTapEvent &event)
         m_downLocation = event.location;
         report([this] {
             m_startPoint = m_screens.pointerLocation();
-            if (onBegin)
-                onBegin(m_startPoint);
+            Q_EMIT began(m_startPoint);
         });
         return true;
     case MouseTapEvent::Type::buttonDragged:
         if (!m_tracking || event.button != m_trackedButton)
             return false;
-        report([this, location = event.location] {
-            if (onMove)
-                onMove(movedStart(location));
-        });
+        report([this, location = event.location] { Q_EMIT moved(movedStart(location)); });
         return true;
     case MouseTapEvent::Type::buttonUp:
         if (!m_tracking || event.button != m_trackedButton)
             return false;
         m_tracking = false;
-        report([this, location = event.location] {
-            if (onEnd)
-                onEnd(movedStart(location));
-        });
+        report([this, location = event.location] { Q_EMIT ended(movedStart(location)); });
         return true;
     case MouseTapEvent::Type::scrollWheel:
         if (!m_capturesScroll || !event.scroll)
             return false;
-        report([this, input = *event.scroll] {
-            if (onScroll)
-                onScroll(input);
-        });
+        report([this, input = *event.scroll] { Q_EMIT scrolled(input); });
         return true;
     case MouseTapEvent::Type::other:
         break;

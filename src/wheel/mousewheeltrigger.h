@@ -25,12 +25,6 @@ public:
     MouseWheelTrigger(UserDefaults &defaults, MouseTap &tap, Screens &screens, QObject *parent = nullptr);
     ~MouseWheelTrigger() override;
 
-    std::function<void(QPointF)> onBegin;
-    std::function<void(QPointF)> onMove;
-    // None when the gesture was cut off.
-    std::function<void(std::optional<QPointF>)> onEnd;
-    std::function<void(const ScrollInput &)> onScroll;
-
     // Starts watching; when the tap cannot be set up, tries again every two seconds. Nothing when
     // already started.
     void start();
@@ -40,12 +34,19 @@ public:
     bool isRetrying() const { return m_retryTimer != nullptr; }
 
     bool capturesScroll() const { return m_capturesScroll; }
-    // On while the wheel is open: scroll input then goes to onScroll and no further.
+    // On while the wheel is open: scroll input then goes to scrolled() and no further.
     void setCapturesScroll(bool on);
 
     bool isTracking() const { return m_tracking; }
     // One tap event; true means swallow it.
     bool handle(const MouseTapEvent &event);
+
+Q_SIGNALS:
+    void began(QPointF point);
+    void moved(QPointF point);
+    // None when the gesture was cut off.
+    void ended(std::optional<QPointF> point);
+    void scrolled(const ScrollInput &input);
 
 private:
     bool install();

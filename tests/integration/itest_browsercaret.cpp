@@ -1,7 +1,7 @@
 // The caret locator and the website search against a real browser window.
 #include "caret/caretlocator.h"
 #include "platform/platform.h"
-#include "platform/x11/atspiaccessibility.h"
+#include "platform/accessibilitytree.h"
 #include "platform/x11/x11platform.h"
 #include "lineprocess.h"
 #include "testbrowser.h"
@@ -17,7 +17,6 @@ class ItestBrowserCaret final : public QObject {
 
     TestBrowser m_browser;
     std::unique_ptr<X11Platform> m_x11;
-    std::unique_ptr<AtspiAccessibility> m_tree;
     std::unique_ptr<CaretLocator> m_locator;
 
 private Q_SLOTS:
@@ -27,15 +26,15 @@ private Q_SLOTS:
             QSKIP("chromium is not installed");
         m_x11 = X11Platform::create();
         QVERIFY(m_x11);
-        Platform platform = m_x11->platform();
-        m_tree = std::make_unique<AtspiAccessibility>(platform.workspace);
         QVERIFY(m_browser.start());
         // Chromium stalls its first page load while an assistive tool keeps querying it during its
         // start-up, so the questions begin once the page runs.
         QTRY_VERIFY_WITH_TIMEOUT(m_browser.isPageRunning(), 30000);
         QVERIFY(TestSupport::waitUntilActive(m_browser.pid(), QStringLiteral("Ringle test page - Chromium")));
-        QVERIFY(m_tree->status().isUsable());
-        m_locator = std::make_unique<CaretLocator>(*m_tree, platform.workspace, platform.screens);
+        const Platform platform = m_x11->platform();
+        QVERIFY(platform.accessibility.status().isUsable());
+        m_locator =
+            std::make_unique<CaretLocator>(platform.accessibility, platform.workspace, platform.screens);
     }
 
     void siteOfThePage()
@@ -78,7 +77,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_locator.reset();
-        m_tree.reset();
         m_x11.reset();
     }
 };

@@ -30,7 +30,6 @@ class ItestCaretLocator final : public QObject {
     // The desktop's own answers: the application in front comes from the window manager.
     std::unique_ptr<X11Platform> m_x11;
     FakeScreens m_screens;
-    std::unique_ptr<AtspiAccessibility> m_tree;
     std::unique_ptr<CaretLocator> m_locator;
     TextWindowDriver m_window;
 
@@ -66,10 +65,10 @@ private Q_SLOTS:
         QVERIFY(m_x11);
         QVERIFY(m_window.start());
         QVERIFY(TestSupport::waitUntilActive(m_window.pid(), QStringLiteral("Accessible text window")));
-        Platform platform = m_x11->platform();
-        m_tree = std::make_unique<AtspiAccessibility>(platform.workspace);
-        QVERIFY(m_tree->status().isUsable());
-        m_locator = std::make_unique<CaretLocator>(*m_tree, platform.workspace, platform.screens);
+        const Platform platform = m_x11->platform();
+        QVERIFY(platform.accessibility.status().isUsable());
+        m_locator =
+            std::make_unique<CaretLocator>(platform.accessibility, platform.workspace, platform.screens);
     }
 
     void selectionAndAccess_data()
@@ -171,7 +170,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         m_locator.reset();
-        m_tree.reset();
         m_x11.reset();
     }
 };

@@ -99,8 +99,11 @@ private Q_SLOTS:
         QtScreens screens;
         MouseWheelTrigger trigger(defaults, *tap, screens);
         QStringList reports;
-        trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
-        trigger.onEnd = [&](std::optional<QPointF> p) { reports << (p ? QStringLiteral("end") : QStringLiteral("cut")); };
+        QObject::connect(&trigger, &MouseWheelTrigger::began,
+                         [&](QPointF) { reports << QStringLiteral("begin"); });
+        QObject::connect(&trigger, &MouseWheelTrigger::ended, [&](std::optional<QPointF> p) {
+            reports << (p ? QStringLiteral("end") : QStringLiteral("cut"));
+        });
         trigger.start();
         QVERIFY(trigger.isWatching());
 
@@ -134,7 +137,8 @@ private Q_SLOTS:
         QtScreens screens;
         MouseWheelTrigger trigger(defaults, *tap, screens);
         QStringList reports;
-        trigger.onBegin = [&](QPointF) { reports << QStringLiteral("begin"); };
+        QObject::connect(&trigger, &MouseWheelTrigger::began,
+                         [&](QPointF) { reports << QStringLiteral("begin"); });
         trigger.start();
         QVERIFY(!trigger.isWatching());
         QVERIFY(trigger.isRetrying());

@@ -5,7 +5,7 @@
 #include "lineprocess.h"
 #include "platform/screencoordinates.h"
 #include "platform/x11/x11connection.h"
-#include "platform/x11/x11globalinputmonitor.h"
+#include "platform/platform.h"
 #include "platform/x11/x11platform.h"
 #include "platform/x11/x11windowprops.h"
 #include "ui/resultpanelwindow.h"
@@ -53,7 +53,6 @@ class ItestResultPanel final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<X11Platform> m_backend;
-    std::unique_ptr<X11GlobalInputMonitor> m_monitor;
     std::unique_ptr<ResultPanel> m_resultPanel;
     ResultPanelWindow *m_panel = nullptr;
     LineProcess m_editor;
@@ -62,10 +61,10 @@ class ItestResultPanel final : public QObject {
     // The panel's rectangle on the desktop (y down) as the X server has it.
     QRect panelOnDesktop() const { return m_panel->frameGeometry(); }
 
-    void showResult(const QRectF &anchor, const QString &text)
+    void showResult(const QRectF &anchor, const QString &text, bool offersReplace = false)
     {
         m_resultPanel->anchor = anchor;
-        m_resultPanel->show(ResultPanelState::result(text));
+        m_resultPanel->show(ResultPanelState::result(text), offersReplace);
         QVERIFY(QTest::qWaitForWindowExposed(m_panel));
     }
 
@@ -80,13 +79,13 @@ private Q_SLOTS:
     {
         m_backend = X11Platform::create();
         QVERIFY(m_backend);
-        m_monitor = X11GlobalInputMonitor::create(m_backend->connection());
-        QVERIFY2(m_monitor, "the X server needs XInput 2.1");
-        m_resultPanel = std::make_unique<ResultPanel>(m_backend->platform().screens, *m_monitor, [this] {
-            auto panel = std::make_unique<ResultPanelWindow>();
-            m_panel = panel.get();
-            return panel;
-        });
+        const Platform ports = m_backend->platform();
+        m_resultPanel =
+            std::make_unique<ResultPanel>(ports.screens, ports.inputMonitor, [this](ResultPanelButtons &buttons) {
+                auto panel = std::make_unique<ResultPanelWindow>(&buttons);
+                m_panel = panel.get();
+                return panel;
+            });
         QVERIFY(TestSupport::startTestEditor(m_editor, QStringLiteral("Result Panel Editor")));
         m_editorWindow = X11WindowProps::activeWindow(m_backend->connection());
         QVERIFY(m_editorWindow != 0);
@@ -137,9 +136,9 @@ private Q_SLOTS:
     {
         int copies = 0;
         int replaces = 0;
-        m_resultPanel->onCopy = [&] { ++copies; };
-        m_resultPanel->onReplace = [&] { ++replaces; };
-        showResult(QRectF(300, 400, 1, 18), QStringLiteral("The corrected sentence."));
+        QObject::connect(m_resultPanel.get(), &ResultPanel::copyChosen, this, [&] { ++copies; });
+        QObject::connect(m_resultPanel.get(), &ResultPanel::replaceChosen, this, [&] { ++replaces; });
+        showResult(QRectF(300, 400, 1, 18), QStringLiteral("The corrected sentence."), true);
         QTest::qWait(200);
         clickAt(m_panel->replaceButton()->mapToGlobal(m_panel->replaceButton()->rect().center()));
         QTRY_COMPARE(replaces, 1);
@@ -147,7 +146,6 @@ private Q_SLOTS:
         QCOMPARE(copies, 0);
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
 
-        m_resultPanel->onReplace = nullptr;
         showResult(QRectF(300, 400, 1, 18), QStringLiteral("Copy only."));
         QVERIFY(!m_panel->replaceButton()->isVisible());
         QVERIFY(m_panel->copyButton()->isProminent());
@@ -156,7 +154,7 @@ private Q_SLOTS:
         QTRY_COMPARE(copies, 1);
         QTRY_VERIFY(!m_panel->isVisible());
         QCOMPARE(X11WindowProps::activeWindow(m_backend->connection()), m_editorWindow);
-        m_resultPanel->onCopy = [] {};
+        m_resultPanel->disconnect(this);
     }
 
     void clickOrKeyElsewhereHidesAResult()

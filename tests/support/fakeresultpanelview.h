@@ -8,6 +8,15 @@
 // content fits at 364 points wide for a result, 200 for the other states.
 class FakeResultPanelView final : public ResultPanelView {
 public:
+    explicit FakeResultPanelView(ResultPanelButtons &buttons)
+        : m_buttons(buttons)
+    {
+    }
+
+    // The user's click on a button.
+    void copyClicked() { m_buttons.copyClicked(); }
+    void replaceClicked() { m_buttons.replaceClicked(); }
+
     struct Content {
         ResultPanelState state;
         qreal answerHeight = 0;
@@ -45,4 +54,7 @@ public:
     qreal opacity = 0; // where the last animation ends
     int frontOrders = 0;
     int outOrders = 0;
+
+private:
+    ResultPanelButtons &m_buttons;
 };

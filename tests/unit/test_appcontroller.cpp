@@ -1,35 +1,19 @@
 #include "actions/appcontroller.h"
 #include "actions/askopener.h"
 #include "actions/controllerstatus.h"
-#include "actions/resultpanel.h"
+#include "actions/sessionparts.h"
 #include "base/ringleerror.h"
-#include "actions/shortcutscli.h"
-#include "actions/textreplacer.h"
-#include "ai/aiengine.h"
-#include "ai/localmodelclient.h"
 #include "ai/requestcancelled.h"
-#include "caret/caretlocator.h"
 #include "fakeresultpanelview.h"
 #include "globalshortcuts/modifierflags.h"
-#include "globalshortcuts/registry.h"
 #include "lineprocess.h"
-#include "platform/fake/fakeaccessibility.h"
-#include "platform/fake/fakeglobalinputmonitor.h"
-#include "platform/fake/fakehotkeyservice.h"
-#include "platform/fake/fakemousetap.h"
-#include "platform/fake/fakeondevicemodel.h"
 #include "platform/fake/fakeplatform.h"
 #include "platform/fake/faketextapp.h"
 #include "platform/fake/memorydefaults.h"
 #include "taskrunner.h"
 #include "testsupport.h"
-#include "wheel/actionwheel.h"
 #include "wheel/customkeycombo.h"
 #include "wheel/customprompt.h"
-#include "wheel/keycombostore.h"
-#include "wheel/mousewheeltrigger.h"
-#include "wheel/promptstore.h"
-#include "wheel/wheelstore.h"
 
 #include <QTest>
 
@@ -61,39 +45,30 @@ struct Desk {
     MemoryDefaults defaults;
     FakePlatform fakes;
     FakeTextApp app{fakes.keyboard, fakes.clipboard};
-    FakeAccessibilityTree tree;
-    CaretLocator caret{tree, fakes.workspace, fakes.screens};
-    TextReplacer replacer{fakes.clipboard, fakes.keyboard, fakes.workspace, caret};
-    FakeOnDeviceModel model;
-    LocalModelClient localModels;
-    AIEngine engine{defaults, localModels, model};
-    WheelStore store{defaults};
-    KeyComboStore combos{defaults, store};
-    PromptStore prompts{defaults, store};
-    FakeHotKeyService hotKeys;
-    GlobalShortcuts::Registry shortcuts{defaults, hotKeys, nullptr};
-    FakeMouseTap tap;
-    MouseWheelTrigger trigger{defaults, tap, fakes.screens};
-    ActionWheel wheel{store, fakes.screens, {}, [](WheelModel &) { return std::make_unique<NoWheelPanel>(); }};
-    FakeGlobalInputMonitor outsideInput;
     FakeResultPanelView *panel = nullptr;
-    ResultPanel resultPanel{fakes.screens, outsideInput,
-                              [this] {
-                                  auto made = std::make_unique<FakeResultPanelView>();
-                                  panel = made.get();
-                                  return made;
-                              },
-                              {}, ResultPanel::Timings{5ms, 5ms, 10ms, 3000ms}};
-    ShortcutsCLI shortcutsCLI{TestSupport::buildPath(QStringLiteral("src/app/ringle-shortcuts"))};
     ControllerStatus status;
     bool trusted = true;
+    SessionParts parts{fakes.platform(), defaults, status,
+                       {.wheelPanel = [](WheelModel &) { return std::make_unique<NoWheelPanel>(); },
+                        .resultPanel =
+                            [this](ResultPanelButtons &buttons) {
+                                auto made = std::make_unique<FakeResultPanelView>(buttons);
+                                panel = made.get();
+                                return made;
+                            },
+                        .isTrusted = [this] { return trusted; },
+                        .shortcutsTool = TestSupport::buildPath(QStringLiteral("src/app/ringle-shortcuts")),
+                        .resultTimings = ResultPanel::Timings{5ms, 5ms, 10ms, 3000ms}}};
+    FakeOnDeviceModel &model = fakes.onDeviceModel;
+    FakeHotKeyService &hotKeys = fakes.hotKeys;
+    ActionWheel &wheel = parts.wheel;
+    ResultPanel &resultPanel = parts.resultPanel;
     FakeAskOpener ask;
-    AppController controller{AppController::Parts{fakes.platform(), status, shortcuts, wheel, trigger, resultPanel,
-                                                  caret, replacer, engine, prompts, combos, shortcutsCLI, defaults,
-                                                  [this] { return trusted; }, &ask}};
+    AppController controller{parts};
 
     Desk()
     {
+        parts.ask = &ask;
         fakes.workspace.setFrontApplication(RunningApp{41, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")});
         app.setSelection(typo);
         controller.start();
@@ -103,9 +78,9 @@ struct Desk {
     void mouseGesture(QPointF offset)
     {
         const QPointF start(400, 300);
-        tap.send({MouseTapEvent::Type::buttonDown, 1, wheelButtonFlags, start, {}});
-        tap.send({MouseTapEvent::Type::buttonDragged, 1, wheelButtonFlags, start + offset, {}});
-        tap.send({MouseTapEvent::Type::buttonUp, 1, wheelButtonFlags, start + offset, {}});
+        fakes.mouseTap.send({MouseTapEvent::Type::buttonDown, 1, wheelButtonFlags, start, {}});
+        fakes.mouseTap.send({MouseTapEvent::Type::buttonDragged, 1, wheelButtonFlags, start + offset, {}});
+        fakes.mouseTap.send({MouseTapEvent::Type::buttonUp, 1, wheelButtonFlags, start + offset, {}});
     }
 
     std::optional<ResultPanelState> shown() const { return resultPanel.state(); }
@@ -133,7 +108,7 @@ WheelItem scriptSlot(Desk &desk, const QByteArray &body)
 {
     if (!TestSupport::writeShortcutScript(qEnvironmentVariable("XDG_CONFIG_HOME"), "Script.sh", body))
         return WheelItem::shortcut(QStringLiteral("Script"), QString());
-    const auto listed = TaskRunner::run(desk.shortcutsCLI.folders());
+    const auto listed = TaskRunner::run(desk.parts.shortcutsCLI.folders());
     const QList<ShortcutInfo> shortcuts = listed.value.value_or(QList<ShortcutFolder>{}).value(0).shortcuts;
     return WheelItem::shortcut(QStringLiteral("Script"), shortcuts.value(0).id);
 }
@@ -178,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(!desk.shown());
         QCOMPARE(desk.app.copyRequests(), 0);
         QCOMPARE(desk.fakes.sound.beeps(), 0);
-        QVERIFY(!desk.trigger.capturesScroll());
+        QVERIFY(!desk.parts.mouseTrigger.capturesScroll());
     }
 
     void shortcutOpensAtThePointerAndIsRefusedWhileBusy()
@@ -190,10 +165,10 @@ private Q_SLOTS:
         desk.model.enqueue(fixed);
         QVERIFY(desk.hotKeys.press(4, controlOption));
         QVERIFY(desk.wheel.isOpen());
-        QVERIFY(desk.trigger.capturesScroll());
+        QVERIFY(desk.parts.mouseTrigger.capturesScroll());
         desk.fakes.screens.setPointerLocation({700, 480}); // y up: toward the top slot
         QVERIFY(desk.hotKeys.release(4, controlOption));
-        QVERIFY(!desk.trigger.capturesScroll());
+        QVERIFY(!desk.parts.mouseTrigger.capturesScroll());
         QVERIFY(desk.status.isWorking());
 
         // A second press while it runs: the alert sound, no wheel; the release only ends scroll capture.
@@ -201,7 +176,7 @@ private Q_SLOTS:
         QVERIFY(!desk.wheel.isOpen());
         QCOMPARE(desk.fakes.sound.beeps(), 1);
         QVERIFY(desk.hotKeys.release(4, controlOption));
-        QVERIFY(!desk.trigger.capturesScroll());
+        QVERIFY(!desk.parts.mouseTrigger.capturesScroll());
         QVERIFY(desk.status.isWorking());
 
         // Key combinations are never refused, not even now.
@@ -227,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(desk.fakes.clipboard.textWrites().last().text, fixed);
         QVERIFY(!desk.fakes.clipboard.textWrites().last().transient);
 
-        desk.resultPanel.show(ResultPanelState::result(fixed)); // shown again with the same Replace
+        desk.resultPanel.show(ResultPanelState::result(fixed), true); // again; Replace stays the result's
         desk.panel->replaceClicked();
         QTRY_COMPARE(desk.app.pasted(), QStringList{QStringLiteral(" ") + fixed + QStringLiteral("\n")});
         QVERIFY(!desk.status.lastError());
@@ -277,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(waitUntilIdle(desk.status));
         auto label = FakeAccessibleElement::create(AccessibleRole::Kind::textArea, QStringLiteral("text"));
         label->selectedTextAnswer = typo;
-        desk.tree.focused = label;
+        desk.fakes.accessibility.focused = label;
         desk.model.enqueue(fixed);
         desk.controller.run(WheelItem::proofread());
         QTRY_COMPARE(desk.shown()->text, fixed);
@@ -293,7 +268,7 @@ private Q_SLOTS:
         shown.name = QStringLiteral("  Pirate  ");
         shown.instruction = QStringLiteral("Say it like a pirate.");
         shown.result = CustomPrompt::ResultMode::show;
-        desk.prompts.save(shown);
+        desk.parts.prompts.save(shown);
         desk.model.enqueue(QStringLiteral("Arr, this sentence has a typo in it."));
         desk.controller.run(WheelItem::customPrompt(shown.id));
         QTRY_VERIFY(desk.isResult());
@@ -389,7 +364,7 @@ private Q_SLOTS:
 
         CustomKeyCombo custom;
         custom.combo = selectAll;
-        desk.combos.save(custom);
+        desk.parts.combos.save(custom);
         desk.controller.run(WheelItem::customKeys(custom.id));
         QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
     }

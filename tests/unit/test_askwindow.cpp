@@ -2,6 +2,7 @@
 #include "ai/localmodelclient.h"
 #include "platform/fake/fakeondevicemodel.h"
 #include "platform/fake/fakescreens.h"
+#include "platform/fake/fakewindowsystem.h"
 #include "platform/fake/memorydefaults.h"
 #include "ui/askconversation.h"
 #include "ui/askmessageviews.h"
@@ -28,6 +29,7 @@ class TestAskWindow final : public QObject {
     FakeOnDeviceModel m_onDevice;
     MemoryDefaults m_defaults;
     FakeScreens m_screens;
+    FakeWindowSystem m_windows;
     int m_settingsOpened = 0;
     bool m_panelGoneWhenSettingsOpened = false;
     std::unique_ptr<AskWindow> m_window;
@@ -39,7 +41,7 @@ private Q_SLOTS:
     {
         m_onDevice = FakeOnDeviceModel();
         m_settingsOpened = 0;
-        m_window = std::make_unique<AskWindow>(AskWindow::Parts{models(), m_screens, [] { return true; }, {}, [this] {
+        m_window = std::make_unique<AskWindow>(AskWindow::Parts{models(), m_screens, m_windows, [this] {
                                                                     ++m_settingsOpened;
                                                                     m_panelGoneWhenSettingsOpened = !m_window->panel();
                                                                 }});

@@ -314,13 +314,12 @@ private Q_SLOTS:
     void copyOfAnEmptyTextFieldIsSkipped()
     {
         FakePlatform fake;
-        FakeAccessibilityTree tree;
-        CaretLocator locator(tree, fake.workspace, fake.screens);
+        CaretLocator locator(fake.accessibility, fake.workspace, fake.screens);
         TextReplacer replacer(fake.clipboard, fake.keyboard, fake.workspace, locator);
         auto field = Element::create(Kind::textField, QStringLiteral("text"));
         field->selectedRangeAnswer = TextRange{3, 0};
         field->selectedTextAnswer = QString();
-        tree.focused = field;
+        fake.accessibility.focused = field;
         const auto outcome = TaskRunner::run(replacer.copySelection());
         QCOMPARE(outcome.ringleError(), RingleError::nothingSelected());
         QVERIFY(fake.keyboard.events().isEmpty());

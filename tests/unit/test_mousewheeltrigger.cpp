@@ -39,12 +39,15 @@ struct Fixture {
     Fixture()
     {
         screens.setPointerLocation(QPointF(500, 600));
-        trigger.onBegin = [this](QPointF p) { reports << QStringLiteral("begin %1,%2").arg(p.x()).arg(p.y()); };
-        trigger.onMove = [this](QPointF p) { reports << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); };
-        trigger.onEnd = [this](std::optional<QPointF> p) {
+        QObject::connect(&trigger, &MouseWheelTrigger::began,
+                         [this](QPointF p) { reports << QStringLiteral("begin %1,%2").arg(p.x()).arg(p.y()); });
+        QObject::connect(&trigger, &MouseWheelTrigger::moved,
+                         [this](QPointF p) { reports << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()); });
+        QObject::connect(&trigger, &MouseWheelTrigger::ended, [this](std::optional<QPointF> p) {
             reports << (p ? QStringLiteral("end %1,%2").arg(p->x()).arg(p->y()) : QStringLiteral("end none"));
-        };
-        trigger.onScroll = [this](const ScrollInput &s) { reports << QStringLiteral("scroll %1").arg(s.lines); };
+        });
+        QObject::connect(&trigger, &MouseWheelTrigger::scrolled,
+                         [this](const ScrollInput &s) { reports << QStringLiteral("scroll %1").arg(s.lines); });
         trigger.start();
     }
     QStringList takeReports()
@@ -224,7 +227,7 @@ private Q_SLOTS:
     {
         auto f = std::make_unique<Fixture>();
         bool called = false;
-        f->trigger.onBegin = [&](QPointF) { called = true; };
+        QObject::connect(&f->trigger, &MouseWheelTrigger::began, [&](QPointF) { called = true; });
         QVERIFY(f->tap.send(tapEvent(Type::buttonDown, 1, ctrl | alt)));
         f.reset();
         QCoreApplication::processEvents();

@@ -29,8 +29,8 @@ class TestResultPanel final : public QObject {
         m_panel = nullptr;
         m_resultPanel = std::make_unique<ResultPanel>(
             m_screens, m_monitor,
-            [this] {
-                auto panel = std::make_unique<FakeResultPanelView>();
+            [this](ResultPanelButtons &buttons) {
+                auto panel = std::make_unique<FakeResultPanelView>(buttons);
                 m_panel = panel.get();
                 return panel;
             },
@@ -125,8 +125,7 @@ private Q_SLOTS:
         QCOMPARE(m_panel->contents.last().proposed, QSizeF(340, 400));
         QCOMPARE(m_panel->contents.last().answerHeight, 0.0);
 
-        m_resultPanel->onReplace = [] {};
-        m_resultPanel->show(ResultPanelState::result(QStringLiteral("One line.")));
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("One line.")), true);
         QCOMPARE(m_resultPanel->generation(), 2u);
         QCOMPARE(m_panel->frontOrders, 1); // already on screen
         QVERIFY(m_panel->takesClicks);
@@ -135,7 +134,6 @@ private Q_SLOTS:
         QCOMPARE(m_panel->contents.last().answerHeight, 17.0);
         QVERIFY(m_panel->contents.last().offersReplace);
 
-        m_resultPanel->onReplace = nullptr;
         m_resultPanel->show(ResultPanelState::result(QString(QStringLiteral("line\n")).repeated(40)));
         QCOMPARE(m_panel->contents.last().answerHeight, 240.0);
         QVERIFY(!m_panel->contents.last().offersReplace);
@@ -223,26 +221,30 @@ private Q_SLOTS:
     void buttonsHideFirstThenAct()
     {
         int copies = 0;
-        QStringList replaced;
-        m_resultPanel->onReplace = [&] { replaced.append(QStringLiteral("first")); };
-        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
-        // Copy runs what is set when it is clicked; Replace what was set when the result was shown.
-        m_resultPanel->onCopy = [&] {
+        int replaces = 0;
+        connect(m_resultPanel.get(), &ResultPanel::copyChosen, this, [&] {
             QCOMPARE(m_panel->opacity, 0.0);
             QVERIFY(!m_resultPanel->watchesOutsideInput());
             ++copies;
-        };
-        m_resultPanel->onReplace = [&] { replaced.append(QStringLiteral("later")); };
+        });
+        connect(m_resultPanel.get(), &ResultPanel::replaceChosen, this, [&] {
+            QCOMPARE(m_panel->opacity, 0.0);
+            ++replaces;
+        });
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")), true);
         m_panel->replaceClicked();
         m_panel->replaceClicked(); // a second click while it fades
         m_panel->copyClicked();
-        QCOMPARE(replaced, QStringList{QStringLiteral("first")});
+        QCOMPARE(replaces, 1);
         QCOMPARE(copies, 0);
 
+        // Replace is only chosen where it was offered.
+        m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
+        m_panel->replaceClicked();
+        QCOMPARE(replaces, 1);
         m_resultPanel->show(ResultPanelState::result(QStringLiteral("Answer")));
         m_panel->copyClicked();
         QCOMPARE(copies, 1);
-        QCOMPARE(replaced.size(), 1);
     }
 };
 

@@ -9,7 +9,7 @@
 #include "app/ringleapp.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/screencoordinates.h"
-#include "platform/x11/x11globalinputmonitor.h"
+#include "platform/platform.h"
 #include "platform/x11/x11platform.h"
 #include "ui/resultpanelwindow.h"
 
@@ -51,13 +51,12 @@ int showResultPanel(QApplication &app, const QStringList &args)
     auto backend = X11Platform::create();
     if (!backend)
         return 1;
-    auto monitor = X11GlobalInputMonitor::create(backend->connection());
-    if (!monitor)
-        return 1;
-    ResultPanel resultPanel(backend->platform().screens, *monitor, [] { return std::make_unique<ResultPanelWindow>(); });
-    if (offerReplace)
-        resultPanel.onReplace = [] { std::puts("replace"); };
-    resultPanel.onCopy = [] { std::puts("copy"); };
+    const Platform ports = backend->platform();
+    ResultPanel resultPanel(ports.screens, ports.inputMonitor, [](ResultPanelButtons &buttons) {
+        return std::make_unique<ResultPanelWindow>(&buttons);
+    });
+    QObject::connect(&resultPanel, &ResultPanel::replaceChosen, [] { std::puts("replace"); });
+    QObject::connect(&resultPanel, &ResultPanel::copyChosen, [] { std::puts("copy"); });
 
     QTimer::singleShot(800, &editor, [&] {
         // The anchor is the selection's end, as the caret locator would report it.
@@ -71,7 +70,8 @@ int showResultPanel(QApplication &app, const QStringList &args)
         else if (kind == QLatin1String("done"))
             resultPanel.show(ResultPanelState::done());
         else
-            resultPanel.show(ResultPanelState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text));
+            resultPanel.show(ResultPanelState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text),
+                             offerReplace);
         std::puts("shown");
         std::fflush(stdout);
     });

@@ -1,4 +1,4 @@
-#include "platform/x11/x11compositing.h"
+#include "platform/x11/x11windowsystem.h"
 
 #include "platform/x11/qtxcbconnection.h"
 
@@ -6,9 +6,9 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 
-namespace X11Compositing {
-bool isActive()
+bool X11WindowSystem::isCompositing() const
 {
     xcb_connection_t *connection = qtXcbConnection();
     if (!connection)
@@ -37,4 +37,20 @@ bool isActive()
     std::free(owner);
     return active;
 }
-} // namespace X11Compositing
+
+void X11WindowSystem::showOnAllDesktops(quintptr window)
+{
+    xcb_connection_t *connection = qtXcbConnection();
+    if (!connection || !window)
+        return;
+    const char name[] = "_NET_WM_DESKTOP";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
+    if (!atom)
+        return;
+    const quint32 allDesktops = 0xFFFFFFFF;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window), atom->atom, XCB_ATOM_CARDINAL, 32, 1,
+                        &allDesktops);
+    xcb_flush(connection);
+    std::free(atom);
+}
