@@ -104,8 +104,8 @@ QString instructions(AIAction action, TargetLanguage language)
     return {};
 }
 
-const SettingKey showResultFirstKey = SettingKey::flag(
-    QStringLiteral("showResultFirst"), true,
-    QStringLiteral("Whether Proofread, Rewrite and Translate show their result before replacing the text."));
+const SettingKey showResultFirstKey{
+    QStringLiteral("showResultFirst"), SettingKey::Type::boolean, QStringLiteral("true"),
+    QStringLiteral("Whether Proofread, Rewrite and Translate show their result before replacing the text.")};
 
 } // namespace AIActions

@@ -2,15 +2,10 @@
 
 #include "platform/userdefaults.h"
 
-const SettingKey LocalModelConfig::providerKey = SettingKey::choice(
-    QStringLiteral("modelProvider"),
-    [] {
-        QStringList names;
-        for (ModelProvider provider : ModelProviders::allCases())
-            names.append(ModelProviders::rawValue(provider));
-        return names;
-    }(),
-    ModelProviders::rawValue(ModelProvider::apple), QStringLiteral("Where language-model work runs."));
+const SettingKey LocalModelConfig::providerKey{
+    QStringLiteral("modelProvider"), SettingKey::Type::string, ModelProviders::rawValue(ModelProvider::apple),
+    QStringLiteral("Where language-model work runs."),
+    SettingKey::texts(ModelProviders::allCases(), &ModelProviders::rawValue)};
 
 const SettingKey LocalModelConfig::serverKey{
     QStringLiteral("modelServer"), SettingKey::Type::string, QStringLiteral("the provider's usual address"),

@@ -70,15 +70,9 @@ QString englishName(TargetLanguage language)
     return LanguageNames::englishName(rawValue(language));
 }
 
-const SettingKey settingKey = SettingKey::choice(
-    QStringLiteral("targetLanguage"),
-    [] {
-        QStringList codes;
-        for (const auto &[language, raw] : kRawValues)
-            codes.append(QString::fromLatin1(raw));
-        return codes;
-    }(),
-    rawValue(TargetLanguage::english), QStringLiteral("The language Translate writes in and answers are given in."));
+const SettingKey settingKey{QStringLiteral("targetLanguage"), SettingKey::Type::string, rawValue(TargetLanguage::english),
+                            QStringLiteral("The language Translate writes in and answers are given in."),
+                            SettingKey::texts(allCases(), &rawValue)};
 
 TargetLanguage stored(const UserDefaults &defaults)
 {

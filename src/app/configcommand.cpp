@@ -49,8 +49,8 @@ const SettingKey *knownKey(const QString &name, QTextStream &err)
 {
     if (const SettingKey *key = ConfigKeys::find(name))
         return key;
-    err << "Unknown key \"" << name << "\". Known keys: " << ConfigKeys::names().join(QStringLiteral(", "))
-        << '\n';
+    const QStringList names = SettingKey::texts(ConfigKeys::all(), [](const SettingKey *key) { return key->name; });
+    err << "Unknown key \"" << name << "\". Known keys: " << names.join(QStringLiteral(", ")) << '\n';
     return nullptr;
 }
 

@@ -11,6 +11,8 @@
 #include "wheel/wheelmousesettings.h"
 #include "wheel/wheelstore.h"
 
+#include <algorithm>
+
 namespace ConfigKeys {
 
 const QList<const SettingKey *> &all()
@@ -39,19 +41,8 @@ const QList<const SettingKey *> &all()
 
 const SettingKey *find(const QString &name)
 {
-    for (const SettingKey *key : all()) {
-        if (key->name == name)
-            return key;
-    }
-    return nullptr;
-}
-
-QStringList names()
-{
-    QStringList result;
-    for (const SettingKey *key : all())
-        result.append(key->name);
-    return result;
+    const auto it = std::find_if(all().cbegin(), all().cend(), [&](const SettingKey *key) { return key->name == name; });
+    return it == all().cend() ? nullptr : *it;
 }
 
 } // namespace ConfigKeys

@@ -3,12 +3,10 @@
 #include "platform/settingkey.h"
 
 #include <QList>
-#include <QStringList>
 
 // The settings `ringle config` reads and writes, each declared by the code that owns it.
 namespace ConfigKeys {
 // In the order `ringle config list` prints them.
 const QList<const SettingKey *> &all();
 const SettingKey *find(const QString &name);
-QStringList names();
 } // namespace ConfigKeys

@@ -1,30 +1,8 @@
 #include "platform/settingkey.h"
 
-// Keys are defined at namespace scope in other files, so nothing here may rely on such a definition.
-namespace {
-QString trueText()
-{
-    return QStringLiteral("true");
-}
-QString falseText()
-{
-    return QStringLiteral("false");
-}
-} // namespace
-
-SettingKey SettingKey::flag(QString name, bool fallback, QString description)
-{
-    return {std::move(name), Type::boolean, fallback ? trueText() : falseText(), std::move(description)};
-}
-
-SettingKey SettingKey::choice(QString name, QStringList choices, QString fallback, QString description)
-{
-    return {std::move(name), Type::string, std::move(fallback), std::move(description), std::move(choices)};
-}
-
 bool SettingKey::isOn(const UserDefaults &defaults) const
 {
-    return defaults.boolValue(name).value_or(defaultText == trueText());
+    return defaults.boolValue(name).value_or(defaultText == QLatin1String("true"));
 }
 
 QString SettingKey::chosen(const UserDefaults &defaults) const
@@ -39,8 +17,8 @@ SettingKey::Parsed SettingKey::parse(const QString &text) const
         return parseText(*this, text);
     if (type == Type::boolean) {
         const QString lower = text.trimmed().toLower();
-        if (lower == trueText() || lower == falseText())
-            return {UserDefaults::Value(lower == trueText()), {}};
+        if (lower == QLatin1String("true") || lower == QLatin1String("false"))
+            return {UserDefaults::Value(lower == QLatin1String("true")), {}};
         return refusal(QStringLiteral("%1 takes true or false, not \"%2\".").arg(name, text));
     }
     if (choices.isEmpty())
@@ -55,19 +33,11 @@ SettingKey::Parsed SettingKey::parse(const QString &text) const
 
 bool SettingKey::holdsReadableType(const UserDefaults::Value &value) const
 {
-    switch (type) {
-    case Type::boolean:
-        return std::holds_alternative<bool>(value);
-    case Type::integer:
-        return std::holds_alternative<qint64>(value);
-    case Type::string:
-        return std::holds_alternative<QString>(value);
-    case Type::data:
-        return std::holds_alternative<QByteArray>(value);
-    case Type::shortcut:
+    if (type == Type::shortcut)
         return std::holds_alternative<QString>(value) || value == UserDefaults::Value(false);
-    }
-    return false;
+    // The alternative of UserDefaults::Value each other type is stored as.
+    constexpr size_t storedAs[] = {0 /* bool */, 1 /* qint64 */, 3 /* QString */, 4 /* QByteArray */};
+    return value.index() == storedAs[int(type)];
 }
 
 QString SettingKey::typeName(Type type)
@@ -84,17 +54,13 @@ QString SettingKey::typeName(const UserDefaults::Value &value)
 
 QString SettingKey::format(const UserDefaults::Value &value)
 {
-    return std::visit(
-        [](const auto &v) -> QString {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, bool>)
-                return v ? trueText() : falseText();
-            else if constexpr (std::is_same_v<T, qint64> || std::is_same_v<T, double>)
-                return QString::number(v);
-            else if constexpr (std::is_same_v<T, QString>)
-                return v;
-            else
-                return QString::fromUtf8(v);
-        },
-        value);
+    if (const bool *flag = std::get_if<bool>(&value))
+        return *flag ? QStringLiteral("true") : QStringLiteral("false");
+    if (const qint64 *number = std::get_if<qint64>(&value))
+        return QString::number(*number);
+    if (const double *number = std::get_if<double>(&value))
+        return QString::number(*number);
+    if (const QString *text = std::get_if<QString>(&value))
+        return *text;
+    return QString::fromUtf8(std::get<QByteArray>(value));
 }

@@ -1,37 +1,21 @@
 #include "ui/settingstab.h"
 
-#include "platform/userdefaults.h"
-
 namespace SettingsTabs {
 
-const SettingKey settingKey = SettingKey::choice(QStringLiteral("settingsTab"),
-                                                 {rawValue(SettingsTab::general), rawValue(SettingsTab::wheel)},
-                                                 rawValue(SettingsTab::wheel),
-                                                 QStringLiteral("The settings window's tab shown last."));
-
-QString rawValue(SettingsTab tab)
-{
-    return tab == SettingsTab::general ? QStringLiteral("general") : QStringLiteral("wheel");
-}
-
-std::optional<SettingsTab> fromRawValue(const QString &raw)
-{
-    for (SettingsTab tab : {SettingsTab::general, SettingsTab::wheel}) {
-        if (rawValue(tab) == raw)
-            return tab;
-    }
-    return std::nullopt;
-}
+const SettingKey settingKey{QStringLiteral("settingsTab"), SettingKey::Type::string, QStringLiteral("wheel"),
+                            QStringLiteral("The settings window's tab shown last."),
+                            {QStringLiteral("general"), QStringLiteral("wheel")}};
 
 SettingsTab stored(const UserDefaults &defaults)
 {
-    return *fromRawValue(settingKey.chosen(defaults));
+    return SettingsTab(settingKey.choices.indexOf(settingKey.chosen(defaults)));
 }
 
 void store(UserDefaults &defaults, SettingsTab tab)
 {
-    if (defaults.stringValue(settingKey.name) != rawValue(tab))
-        defaults.setString(settingKey.name, rawValue(tab));
+    const QString &raw = settingKey.choices.at(int(tab));
+    if (defaults.stringValue(settingKey.name) != raw)
+        defaults.setString(settingKey.name, raw);
 }
 
 } // namespace SettingsTabs

@@ -1,12 +1,10 @@
 #include "wheel/settingsmigration.h"
 
 namespace SettingsMigration {
-const SettingKey migratedKey =
-    SettingKey::flag(QStringLiteral("migratedFromVarno"), false,
-                     QStringLiteral("Whether the earlier product's settings were copied over."));
-const SettingKey removedKey =
-    SettingKey::flag(QStringLiteral("removedActionShortcuts"), false,
-                     QStringLiteral("Whether the shortcuts of single actions were removed."));
+const SettingKey migratedKey{QStringLiteral("migratedFromVarno"), SettingKey::Type::boolean, QStringLiteral("false"),
+                             QStringLiteral("Whether the earlier product's settings were copied over.")};
+const SettingKey removedKey{QStringLiteral("removedActionShortcuts"), SettingKey::Type::boolean, QStringLiteral("false"),
+                            QStringLiteral("Whether the shortcuts of single actions were removed.")};
 
 void runOnce(UserDefaults &app, UserDefaults &earlier)
 {

@@ -37,14 +37,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("WheelMouseSettings", text);
 }
 
-QStringList buttonRawValues()
-{
-    QStringList values;
-    for (const ButtonInfo &entry : buttons)
-        values.append(QString::fromLatin1(entry.rawValue));
-    return values;
-}
-
 SettingKey::Parsed parseModifiers(const SettingKey &key, const QString &text)
 {
     using M = WheelMouseSettings::Modifiers;
@@ -58,9 +50,10 @@ SettingKey::Parsed parseModifiers(const SettingKey &key, const QString &text)
 }
 } // namespace
 
-const SettingKey WheelMouseSettings::buttonKey =
-    SettingKey::choice(QStringLiteral("wheelMouseButton"), buttonRawValues(), rawValue(defaultButton),
-                       QStringLiteral("The mouse button that opens the wheel while held with the modifier keys."));
+const SettingKey WheelMouseSettings::buttonKey{
+    QStringLiteral("wheelMouseButton"), SettingKey::Type::string, rawValue(defaultButton),
+    QStringLiteral("The mouse button that opens the wheel while held with the modifier keys."),
+    SettingKey::texts(buttons, [](const ButtonInfo &entry) { return QString::fromLatin1(entry.rawValue); })};
 const SettingKey WheelMouseSettings::modifiersKey{
     QStringLiteral("wheelMouseModifiers"), SettingKey::Type::integer, QString::number(defaultModifiers),
     QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),

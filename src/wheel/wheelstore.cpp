@@ -61,9 +61,9 @@ const SettingKey WheelStore::legacyKey =
     StoredData::setting(QStringLiteral("wheelTabs"), QStringLiteral("none"),
                         QStringLiteral("The older list of rings, made into sets when no set list is stored."),
                         &normalisedLegacyTabs);
-const SettingKey WheelStore::followsAppKey =
-    SettingKey::flag(QStringLiteral("wheelFollowsApp"), true,
-                     QStringLiteral("Whether the wheel shows the set bound to the front app or website."));
+const SettingKey WheelStore::followsAppKey{
+    QStringLiteral("wheelFollowsApp"), SettingKey::Type::boolean, QStringLiteral("true"),
+    QStringLiteral("Whether the wheel shows the set bound to the front app or website.")};
 
 WheelStore::WheelStore(UserDefaults &defaults, QObject *parent)
     : QObject(parent)

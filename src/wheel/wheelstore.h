@@ -22,7 +22,6 @@ public:
     static constexpr int maximumRings = 8;
 
     static const SettingKey setsKey;
-    // The older ring list, read only to migrate it.
     static const SettingKey legacyKey;
     static const SettingKey followsAppKey;
 
