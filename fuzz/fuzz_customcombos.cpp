@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)record.combo.shortcutText();
         for (const KeyPlatform platform : {KeyPlatform::mac, KeyPlatform::linuxDesktop}) {
             (void)record.combo.wheelTitle(platform);
-            (void)KeyCombo::specialKeyLabel(record.combo.keyCode, platform);
+            (void)KeyCombo::specialKeyLabel(record.combo.key, platform);
         }
     }
     FUZZ_CHECK(JsonFields::decodeArray<CustomKeyCombo>(JsonFields::encodeArray(combos), &CustomKeyCombo::fromJson)

@@ -18,6 +18,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     layout.addKey(Qt::Key_H, 4, QStringLiteral("h"));
     (void)GlobalShortcuts::presentableText(*shortcut, layout);
     (void)GlobalShortcuts::menuKeyCombination(*shortcut, layout);
-    (void)GlobalShortcuts::Shortcut::fromCarbon(shortcut->carbonKeyCode, shortcut->carbonModifiers).modifiers();
     return 0;
 }

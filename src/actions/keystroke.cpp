@@ -3,44 +3,39 @@
 #include <iterator>
 
 namespace Keystroke {
-QList<KeyEvent> keyPressEvents(quint16 keyCode, quint64 flags)
+QList<KeyEvent> keyPressEvents(KeyChord chord)
 {
-    return {{keyCode, true, flags}, {keyCode, false, flags}};
+    return {{chord.key, true, chord.modifiers}, {chord.key, false, chord.modifiers}};
 }
 
-QList<KeyEvent> comboEvents(quint16 keyCode, quint64 flags)
+QList<KeyEvent> comboEvents(KeyChord chord)
 {
     QList<KeyEvent> events;
-    quint64 running = 0;
-    for (const ModifierKey &m : comboModifiers) {
-        if (!(flags & m.flag))
+    KeyModifiers running;
+    for (const ModifierKey &m : modifierKeys) {
+        if (!chord.modifiers.contains(m.flag))
             continue;
-        running |= m.flag;
-        events.append({m.keyCode, true, running});
+        running = running | m.flag;
+        events.append({m.key, true, running});
     }
-    events.append({keyCode, true, running});
-    events.append({keyCode, false, running});
-    for (auto it = std::rbegin(comboModifiers); it != std::rend(comboModifiers); ++it) {
-        if (!(flags & it->flag))
+    events.append({chord.key, true, running});
+    events.append({chord.key, false, running});
+    for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it) {
+        if (!chord.modifiers.contains(it->flag))
             continue;
-        running &= ~it->flag;
-        events.append({it->keyCode, false, running});
+        running = running.without(it->flag);
+        events.append({it->key, false, running});
     }
     return events;
 }
 
-void send(Keyboard &keyboard, quint16 keyCode, quint64 flags)
-{
-    keyboard.post(keyPressEvents(keyCode, flags));
-}
-
 void send(Keyboard &keyboard, KeyChord chord)
 {
-    send(keyboard, chord.keyCode, chord.flags);
+    keyboard.post(keyPressEvents(chord));
 }
 
-void sendCombo(Keyboard &keyboard, quint16 keyCode, quint64 flags)
+void sendCombo(Keyboard &keyboard, KeyChord chord)
 {
-    keyboard.post(comboEvents(keyCode, flags));
+    keyboard.post(comboEvents(chord));
 }
 } // namespace Keystroke

@@ -24,24 +24,6 @@
 // The same category as the rest of the controller: its log lines are what the end-to-end tests wait for.
 Q_LOGGING_CATEGORY(lcSlots, "ringle.controller", QtInfoMsg)
 
-namespace {
-
-quint64 eventFlags(KeyModifiers modifiers)
-{
-    quint64 flags = 0;
-    if (modifiers.contains(KeyModifiers::command))
-        flags |= EventFlag::command;
-    if (modifiers.contains(KeyModifiers::option))
-        flags |= EventFlag::option;
-    if (modifiers.contains(KeyModifiers::control))
-        flags |= EventFlag::control;
-    if (modifiers.contains(KeyModifiers::shift))
-        flags |= EventFlag::shift;
-    return flags;
-}
-
-} // namespace
-
 SlotDispatcher::SlotDispatcher(SessionParts &parts, ActionRunner &runner)
     : m_parts(parts)
     , m_runner(runner)
@@ -139,7 +121,7 @@ QCoro::Task<void> SlotDispatcher::postCombo(KeyCombo combo)
     // The keys that opened the wheel may still be held; they must not join the combination.
     co_await m_parts.replacer.waitForModifierRelease(keyComboModifierWait);
     if (self)
-        Keystroke::sendCombo(m_parts.platform.keyboard, combo.keyCode, eventFlags(combo.modifiers));
+        Keystroke::sendCombo(m_parts.platform.keyboard, {combo.key, combo.modifiers});
 }
 
 void SlotDispatcher::openApp(const QString &appId)

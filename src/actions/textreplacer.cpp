@@ -64,7 +64,7 @@ void TextReplacer::throwIfStopped() const
 QCoro::Task<void> TextReplacer::waitForModifierRelease(std::chrono::milliseconds timeout)
 {
     const auto deadline = Clock::now() + timeout;
-    while ((m_keyboard.modifierFlags() & EventFlag::modifierMask) != 0 && Clock::now() < deadline)
+    while (!m_keyboard.heldModifiers().without(KeyModifiers::function).isEmpty() && Clock::now() < deadline)
         co_await MonotonicSleep::sleepFor(modifierPollInterval);
 }
 

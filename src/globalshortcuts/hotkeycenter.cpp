@@ -1,8 +1,6 @@
 #include "globalshortcuts/hotkeycenter.h"
 
 #include "globalshortcuts/hotkey.h"
-#include "globalshortcuts/key.h"
-#include "globalshortcuts/modifierflags.h"
 #include "platform/menutracker.h"
 
 #include <QThread>
@@ -10,14 +8,11 @@
 
 namespace GlobalShortcuts {
 namespace {
-// Modifiers as matching compares them: known bits only, and no function modifier on keys for which
-// the keyboard adds it by itself.
-int matchingModifiers(int keyCode, int modifiers)
+// Modifiers as matching compares them: no function modifier on keys for which the keyboard adds it
+// by itself.
+KeyModifiers matchingModifiers(Key key, KeyModifiers modifiers)
 {
-    int normalized = normalizedHotKeyModifiers(modifiers);
-    if (hasSynthesizedFunctionModifier(keyCode))
-        normalized &= ~HotKeyModifiers::function;
-    return normalized;
+    return key.hasSynthesizedFunctionModifier() ? modifiers.without(KeyModifiers::function) : modifiers;
 }
 } // namespace
 
@@ -55,11 +50,8 @@ std::shared_ptr<HotKey> HotKeyCenter::makeHotKey(const Shortcut &shortcut)
 bool HotKeyCenter::registerHotKey(const std::shared_ptr<HotKey> &hotKey)
 {
     const Shortcut &shortcut = hotKey->shortcut();
-    // The system takes 32-bit unsigned values; stored data may hold anything.
-    if (shortcut.carbonKeyCode < 0 || shortcut.carbonModifiers < 0)
-        return false;
-    const std::optional<HotKeyService::Handle> handle = m_service.registerHotKey(
-        quint32(shortcut.carbonKeyCode), quint32(shortcut.carbonModifiers), signature, hotKey->id());
+    const std::optional<HotKeyService::Handle> handle =
+        m_service.registerHotKey(shortcut.key, shortcut.modifiers, signature, hotKey->id());
     if (!handle)
         return false;
     hotKey->handle = handle;
@@ -136,8 +128,7 @@ void HotKeyCenter::resumeAll()
         if (hotKey->handle)
             continue;
         const Shortcut &shortcut = hotKey->shortcut();
-        hotKey->handle = m_service.registerHotKey(quint32(shortcut.carbonKeyCode),
-                                                  quint32(shortcut.carbonModifiers), signature, hotKey->id());
+        hotKey->handle = m_service.registerHotKey(shortcut.key, shortcut.modifiers, signature, hotKey->id());
         if (hotKey->handle)
             continue;
         m_hotKeys.remove(hotKey->id());
@@ -194,20 +185,18 @@ bool HotKeyCenter::handleEvent(const HotKeyEvent &event)
     case HotKeyEvent::Kind::rawKeyUp:
         if (event.isRepeat)
             return false;
-        return runMatching(event.kind == HotKeyEvent::Kind::rawKeyDown, event.keyCode, event.modifiers);
+        return runMatching(event.kind == HotKeyEvent::Kind::rawKeyDown, event.key, event.modifiers);
     }
     return false;
 }
 
-bool HotKeyCenter::runMatching(bool keyDown, quint32 keyCode, quint32 modifiers)
+bool HotKeyCenter::runMatching(bool keyDown, Key key, KeyModifiers modifiers)
 {
-    const int code = int(keyCode);
-    const int wanted = matchingModifiers(code, int(modifiers));
+    const KeyModifiers wanted = matchingModifiers(key, modifiers);
     bool matched = false;
     for (const std::shared_ptr<HotKey> &hotKey : liveHotKeys()) {
         const Shortcut &shortcut = hotKey->shortcut();
-        if (shortcut.carbonKeyCode != code
-            || matchingModifiers(shortcut.carbonKeyCode, shortcut.carbonModifiers) != wanted)
+        if (shortcut.key != key || matchingModifiers(shortcut.key, shortcut.modifiers) != wanted)
             continue;
         matched = true;
         if (const auto action = keyDown ? hotKey->onKeyDown : hotKey->onKeyUp)

@@ -58,7 +58,7 @@ private:
     void setHotKeyEventHandlingEnabled(bool enabled);
     void setRawKeyEventHandlingEnabled(bool enabled);
     QList<std::shared_ptr<HotKey>> liveHotKeys() const;
-    bool runMatching(bool keyDown, quint32 keyCode, quint32 modifiers);
+    bool runMatching(bool keyDown, Key key, KeyModifiers modifiers);
 
     HotKeyService &m_service;
     quint32 m_lastHotKeyId = 0;

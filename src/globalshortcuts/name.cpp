@@ -1,6 +1,5 @@
 #include "globalshortcuts/name.h"
 
-#include "globalshortcuts/modifierflags.h"
 #include "wheel/jsondecodeerror.h"
 #include "wheel/jsonfields.h"
 
@@ -34,7 +33,7 @@ SettingKey::Parsed parseShortcut(const SettingKey &key, const QString &text)
 
 Name Name::actionWheel()
 {
-    return Name(QStringLiteral("actionWheel"), Shortcut(Key::h, EventFlags::control | EventFlags::option));
+    return Name(QStringLiteral("actionWheel"), Shortcut{Key::h, KeyModifiers::control | KeyModifiers::option});
 }
 
 SettingKey Name::settingKey() const

@@ -1,12 +1,10 @@
 #include "globalshortcuts/recorderkeyrules.h"
 
-#include "globalshortcuts/modifierflags.h"
-#include "globalshortcuts/shortcutpresentation.h"
 #include "platform/keyboardlayout.h"
 
 namespace GlobalShortcuts::RecorderKeyRules {
 
-Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<int> keyCode)
+Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<Key> key)
 {
     if (isModifierKey(qtKey))
         return {Outcome::ignore, std::nullopt};
@@ -31,11 +29,9 @@ Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<int> k
     const bool hasCommandLikeModifier = held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!hasCommandLikeModifier && !(qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F35))
         return {Outcome::reject, std::nullopt};
-    if (!keyCode)
+    if (!key)
         return {Outcome::reject, std::nullopt};
-
-    const quint64 flags = eventFlagsFromHotKeyModifiers(hotKeyModifiersFromQt(held));
-    return {Outcome::candidate, Shortcut::fromKeyEvent(Shortcut::KeyEventType::keyDown, *keyCode, flags)};
+    return {Outcome::candidate, Shortcut{*key, KeyModifiers::fromQt(held)}};
 }
 
 } // namespace GlobalShortcuts::RecorderKeyRules

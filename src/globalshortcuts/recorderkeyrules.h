@@ -22,7 +22,7 @@ struct Decision {
 };
 
 // What a key press means while recording. A key without Ctrl, Alt or Super must be F1–F35;
-// keyCode is the pressed key's virtual key code, if it has one.
-Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<int> keyCode);
+// `key` is the pressed key, if the product has a code for it.
+Decision decide(int qtKey, Qt::KeyboardModifiers modifiers, std::optional<Key> key);
 
 } // namespace GlobalShortcuts::RecorderKeyRules

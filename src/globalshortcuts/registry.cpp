@@ -217,11 +217,9 @@ void Registry::enable(const Name &name)
 
 bool Registry::isTakenBySystem(const Shortcut &shortcut)
 {
-    if (shortcut == Shortcut::fromCarbon(Key::f12.rawValue, 0))
+    if (shortcut == Shortcut{Key::f12, {}})
         return false;
-    if (shortcut.carbonKeyCode < 0 || shortcut.carbonModifiers < 0)
-        return false;
-    return m_service.isTakenByAnotherClient(quint32(shortcut.carbonKeyCode), quint32(shortcut.carbonModifiers));
+    return m_service.isTakenByAnotherClient(shortcut.key, shortcut.modifiers);
 }
 
 void Registry::beginRecording(QObject *recorder)

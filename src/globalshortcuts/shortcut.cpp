@@ -1,7 +1,5 @@
 #include "globalshortcuts/shortcut.h"
 
-#include "globalshortcuts/modifierflags.h"
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
@@ -9,43 +7,27 @@
 
 namespace GlobalShortcuts {
 namespace {
-std::optional<int> wholeInt(const QJsonValue &value)
+constexpr KeyModifiers::Bit macModifierBits[] = {
+    {KeyModifiers::control, 0x1000}, {KeyModifiers::option, 0x800},     {KeyModifiers::shift, 0x200},
+    {KeyModifiers::command, 0x100},  {KeyModifiers::function, 0x20000},
+};
+
+std::optional<qint64> wholeNumber(const QJsonValue &value, qint64 max)
 {
     if (!value.isDouble())
         return std::nullopt;
     const double d = value.toDouble();
-    if (!std::isfinite(d) || std::trunc(d) != d || d < double(std::numeric_limits<int>::min())
-        || d > double(std::numeric_limits<int>::max()))
+    if (!std::isfinite(d) || std::trunc(d) != d || d < 0 || d > double(max))
         return std::nullopt;
-    return int(d);
+    return qint64(d);
 }
 } // namespace
 
-Shortcut::Shortcut(Key key, quint64 eventFlags)
-    : Shortcut(key.rawValue, hotKeyModifiersFromEventFlags(eventFlags), true)
-{
-}
-
-Shortcut Shortcut::fromCarbon(int keyCode, int hotKeyModifiers)
-{
-    return Shortcut(keyCode, normalizedHotKeyModifiers(hotKeyModifiers), true);
-}
-
-std::optional<Shortcut> Shortcut::fromKeyEvent(KeyEventType type, int keyCode, quint64 eventFlags)
-{
-    if (type != KeyEventType::keyDown && type != KeyEventType::keyUp)
-        return std::nullopt;
-    return Shortcut(Key(keyCode), eventFlags & ~EventFlags::function);
-}
-
-quint64 Shortcut::modifiers() const
-{
-    return eventFlagsFromHotKeyModifiers(carbonModifiers);
-}
-
 QString Shortcut::toJson() const
 {
-    return QStringLiteral("{\"carbonKeyCode\":%1,\"carbonModifiers\":%2}").arg(carbonKeyCode).arg(carbonModifiers);
+    return QStringLiteral("{\"carbonKeyCode\":%1,\"carbonModifiers\":%2}")
+        .arg(key.code)
+        .arg(modifiers.toBits(macModifierBits));
 }
 
 std::optional<Shortcut> Shortcut::fromJson(const QString &json)
@@ -55,11 +37,12 @@ std::optional<Shortcut> Shortcut::fromJson(const QString &json)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonObject object = document.object();
-    const std::optional<int> keyCode = wholeInt(object.value(QLatin1String("carbonKeyCode")));
-    const std::optional<int> modifiers = wholeInt(object.value(QLatin1String("carbonModifiers")));
-    if (!keyCode || !modifiers)
+    const std::optional<qint64> macKeyCode = wholeNumber(object.value(QLatin1String("carbonKeyCode")), 0xFFFF);
+    const std::optional<qint64> macModifiers =
+        wholeNumber(object.value(QLatin1String("carbonModifiers")), std::numeric_limits<int>::max());
+    if (!macKeyCode || !macModifiers)
         return std::nullopt;
-    return Shortcut(*keyCode, *modifiers, true);
+    return Shortcut{quint16(*macKeyCode), KeyModifiers::fromBits(quint64(*macModifiers), macModifierBits)};
 }
 
 } // namespace GlobalShortcuts

@@ -17,7 +17,4 @@ QString presentableText(const Shortcut &shortcut, const KeyboardLayout &layout);
 // in a menu (keypad keys, keys that type nothing).
 std::optional<QKeyCombination> menuKeyCombination(const Shortcut &shortcut, const KeyboardLayout &layout);
 
-// Qt's modifiers in the hot-key form (Ctrl → control, Alt → option, Shift, Meta/Super → command).
-int hotKeyModifiersFromQt(Qt::KeyboardModifiers modifiers);
-
 } // namespace GlobalShortcuts

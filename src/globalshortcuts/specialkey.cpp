@@ -8,7 +8,7 @@
 namespace GlobalShortcuts::SpecialKeys {
 namespace {
 struct Entry {
-    int keyCode;
+    quint16 keyCode;
     int qtKey; // 0: menus never match it
     // Only for keys the key-combination labels do not name; they come first.
     const char *label = nullptr;
@@ -39,36 +39,36 @@ constexpr Entry entries[] = {
     {69, 0, QT_TRANSLATE_NOOP("GlobalShortcuts", "Num +")},
 };
 
-const Entry *find(int keyCode)
+const Entry *find(Key key)
 {
     for (const Entry &entry : entries) {
-        if (entry.keyCode == keyCode)
+        if (entry.keyCode == key.code)
             return &entry;
     }
     return nullptr;
 }
 } // namespace
 
-bool isSpecial(int keyCode)
+bool isSpecial(Key key)
 {
-    return find(keyCode) != nullptr;
+    return find(key) != nullptr;
 }
 
-std::optional<QString> label(int keyCode)
+std::optional<QString> label(Key key)
 {
-    const Entry *entry = find(keyCode);
+    const Entry *entry = find(key);
     if (!entry)
         return std::nullopt;
-    if (keyCode == 49)
+    if (key == Key::space)
         return RecorderTexts::text("space_key");
     if (entry->label)
         return QCoreApplication::translate("GlobalShortcuts", entry->label);
-    return KeyCombo::specialKeyLabel(quint16(keyCode));
+    return KeyCombo::specialKeyLabel(key);
 }
 
-std::optional<int> menuQtKey(int keyCode)
+std::optional<int> menuQtKey(Key key)
 {
-    const Entry *entry = find(keyCode);
+    const Entry *entry = find(key);
     if (!entry || entry->qtKey == 0)
         return std::nullopt;
     return entry->qtKey;

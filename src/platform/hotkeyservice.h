@@ -1,11 +1,13 @@
 #pragma once
 
+#include "keys/key.h"
+#include "keys/keymodifiers.h"
+
 #include <QtGlobal>
 #include <functional>
 #include <optional>
 
-// Something the hot-key service reports. Key codes are the product's virtual key codes and modifiers
-// are in the hot-key form: control 0x1000, option 0x800, shift 0x200, command 0x100, function 0x20000.
+// Something the hot-key service reports.
 struct HotKeyEvent {
     enum class Kind {
         rawKeyDown = 1,     // a key press that reached the application (only while raw events are on)
@@ -16,8 +18,8 @@ struct HotKeyEvent {
     Kind kind = Kind::hotKeyPressed;
     quint32 signature = 0;
     quint32 id = 0;
-    quint32 keyCode = 0;
-    quint32 modifiers = 0;
+    Key key;
+    KeyModifiers modifiers;
     bool isRepeat = false; // raw key-downs produced by auto-repeat
 };
 
@@ -31,8 +33,7 @@ public:
     virtual ~HotKeyService() = default;
 
     // Asks the system for the key; none when it refuses (for example because another client holds it).
-    virtual std::optional<Handle> registerHotKey(quint32 keyCode, quint32 modifiers, quint32 signature,
-                                                 quint32 id) = 0;
+    virtual std::optional<Handle> registerHotKey(Key key, KeyModifiers modifiers, quint32 signature, quint32 id) = 0;
     virtual void unregisterHotKey(Handle handle) = 0;
 
     // The one receiver of events; an empty handler removes it. Answers whether it is installed.
@@ -43,5 +44,5 @@ public:
     virtual void setRawKeyEventsEnabled(bool enabled) = 0;
 
     // Whether another program already holds the key, so registering it would fail.
-    virtual bool isTakenByAnotherClient(quint32 keyCode, quint32 modifiers) = 0;
+    virtual bool isTakenByAnotherClient(Key key, KeyModifiers modifiers) = 0;
 };

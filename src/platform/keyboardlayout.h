@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys/key.h"
+
 #include <QString>
 #include <optional>
 
@@ -14,13 +16,13 @@ struct NativeKeyPress {
 // alone is never a key combination of its own.
 bool isModifierKey(int qtKey);
 
-// Translates between the product's virtual key codes and the keys of this keyboard.
+// Translates between the product's keys and the keys of this keyboard.
 class KeyboardLayout {
 public:
     virtual ~KeyboardLayout() = default;
 
-    // The virtual key code of the pressed key, or none for keys the product has no code for.
-    virtual std::optional<int> keyCodeForKeyPress(const NativeKeyPress &press) const = 0;
+    // The pressed key, or none for keys the product has no code for.
+    virtual std::optional<Key> keyForKeyPress(const NativeKeyPress &press) const = 0;
     // The character the key types without modifiers (lower case for letters), or empty.
-    virtual QString characterForKeyCode(int keyCode) const = 0;
+    virtual QString characterForKey(Key key) const = 0;
 };

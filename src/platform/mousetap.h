@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys/keymodifiers.h"
 #include "platform/scrollinput.h"
 
 #include <QPointF>
@@ -20,17 +21,10 @@ struct MouseTapEvent {
         other,
     };
 
-    // Modifier flags of `flags`; their values are the stored event-flag word of the product.
-    static constexpr quint64 capsLockFlag = 0x10000;
-    static constexpr quint64 shiftFlag = 0x20000;
-    static constexpr quint64 controlFlag = 0x40000;
-    static constexpr quint64 optionFlag = 0x80000;
-    static constexpr quint64 commandFlag = 0x100000;
-    static constexpr quint64 modifierFlags = shiftFlag | controlFlag | optionFlag | commandFlag;
-
     Type type = Type::other;
     qint64 button = 0;
-    quint64 flags = 0;
+    // Held with the event; lock keys do not count.
+    KeyModifiers modifiers;
     // Desktop coordinates, y pointing down.
     QPointF location;
     std::optional<ScrollInput> scroll;
@@ -42,10 +36,10 @@ class MouseTap {
 public:
     using Handler = std::function<bool(const MouseTapEvent &event)>;
 
-    // The gesture worth watching: a button with exactly these modifier flags.
+    // The gesture worth watching: a button with exactly these modifiers.
     struct Trigger {
         qint64 button = 1;
-        quint64 modifierFlags = 0;
+        KeyModifiers modifiers;
         friend bool operator==(const Trigger &, const Trigger &) = default;
     };
 

@@ -110,10 +110,10 @@ bool KeyComboRecordBox::eventFilter(QObject *watched, QEvent *event)
 bool KeyComboRecordBox::handleKey(QKeyEvent *event, bool overrideOnly)
 {
     const NativeKeyPress press{event->key(), event->nativeScanCode(), event->nativeVirtualKey()};
-    const std::optional<int> keyCode = m_layout.keyCodeForKeyPress(press);
-    const QString character = keyCode ? m_layout.characterForKeyCode(*keyCode) : QString();
+    const std::optional<Key> key = m_layout.keyForKeyPress(press);
+    const QString character = key ? m_layout.characterForKey(*key) : QString();
     const KeyComboRecording::Decision decision =
-        KeyComboRecording::decide(event->key(), event->modifiers(), keyCode, character);
+        KeyComboRecording::decide(event->key(), event->modifiers(), key, character);
     if (decision.outcome == KeyComboRecording::Outcome::passOn)
         return false;
     if (overrideOnly) {
@@ -134,7 +134,8 @@ bool KeyComboRecordBox::handleKey(QKeyEvent *event, bool overrideOnly)
         break;
     case KeyComboRecording::Outcome::record:
         m_captured = decision.combo;
-        qCDebug(lcSettings).noquote() << "recorded" << m_captured->keyCode << m_captured->modifiers.rawValue
+        qCDebug(lcSettings).noquote() << "recorded" << m_captured->key.code
+                                      << m_captured->toJson().value(QLatin1String("modifiers")).toInt()
                                       << m_captured->keyLabel;
         stopRecording();
         break;

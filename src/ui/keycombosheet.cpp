@@ -71,7 +71,7 @@ std::optional<CustomKeyCombo> KeyComboSheet::record() const
     if (!captured)
         return std::nullopt;
     CustomKeyCombo record = m_original.value_or(CustomKeyCombo{});
-    record.combo = KeyCombo{WheelText::trimmedSpacesAndTabs(m_name->text()), captured->keyCode, captured->modifiers,
+    record.combo = KeyCombo{WheelText::trimmedSpacesAndTabs(m_name->text()), captured->key, captured->modifiers,
                             captured->keyLabel};
     record.symbol = m_symbol->symbol();
     return record;

@@ -219,7 +219,7 @@ void ShortcutRecorder::handleKeyPress(QKeyEvent *event)
 {
     const NativeKeyPress press{event->key(), event->nativeScanCode(), event->nativeVirtualKey()};
     const RecorderKeyRules::Decision decision =
-        RecorderKeyRules::decide(event->key(), event->modifiers(), m_layout.keyCodeForKeyPress(press));
+        RecorderKeyRules::decide(event->key(), event->modifiers(), m_layout.keyForKeyPress(press));
     switch (decision.outcome) {
     case RecorderKeyRules::Outcome::ignore:
         return;

@@ -21,7 +21,7 @@ WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
     for (Flag flag : modifierOrder) {
         auto *toggle = new QToolButton(this);
         toggle->setCheckable(true);
-        toggle->setText(WheelMouseSettings::Modifiers{flag}.symbols());
+        toggle->setText(WheelMouseSettings::symbols(flag));
         connect(toggle, &QToolButton::toggled, this, [this, flag](bool on) { setModifier(flag, on); });
         layout->addWidget(toggle);
         m_toggles.append(toggle);
@@ -54,8 +54,7 @@ QString WheelMouseRow::explanation(const WheelMouseSettings &settings)
 
 bool WheelMouseRow::isLastRequired(const WheelMouseSettings &settings, Flag flag)
 {
-    return settings.button == WheelMouseSettings::Button::right && settings.modifiers.contains(flag)
-        && (settings.modifiers.rawValue & 15) == flag;
+    return settings.button == WheelMouseSettings::Button::right && settings.modifiers == flag;
 }
 
 QAbstractButton *WheelMouseRow::modifierToggle(Flag flag) const
@@ -74,8 +73,7 @@ void WheelMouseRow::setModifier(Flag flag, bool on)
         refresh();
         return;
     }
-    const int raw = on ? (settings.modifiers.rawValue | flag) : (settings.modifiers.rawValue & ~flag);
-    m_defaults.setInt(modifiersKey, raw);
+    WheelMouseSettings::storeModifiers(m_defaults, on ? settings.modifiers | flag : settings.modifiers.without(flag));
 }
 
 void WheelMouseRow::chooseButton(WheelMouseSettings::Button button)
@@ -83,7 +81,7 @@ void WheelMouseRow::chooseButton(WheelMouseSettings::Button button)
     const WheelMouseSettings settings = WheelMouseSettings::current(m_defaults);
     m_defaults.setString(WheelMouseSettings::buttonKey.name, WheelMouseSettings::rawValue(button));
     if (button == WheelMouseSettings::Button::right && settings.modifiers.isEmpty())
-        m_defaults.setInt(modifiersKey, WheelMouseSettings::defaultModifiers);
+        WheelMouseSettings::storeModifiers(m_defaults, WheelMouseSettings::defaultModifiers);
 }
 
 void WheelMouseRow::refresh()

@@ -14,7 +14,7 @@ class UserDefaults;
 class WheelMouseRow final : public QWidget {
     Q_OBJECT
 public:
-    using Flag = WheelMouseSettings::Modifiers::Flag;
+    using Flag = KeyModifiers::Flag;
     static constexpr Flag modifierOrder[] = {Flag::control, Flag::option, Flag::shift, Flag::command};
 
     explicit WheelMouseRow(UserDefaults &defaults, QWidget *parent = nullptr);

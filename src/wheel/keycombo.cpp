@@ -8,9 +8,16 @@
 namespace {
 using namespace KeyComboTables;
 
+constexpr KeyModifiers::Bit storedModifierBits[] = {
+    {KeyModifiers::command, 1},
+    {KeyModifiers::option, 2},
+    {KeyModifiers::control, 4},
+    {KeyModifiers::shift, 8},
+};
+
 struct ShortName {
     quint16 keyCode;
-    int modifiers;
+    KeyModifiers modifiers;
     const char *name;
 };
 
@@ -27,7 +34,7 @@ constexpr ShortName macShortNames[] = {
 
 constexpr ShortName linuxShortNames[] = {
     {9, ctrl | shift, QT_TRANSLATE_NOOP("KeyCombo", "Paste and Match")},
-    {105, 0, QT_TRANSLATE_NOOP("KeyCombo", "Capture Screen")},
+    {105, none, QT_TRANSLATE_NOOP("KeyCombo", "Capture Screen")},
     {105, shift, QT_TRANSLATE_NOOP("KeyCombo", "Capture Area")},
     {47, ctrl, QT_TRANSLATE_NOOP("KeyCombo", "Emoji")},
     {123, ctrl | opt, QT_TRANSLATE_NOOP("KeyCombo", "Desktop Left")},
@@ -78,7 +85,7 @@ QString KeyCombo::wheelTitle(KeyPlatform platform) const
 {
     const auto pick = [this](const auto &names) -> QString {
         for (const ShortName &entry : names) {
-            if (entry.keyCode == keyCode && entry.modifiers == modifiers.rawValue)
+            if (entry.keyCode == key.code && entry.modifiers == modifiers)
                 return tr(entry.name);
         }
         return title;
@@ -86,12 +93,12 @@ QString KeyCombo::wheelTitle(KeyPlatform platform) const
     return platform == KeyPlatform::mac ? pick(macShortNames) : pick(linuxShortNames);
 }
 
-std::optional<QString> KeyCombo::specialKeyLabel(quint16 keyCode, KeyPlatform platform)
+std::optional<QString> KeyCombo::specialKeyLabel(Key key, KeyPlatform platform)
 {
-    if (keyCode == 49)
+    if (key == Key::space)
         return tr("Space");
     for (const SpecialLabel &entry : specialLabels) {
-        if (entry.keyCode != keyCode)
+        if (entry.keyCode != key.code)
             continue;
         const char *label = platform == KeyPlatform::mac ? entry.mac : entry.linuxLabel;
         if (!label)
@@ -99,7 +106,7 @@ std::optional<QString> KeyCombo::specialKeyLabel(quint16 keyCode, KeyPlatform pl
         return platform == KeyPlatform::mac ? QString::fromUtf8(label) : tr(label);
     }
     for (const FunctionKey &entry : functionKeys) {
-        if (entry.keyCode == keyCode)
+        if (entry.keyCode == key.code)
             return QStringLiteral("F%1").arg(entry.number);
     }
     return std::nullopt;
@@ -109,8 +116,8 @@ QJsonObject KeyCombo::toJson() const
 {
     return QJsonObject{
         {QStringLiteral("title"), title},
-        {QStringLiteral("keyCode"), int(keyCode)},
-        {QStringLiteral("modifiers"), modifiers.rawValue},
+        {QStringLiteral("keyCode"), int(key.code)},
+        {QStringLiteral("modifiers"), qint64(modifiers.toBits(storedModifierBits))},
         {QStringLiteral("keyLabel"), keyLabel},
     };
 }
@@ -120,13 +127,15 @@ KeyCombo KeyCombo::fromJson(const QJsonValue &value)
     const QJsonObject object = JsonFields::object(value, "a key combination");
     KeyCombo combo;
     combo.title = JsonFields::string(object, "title");
-    combo.keyCode = quint16(JsonFields::integer(object, "keyCode", 0, 0xFFFF));
-    combo.modifiers = KeyModifiers(int(JsonFields::integer(object, "modifiers", INT_MIN, INT_MAX)));
+    combo.key = quint16(JsonFields::integer(object, "keyCode", 0, 0xFFFF));
+    // A negative value counts as its two's complement bits, as it always has.
+    const auto bits = quint32(JsonFields::integer(object, "modifiers", INT_MIN, INT_MAX));
+    combo.modifiers = KeyModifiers::fromBits(bits, storedModifierBits);
     combo.keyLabel = JsonFields::string(object, "keyLabel");
     return combo;
 }
 
 size_t qHash(const KeyCombo &combo, size_t seed) noexcept
 {
-    return qHashMulti(seed, combo.title, combo.keyCode, combo.modifiers.rawValue, combo.keyLabel);
+    return qHashMulti(seed, combo.title, combo.key, combo.modifiers, combo.keyLabel);
 }

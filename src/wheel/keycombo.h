@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wheel/keymodifiers.h"
-#include "wheel/keyplatform.h"
+#include "keys/key.h"
+#include "keys/keymodifiers.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -10,11 +10,10 @@
 
 struct KeyComboGroup;
 
-// A key plus modifier keys that a slot posts to the application in front. Key codes are macOS
-// virtual key codes on every platform (the X11 backend maps them to keysyms when posting).
+// A key plus modifier keys that a slot posts to the application in front.
 struct KeyCombo {
     QString title;
-    quint16 keyCode = 0;
+    Key key;
     KeyModifiers modifiers;
     QString keyLabel;
 
@@ -27,11 +26,7 @@ struct KeyCombo {
     QString wheelTitle(KeyPlatform platform) const;
 
     // Label for keys that type no character (Return, arrows, F1…), or none.
-    static std::optional<QString> specialKeyLabel(quint16 keyCode)
-    {
-        return specialKeyLabel(keyCode, currentKeyPlatform());
-    }
-    static std::optional<QString> specialKeyLabel(quint16 keyCode, KeyPlatform platform);
+    static std::optional<QString> specialKeyLabel(Key key, KeyPlatform platform = currentKeyPlatform());
 
     // The built-in catalogue of this platform, built once (on first use) with localised titles.
     static const QList<KeyComboGroup> &presetGroups();
@@ -39,6 +34,7 @@ struct KeyCombo {
     static QList<KeyComboGroup> presetGroups(KeyPlatform platform);
 
     // JSON object with "title", "keyCode", "modifiers", "keyLabel"; all required when reading.
+    // "modifiers" holds command 1, option 2, control 4, shift 8; other bits are dropped.
     QJsonObject toJson() const;
     // Throws JsonDecodeError.
     static KeyCombo fromJson(const QJsonValue &value);

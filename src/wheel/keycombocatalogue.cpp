@@ -9,7 +9,7 @@ using namespace KeyComboTables;
 struct Entry {
     const char *title;
     quint16 keyCode;
-    int modifiers;
+    KeyModifiers modifiers;
     const char *keyLabel; // nullptr: the localised "Space"; otherwise translated when a word
 };
 
@@ -25,7 +25,7 @@ QList<KeyComboGroup> build(std::initializer_list<Group> groups)
         KeyComboGroup built{tr(group.title), {}};
         for (const Entry &e : group.entries) {
             const QString label = e.keyLabel ? tr(e.keyLabel) : tr("Space");
-            built.combos.append(KeyCombo{tr(e.title), e.keyCode, KeyModifiers(e.modifiers), label});
+            built.combos.append(KeyCombo{tr(e.title), e.keyCode, e.modifiers, label});
         }
         result.append(built);
     }
@@ -96,7 +96,7 @@ QList<KeyComboGroup> linuxCatalogue()
          }},
         {QT_TRANSLATE_NOOP("KeyCombo", "Screenshot"),
          {
-             {QT_TRANSLATE_NOOP("KeyCombo", "Screenshot: Entire Screen"), 105, 0, QT_TRANSLATE_NOOP("KeyCombo", "Print")},
+             {QT_TRANSLATE_NOOP("KeyCombo", "Screenshot: Entire Screen"), 105, none, QT_TRANSLATE_NOOP("KeyCombo", "Print")},
              {QT_TRANSLATE_NOOP("KeyCombo", "Screenshot: Selection"), 105, shift, QT_TRANSLATE_NOOP("KeyCombo", "Print")},
              {QT_TRANSLATE_NOOP("KeyCombo", "Screenshot: Window"), 105, opt, QT_TRANSLATE_NOOP("KeyCombo", "Print")},
          }},
@@ -110,7 +110,7 @@ QList<KeyComboGroup> linuxCatalogue()
          }},
         {QT_TRANSLATE_NOOP("KeyCombo", "System"),
          {
-             {QT_TRANSLATE_NOOP("KeyCombo", "Application Launcher"), 55, 0, QT_TRANSLATE_NOOP("KeyCombo", "Super")},
+             {QT_TRANSLATE_NOOP("KeyCombo", "Application Launcher"), 55, none, QT_TRANSLATE_NOOP("KeyCombo", "Super")},
              {QT_TRANSLATE_NOOP("KeyCombo", "Emoji & Symbols"), 47, ctrl, "."},
              {QT_TRANSLATE_NOOP("KeyCombo", "Lock Screen"), 37, cmd, "L"},
              {QT_TRANSLATE_NOOP("KeyCombo", "Switch Windows"), 48, opt, QT_TRANSLATE_NOOP("KeyCombo", "Tab")},

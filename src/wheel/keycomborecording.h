@@ -21,10 +21,7 @@ struct Decision {
     std::optional<KeyCombo> combo; // for `record`: empty title, code, modifiers and label
 };
 
-// Control, Alt, Shift and Super as the stored modifier flags.
-KeyModifiers modifiers(Qt::KeyboardModifiers held);
-
-// `keyCode` is the press's virtual key code, if the product has one for it; `character` what the
-// key types with no modifier applied.
-Decision decide(int qtKey, Qt::KeyboardModifiers held, std::optional<int> keyCode, const QString &character);
+// `key` is the pressed key, if the product has a code for it; `character` what the key types with no
+// modifier applied.
+Decision decide(int qtKey, Qt::KeyboardModifiers held, std::optional<Key> key, const QString &character);
 } // namespace KeyComboRecording

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wheel/keymodifiers.h"
+#include "keys/keymodifiers.h"
 
 #include <QCoreApplication>
 
@@ -11,8 +11,9 @@ inline QString tr(const char *text)
     return QCoreApplication::translate("KeyCombo", text);
 }
 
-constexpr int cmd = KeyModifiers::command;
-constexpr int opt = KeyModifiers::option;
-constexpr int ctrl = KeyModifiers::control;
-constexpr int shift = KeyModifiers::shift;
+constexpr KeyModifiers none;
+constexpr KeyModifiers cmd = KeyModifiers::command;
+constexpr KeyModifiers opt = KeyModifiers::option;
+constexpr KeyModifiers ctrl = KeyModifiers::control;
+constexpr KeyModifiers shift = KeyModifiers::shift;
 } // namespace KeyComboTables

@@ -12,7 +12,7 @@ std::optional<MouseTap::Trigger> triggerFor(const WheelMouseSettings &settings)
 {
     if (!settings.isActive())
         return std::nullopt;
-    return MouseTap::Trigger{*WheelMouseSettings::buttonNumber(settings.button), settings.modifiers.eventFlags()};
+    return MouseTap::Trigger{*WheelMouseSettings::buttonNumber(settings.button), settings.modifiers};
 }
 } // namespace
 
@@ -125,7 +125,7 @@ bool MouseWheelTrigger::handle(const MouseTapEvent &event)
         }
         return false;
     case MouseTapEvent::Type::buttonDown:
-        if (m_tracking || !WheelMouseSettings::current(m_defaults).matches(event.button, event.flags))
+        if (m_tracking || !WheelMouseSettings::current(m_defaults).matches(event.button, event.modifiers))
             return false;
         m_tracking = true;
         m_trackedButton = event.button;

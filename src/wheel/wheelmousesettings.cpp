@@ -1,13 +1,18 @@
 #include "wheel/wheelmousesettings.h"
 
-#include "platform/mousetap.h"
 #include "platform/userdefaults.h"
-#include "wheel/modifiernotation.h"
 
 #include <QCoreApplication>
 #include <limits>
 
 namespace {
+constexpr KeyModifiers::Bit storedModifierBits[] = {
+    {KeyModifiers::control, 1},
+    {KeyModifiers::option, 2},
+    {KeyModifiers::shift, 4},
+    {KeyModifiers::command, 8},
+};
+
 struct ButtonInfo {
     WheelMouseSettings::Button button;
     const char *rawValue;
@@ -39,10 +44,10 @@ QString tr(const char *text)
 
 SettingKey::Parsed parseModifiers(const SettingKey &key, const QString &text)
 {
-    using M = WheelMouseSettings::Modifiers;
     bool ok = false;
     const qint64 number = text.trimmed().toLongLong(&ok);
-    if (!ok || number < 0 || number > (M::control | M::option | M::shift | M::command))
+    if (!ok || number < 0
+        || quint64(number) != KeyModifiers::fromBits(quint64(number), storedModifierBits).toBits(storedModifierBits))
         return SettingKey::refusal(QStringLiteral("%1 takes a whole number from 0 to 15 (control 1, option 2, shift 4, "
                                                   "command 8, added up), not \"%2\".")
                                        .arg(key.name, text));
@@ -55,37 +60,13 @@ const SettingKey WheelMouseSettings::buttonKey{
     QStringLiteral("The mouse button that opens the wheel while held with the modifier keys."),
     SettingKey::texts(buttons, [](const ButtonInfo &entry) { return QString::fromLatin1(entry.rawValue); })};
 const SettingKey WheelMouseSettings::modifiersKey{
-    QStringLiteral("wheelMouseModifiers"), SettingKey::Type::integer, QString::number(defaultModifiers),
-    QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),
+    QStringLiteral("wheelMouseModifiers"), SettingKey::Type::integer,
+    QString::number(defaultModifiers.toBits(storedModifierBits)), QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),
     {}, &parseModifiers};
 
-quint64 WheelMouseSettings::Modifiers::eventFlags() const
+QString WheelMouseSettings::symbols(KeyModifiers modifiers, KeyPlatform platform)
 {
-    quint64 flags = 0;
-    if (contains(control))
-        flags |= MouseTapEvent::controlFlag;
-    if (contains(option))
-        flags |= MouseTapEvent::optionFlag;
-    if (contains(shift))
-        flags |= MouseTapEvent::shiftFlag;
-    if (contains(command))
-        flags |= MouseTapEvent::commandFlag;
-    return flags;
-}
-
-QString WheelMouseSettings::Modifiers::symbols(KeyPlatform platform) const
-{
-    // The key-combination notation, so that both settings write modifiers alike.
-    int keyBits = 0;
-    if (contains(control))
-        keyBits |= KeyModifiers::control;
-    if (contains(option))
-        keyBits |= KeyModifiers::option;
-    if (contains(shift))
-        keyBits |= KeyModifiers::shift;
-    if (contains(command))
-        keyBits |= KeyModifiers::command;
-    QString text = ModifierNotation::symbols(KeyModifiers(keyBits), platform);
+    QString text = modifiers.symbols(platform);
     // Linux notation ends each name with "+" for a key label to follow; here nothing follows.
     if (text.endsWith(QLatin1Char('+')))
         text.chop(1);
@@ -99,9 +80,14 @@ WheelMouseSettings WheelMouseSettings::current(const UserDefaults &defaults)
     if (const std::optional<qint64> raw = defaults.intValue(modifiersKey.name)) {
         // Only the four known bits mean anything; a value outside int is unusable.
         if (*raw >= 0 && *raw <= std::numeric_limits<int>::max())
-            settings.modifiers = Modifiers{int(*raw)};
+            settings.modifiers = KeyModifiers::fromBits(quint64(*raw), storedModifierBits);
     }
     return settings;
+}
+
+void WheelMouseSettings::storeModifiers(UserDefaults &defaults, KeyModifiers modifiers)
+{
+    defaults.setInt(modifiersKey.name, qint64(modifiers.toBits(storedModifierBits)));
 }
 
 QString WheelMouseSettings::rawValue(Button button)
@@ -142,11 +128,11 @@ bool WheelMouseSettings::isActive() const
     return button != Button::right || !modifiers.isEmpty();
 }
 
-bool WheelMouseSettings::matches(qint64 number, quint64 flags) const
+bool WheelMouseSettings::matches(qint64 number, KeyModifiers held) const
 {
     if (!isActive() || buttonNumber(button) != number)
         return false;
-    return (flags & MouseTapEvent::modifierFlags) == modifiers.eventFlags();
+    return held.without(KeyModifiers::function) == modifiers;
 }
 
 QString WheelMouseSettings::instruction(KeyPlatform platform) const
@@ -156,5 +142,5 @@ QString WheelMouseSettings::instruction(KeyPlatform platform) const
     if (modifiers.isEmpty())
         return clickName(button);
     return QCoreApplication::translate("WheelMouseSettings", "hold %1 and %2")
-        .arg(modifiers.symbols(platform), clickName(button));
+        .arg(symbols(modifiers, platform), clickName(button));
 }

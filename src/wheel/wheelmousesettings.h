@@ -1,8 +1,7 @@
 #pragma once
 
+#include "keys/keymodifiers.h"
 #include "platform/settingkey.h"
-#include "wheel/keymodifiers.h"
-#include "wheel/keyplatform.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -12,24 +11,8 @@
 struct WheelMouseSettings {
     enum class Button { off, right, middle, button4, button5 };
 
-    // Not the key-combination bits: control 1, option 2, shift 4, command 8.
-    struct Modifiers {
-        enum Flag : int { control = 1, option = 2, shift = 4, command = 8 };
-        int rawValue = 0;
-
-        constexpr bool contains(Flag flag) const { return (rawValue & flag) == flag; }
-        constexpr bool isEmpty() const { return (rawValue & 15) == 0; }
-        // The matching modifier flags of a mouse event.
-        quint64 eventFlags() const;
-        // The set flags in the platform's notation, in the order control, option, shift, command:
-        // "⌃⌥" on macOS, "Ctrl+Alt" on Linux.
-        QString symbols(KeyPlatform platform = currentKeyPlatform()) const;
-
-        friend constexpr bool operator==(const Modifiers &, const Modifiers &) = default;
-    };
-
     static constexpr Button defaultButton = Button::right;
-    static constexpr int defaultModifiers = Modifiers::control | Modifiers::option;
+    static constexpr KeyModifiers defaultModifiers = KeyModifiers::control | KeyModifiers::option;
 
     static const SettingKey buttonKey;
     static const SettingKey modifiersKey;
@@ -37,10 +20,15 @@ struct WheelMouseSettings {
     static bool isStoredUnder(const QString &key) { return key == buttonKey.name || key == modifiersKey.name; }
 
     Button button = defaultButton;
-    Modifiers modifiers{defaultModifiers};
+    // Control, option, shift and command only.
+    KeyModifiers modifiers = defaultModifiers;
 
     // The stored settings; a missing or unusable value gives its default.
     static WheelMouseSettings current(const UserDefaults &defaults);
+    // Stores the modifiers as control 1, option 2, shift 4, command 8 (not the key-combination bits).
+    static void storeModifiers(UserDefaults &defaults, KeyModifiers modifiers);
+    // The modifiers in the platform's notation with nothing to follow them: "⌃⌥" or "Ctrl+Alt".
+    static QString symbols(KeyModifiers modifiers, KeyPlatform platform = currentKeyPlatform());
 
     static QString rawValue(Button button);
     static std::optional<Button> buttonFromRawValue(const QString &rawValue);
@@ -51,9 +39,8 @@ struct WheelMouseSettings {
 
     // Off, and the plain right button (which keeps its usual meaning), never open the wheel.
     bool isActive() const;
-    // The configured button with exactly the configured modifiers among shift, control, option and
-    // command; Caps Lock and other flags do not count.
-    bool matches(qint64 buttonNumber, quint64 flags) const;
+    // The configured button with exactly the configured modifiers (the function modifier aside).
+    bool matches(qint64 buttonNumber, KeyModifiers held) const;
     // The hint shown next to the setting, e.g. "hold Ctrl+Alt and right-click"; empty when inactive.
     QString instruction(KeyPlatform platform = currentKeyPlatform()) const;
 

@@ -1,7 +1,7 @@
 // Global hot keys against a real X server: xdotool presses the keys, as a user would.
 #include "globalshortcuts/hotkeycenter.h"
-#include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
+#include "keys/keymodifiers.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/x11/x11hotkeyservice.h"
 #include "ui/qtmenutracker.h"
@@ -14,7 +14,7 @@
 using namespace GlobalShortcuts;
 
 namespace {
-constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option;
+constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option;
 
 void xdotool(const QStringList &arguments)
 {
@@ -127,21 +127,21 @@ private Q_SLOTS:
     void openMenuStillDeliversKeyDownAndKeyUp_data()
     {
         QTest::addColumn<int>("keyCode");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<KeyModifiers>("modifiers");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("menuStaysOpen");
         // Qt menus close when Alt goes down; the key-up must still come once the keyboard is free.
         QTest::newRow("Ctrl+Alt+H") << 4 << controlOption << QStringLiteral("ctrl+alt+h") << false;
-        QTest::newRow("Ctrl+Super+J") << 38 << (HotKeyModifiers::control | HotKeyModifiers::command)
+        QTest::newRow("Ctrl+Super+J") << 38 << (KeyModifiers::control | KeyModifiers::command)
                                       << QStringLiteral("ctrl+super+j") << true;
     }
     void openMenuStillDeliversKeyDownAndKeyUp()
     {
         QFETCH(int, keyCode);
-        QFETCH(int, modifiers);
+        QFETCH(KeyModifiers, modifiers);
         QFETCH(QString, keys);
         QFETCH(bool, menuStaysOpen);
-        startApp(Name(QStringLiteral("menuTest"), Shortcut::fromCarbon(keyCode, modifiers)));
+        startApp(Name(QStringLiteral("menuTest"), Shortcut{quint16(keyCode), modifiers}));
         QMenu menu;
         QAction *item = menu.addAction(QStringLiteral("Item"));
         int triggered = 0;
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QProcess holder;
         QCOMPARE(runKeyTool(holder, {QStringLiteral("grab"), QStringLiteral("6b"), QStringLiteral("c")}),
                  QStringLiteral("grabbed"));
-        const Name name(QStringLiteral("taken"), Shortcut::fromCarbon(Key::k.rawValue, controlOption));
+        const Name name(QStringLiteral("taken"), Shortcut{Key::k, controlOption});
         startApp(name);
         QVERIFY(!m_registry->isRegistered(*name.defaultShortcut));
         QVERIFY(m_registry->isTakenBySystem(*name.defaultShortcut));
@@ -180,7 +180,7 @@ private Q_SLOTS:
     void aProbedKeyCanBeRegisteredAtOnce()
     {
         for (int round = 0; round < 200; ++round) {
-            const quint32 key = round % 2 ? Key::j.rawValue : Key::k.rawValue;
+            const Key key = round % 2 ? Key::j : Key::k;
             QVERIFY(!m_service->isTakenByAnotherClient(key, controlOption));
             const std::optional<HotKeyService::Handle> handle = m_service->registerHotKey(key, controlOption, 1, 1);
             QVERIFY2(handle, qPrintable(QStringLiteral("round %1").arg(round)));
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(runKeyTool(holder, {QStringLiteral("grab"), QStringLiteral("68"), QStringLiteral("c")}),
                  QStringLiteral("taken"));
         QVERIFY(holder.waitForFinished());
-        m_registry->setShortcut(Shortcut::fromCarbon(Key::j.rawValue, controlOption), Name::actionWheel());
+        m_registry->setShortcut(Shortcut{Key::j, controlOption}, Name::actionWheel());
         QCOMPARE(runKeyTool(holder, {QStringLiteral("grab"), QStringLiteral("68"), QStringLiteral("c")}),
                  QStringLiteral("grabbed"));
         holder.closeWriteChannel();

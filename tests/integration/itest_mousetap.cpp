@@ -43,7 +43,7 @@ QString describe(const MouseTapEvent &e)
     }
 }
 
-constexpr quint64 ctrlAlt = MouseTapEvent::controlFlag | MouseTapEvent::optionFlag;
+constexpr KeyModifiers ctrlAlt = KeyModifiers::control | KeyModifiers::option;
 } // namespace
 
 class ItestMouseTap final : public QObject {

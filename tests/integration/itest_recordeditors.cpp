@@ -116,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(ringle.transcript().count(QStringLiteral("ringle.settings: recorded ")), 4);
         const QList<CustomKeyCombo> combos = stored<CustomKeyCombo>(ringle, QStringLiteral("customKeyCombos"));
         QCOMPARE(combos.size(), 4);
-        QCOMPARE(combos.at(0).combo, (KeyCombo{QStringLiteral("Spread"), 40, KeyModifiers(7), QStringLiteral("K")}));
+        QCOMPARE(combos.at(0).combo, (KeyCombo{QStringLiteral("Spread"), 40, KeyModifiers::command | KeyModifiers::option | KeyModifiers::control, QStringLiteral("K")}));
         QCOMPARE(combos.at(1).combo, (KeyCombo{QStringLiteral("Letter S"), 1, KeyModifiers(), QStringLiteral("S")}));
         QCOMPARE(combos.at(2).combo,
                  (KeyCombo{QStringLiteral("Quit"), 12, KeyModifiers(KeyModifiers::control), QStringLiteral("Q")}));

@@ -1,7 +1,7 @@
 // The recorder field against a real X server: real key presses from xdotool, a real key grab held by
 // another client, the real keyboard map.
-#include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
+#include "keys/keymodifiers.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/x11/x11hotkeyservice.h"
 #include "platform/x11/x11keyboardlayout.h"
@@ -18,7 +18,7 @@
 using namespace GlobalShortcuts;
 
 namespace {
-constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option;
+constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option;
 
 void xdotool(const QStringList &arguments)
 {
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(m_recorder->alert()->text(), QStringLiteral("Another application or your desktop already uses this shortcut."));
         m_recorder->alert()->buttons().first()->click();
         QTRY_VERIFY(m_recorder->isRecording());
-        QCOMPARE(m_registry->shortcut(Name::actionWheel()), std::optional<Shortcut>(Shortcut::fromCarbon(4, controlOption)));
+        QCOMPARE(m_registry->shortcut(Name::actionWheel()), std::optional<Shortcut>(Shortcut{4, controlOption}));
 
         holder.closeWriteChannel();
         QVERIFY(holder.waitForFinished());

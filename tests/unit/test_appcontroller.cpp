@@ -5,7 +5,7 @@
 #include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
 #include "fakeresultpanelview.h"
-#include "globalshortcuts/modifierflags.h"
+#include "keys/keymodifiers.h"
 #include "lineprocess.h"
 #include "platform/fake/fakeplatform.h"
 #include "platform/fake/faketextapp.h"
@@ -23,7 +23,7 @@ namespace {
 const QString typo = QStringLiteral("Ths sentence has a tpyo in it.");
 const QString fixed = QStringLiteral("This sentence has a typo in it.");
 const KeyCombo selectAll{QStringLiteral("Select All"), 0, KeyModifiers(KeyModifiers::control), QStringLiteral("A")};
-constexpr quint64 wheelButtonFlags = MouseTapEvent::controlFlag | MouseTapEvent::optionFlag;
+constexpr KeyModifiers wheelButtonFlags = KeyModifiers::control | KeyModifiers::option;
 
 struct NoWheelPanel final : WheelPanel {
     void showWheel(QPointF, const std::optional<QRectF> &) override {}
@@ -159,7 +159,7 @@ private Q_SLOTS:
     void shortcutOpensAtThePointerAndIsRefusedWhileBusy()
     {
         Desk desk;
-        constexpr int controlOption = GlobalShortcuts::HotKeyModifiers::control | GlobalShortcuts::HotKeyModifiers::option;
+        constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option;
         desk.fakes.screens.setPointerLocation({700, 400});
         desk.app.setCopyDelay(300ms); // keeps the first action running for a while
         desk.model.enqueue(fixed);
@@ -181,7 +181,7 @@ private Q_SLOTS:
 
         // Key combinations are never refused, not even now.
         desk.controller.run(WheelItem::keys(selectAll));
-        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
+        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, KeyModifiers::control}));
 
         QVERIFY(waitUntilIdle(desk.status));
         QTRY_VERIFY(desk.isResult());
@@ -352,21 +352,21 @@ private Q_SLOTS:
     void keyCombinationsWaitForTheWheelKeysAndKeepTheirModifiers()
     {
         Desk desk;
-        desk.fakes.keyboard.holdModifiers(EventFlag::control | EventFlag::option, 150ms);
+        desk.fakes.keyboard.holdModifiers(KeyModifiers::control | KeyModifiers::option, 150ms);
         const KeyCombo redo{QStringLiteral("Redo"), 6, KeyModifiers::control | KeyModifiers::shift, QStringLiteral("Z")};
         const auto started = std::chrono::steady_clock::now();
         desk.controller.run(WheelItem::keys(redo));
         QTRY_VERIFY(!desk.fakes.keyboard.posts().isEmpty());
         QVERIFY(desk.fakes.keyboard.postTimes().first() - started >= 140ms);
         const QList<KeyEvent> events = desk.fakes.keyboard.events();
-        QVERIFY(events.contains(KeyEvent{6, true, EventFlag::control | EventFlag::shift}));
+        QVERIFY(events.contains(KeyEvent{6, true, KeyModifiers::control | KeyModifiers::shift}));
         QVERIFY(!desk.status.isWorking());
 
         CustomKeyCombo custom;
         custom.combo = selectAll;
         desk.parts.combos.save(custom);
         desk.controller.run(WheelItem::customKeys(custom.id));
-        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, EventFlag::control}));
+        QTRY_VERIFY(desk.fakes.keyboard.events().contains(KeyEvent{0, true, KeyModifiers::control}));
     }
 
     void shortcutSlotsRunTheirScriptOnTheSelection_data()
@@ -499,7 +499,7 @@ private Q_SLOTS:
     void wheelStaysClosedWhileAskAnswers()
     {
         Desk desk;
-        constexpr int controlOption = GlobalShortcuts::HotKeyModifiers::control | GlobalShortcuts::HotKeyModifiers::option;
+        constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option;
         desk.ask.answering = true;
         QVERIFY(desk.hotKeys.press(4, controlOption));
         QVERIFY(!desk.wheel.isOpen());

@@ -31,7 +31,7 @@
 #include <QPushButton>
 #include <QTest>
 
-using Flag = WheelMouseSettings::Modifiers::Flag;
+using Flag = KeyModifiers::Flag;
 
 namespace {
 const QString providerKey = QStringLiteral("modelProvider");

@@ -1,6 +1,6 @@
 #include "globalshortcuts/hotkeycenter.h"
-#include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
+#include "keys/keymodifiers.h"
 #include "platform/fake/fakehotkeyservice.h"
 #include "platform/fake/fakemenutracker.h"
 #include "platform/fake/memorydefaults.h"
@@ -11,7 +11,7 @@
 using namespace GlobalShortcuts;
 
 namespace {
-constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option; // 6144
+constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option; // stored as 6144
 const QString wheelKey = QStringLiteral("GlobalShortcuts_actionWheel");
 
 // One app launch: the registry over its own or shared defaults, with a fake system behind it.
@@ -40,8 +40,8 @@ private Q_SLOTS:
                  std::optional<QString>(QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":6144}")));
         QCOMPARE(app.service.registrations().size(), 1);
         const auto registration = app.service.registrations().first();
-        QCOMPARE(registration.keyCode, 4u);
-        QCOMPARE(registration.modifiers, 6144u);
+        QCOMPARE(registration.key, Key::h);
+        QCOMPARE(registration.modifiers, controlOption);
         QCOMPARE(registration.signature, 0x524E474Bu);
         QCOMPARE(registration.id, 1u);
 
@@ -83,18 +83,20 @@ private Q_SLOTS:
         QCOMPARE(app.service.registerCalls(), readsAsShortcut ? 1 : 0);
     }
 
-    void valuesAreTakenAsTheyAreButNegativeOnesAreNotRegistered()
+    void unknownModifierBitsAreDroppedAndNegativeValuesAreNotRegistered()
     {
         MemoryDefaults defaults;
-        defaults.setString(wheelKey, QStringLiteral(" {\"carbonModifiers\": -1, \"carbonKeyCode\": 4, \"x\": 1} "));
+        defaults.setString(wheelKey, QStringLiteral(" {\"carbonModifiers\": 6145, \"carbonKeyCode\": 4, \"x\": 1} "));
         Launch app(&defaults);
         app.registry.onKeyDown(Name::actionWheel(), [] {});
-        const auto stored = app.registry.shortcut(Name::actionWheel());
-        QVERIFY(stored);
-        QCOMPARE(stored->carbonKeyCode, 4);
-        QCOMPARE(stored->carbonModifiers, -1);
-        QCOMPARE(app.service.registerCalls(), 0);
-        QVERIFY(!app.registry.isRegistered(*stored));
+        QCOMPARE(app.registry.shortcut(Name::actionWheel()), std::optional<Shortcut>(Shortcut{Key::h, controlOption}));
+        QVERIFY(app.service.isRegistered(Key::h, controlOption));
+        // The stored text stays as it was.
+        QVERIFY(defaults.stringValue(wheelKey)->contains(QLatin1String("6145")));
+
+        app.defaults.setString(wheelKey, QStringLiteral("{\"carbonKeyCode\":4,\"carbonModifiers\":-1}"));
+        QCOMPARE(app.registry.shortcut(Name::actionWheel()), std::nullopt);
+        QCOMPARE(app.service.registrations().size(), 0);
     }
 
     void clearedShortcutStaysClearedOnTheNextLaunch()
@@ -133,8 +135,8 @@ private Q_SLOTS:
         QSignalSpy changed(&app.registry, &Registry::shortcutByNameDidChange);
         app.registry.setShortcut(std::nullopt, plain); // nothing stored: nothing happens
         QCOMPARE(changed.size(), 0);
-        app.registry.setShortcut(Shortcut::fromCarbon(38, HotKeyModifiers::command), plain);
-        QVERIFY(app.service.isRegistered(38, HotKeyModifiers::command));
+        app.registry.setShortcut(Shortcut{38, KeyModifiers::command}, plain);
+        QVERIFY(app.service.isRegistered(38, KeyModifiers::command));
         app.registry.setShortcut(std::nullopt, plain);
         QVERIFY(!app.defaults.value(QStringLiteral("GlobalShortcuts_plain")));
         QVERIFY(app.service.registrations().isEmpty());
@@ -144,8 +146,8 @@ private Q_SLOTS:
     void namesWithTheSameShortcutShareOneHotKey()
     {
         Launch app;
-        const Shortcut shared = Shortcut::fromCarbon(38, controlOption);
-        const Shortcut other = Shortcut::fromCarbon(40, controlOption);
+        const Shortcut shared = Shortcut{38, controlOption};
+        const Shortcut other = Shortcut{40, controlOption};
         const Name first(QStringLiteral("first"), shared), second(QStringLiteral("second"), shared);
         QStringList calls;
         app.registry.onKeyDown(first, [&] { calls << QStringLiteral("first 1"); });
@@ -216,9 +218,9 @@ private Q_SLOTS:
         QVERIFY(app.service.rawKeyEventsEnabled());
         QVERIFY(!app.service.hotKeyEventsEnabled());
 
-        QVERIFY(app.service.rawKey(true, 4, controlOption | 0x1)); // stray bits vanish
+        QVERIFY(app.service.rawKey(true, 4, controlOption));
         QVERIFY(!app.service.rawKey(true, 4, controlOption, true));
-        QVERIFY(!app.service.rawKey(true, 4, controlOption | HotKeyModifiers::shift));
+        QVERIFY(!app.service.rawKey(true, 4, controlOption | KeyModifiers::shift));
         QVERIFY(!app.service.rawKey(true, 5, controlOption));
         QVERIFY(app.service.rawKey(false, 4, controlOption));
         QCOMPARE(calls, QStringList({QStringLiteral("down"), QStringLiteral("up")}));
@@ -250,18 +252,18 @@ private Q_SLOTS:
         QFETCH(int, keyCode);
         QFETCH(bool, functionIgnored);
         Launch app;
-        const Name withFn(QStringLiteral("withFn"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::control | HotKeyModifiers::function));
-        const Name plain(QStringLiteral("plain"), Shortcut::fromCarbon(keyCode, HotKeyModifiers::shift));
+        const Name withFn(QStringLiteral("withFn"), Shortcut{quint16(keyCode), KeyModifiers::control | KeyModifiers::function});
+        const Name plain(QStringLiteral("plain"), Shortcut{quint16(keyCode), KeyModifiers::shift});
         int fnDowns = 0, plainDowns = 0;
         app.registry.onKeyDown(withFn, [&] { ++fnDowns; });
         app.registry.onKeyDown(plain, [&] { ++plainDowns; });
         app.menus.setMenuOpen(true);
         QTRY_VERIFY(app.service.rawKeyEventsEnabled());
 
-        QCOMPARE(app.service.rawKey(true, keyCode, HotKeyModifiers::control), functionIgnored);
-        QVERIFY(app.service.rawKey(true, keyCode, HotKeyModifiers::control | HotKeyModifiers::function));
-        QCOMPARE(app.service.rawKey(true, keyCode, HotKeyModifiers::shift | HotKeyModifiers::function), functionIgnored);
-        QVERIFY(app.service.rawKey(true, keyCode, HotKeyModifiers::shift));
+        QCOMPARE(app.service.rawKey(true, keyCode, KeyModifiers::control), functionIgnored);
+        QVERIFY(app.service.rawKey(true, keyCode, KeyModifiers::control | KeyModifiers::function));
+        QCOMPARE(app.service.rawKey(true, keyCode, KeyModifiers::shift | KeyModifiers::function), functionIgnored);
+        QVERIFY(app.service.rawKey(true, keyCode, KeyModifiers::shift));
         QCOMPARE(fnDowns, functionIgnored ? 2 : 1);
         QCOMPARE(plainDowns, functionIgnored ? 2 : 1);
     }
@@ -272,7 +274,7 @@ private Q_SLOTS:
         app.service.setTaken(4, controlOption);
         int downs = 0;
         app.registry.onKeyDown(Name::actionWheel(), [&] { ++downs; });
-        const Shortcut wheel = Shortcut::fromCarbon(4, controlOption);
+        const Shortcut wheel = Shortcut{4, controlOption};
         QVERIFY(!app.registry.isRegistered(wheel));
 
         app.service.setTaken(4, controlOption, false);
@@ -309,8 +311,8 @@ private Q_SLOTS:
     {
         Launch app;
         app.registry.onKeyDown(Name::actionWheel(), [] {});
-        app.registry.setShortcut(Shortcut::fromCarbon(38, controlOption), Name::actionWheel());
-        app.registry.setShortcut(Shortcut::fromCarbon(40, controlOption), Name::actionWheel());
+        app.registry.setShortcut(Shortcut{38, controlOption}, Name::actionWheel());
+        app.registry.setShortcut(Shortcut{40, controlOption}, Name::actionWheel());
         QCOMPARE(app.registry.center().lastHotKeyId(), 3u);
         QCOMPARE(app.service.registrations().size(), 1);
         QCOMPARE(app.service.registrations().first().id, 3u);
@@ -346,12 +348,12 @@ private Q_SLOTS:
         QVERIFY(!app.service.press(4, controlOption));
         QCOMPARE(app.service.registrations().size(), grabbedKeyCode < 0 ? 0 : 1);
         if (grabbedKeyCode >= 0) {
-            QVERIFY(app.service.press(quint32(grabbedKeyCode), controlOption));
+            QVERIFY(app.service.press(quint16(grabbedKeyCode), controlOption));
             QCOMPARE(downs, 1);
         }
 
         // Back to the first key, as `ringle config set` would write it.
-        app.defaults.setString(wheelKey, Shortcut::fromCarbon(4, controlOption).toJson());
+        app.defaults.setString(wheelKey, Shortcut{4, controlOption}.toJson());
         QCOMPARE(app.service.registrations().size(), 1);
         QVERIFY(app.service.isRegistered(4, controlOption));
     }
@@ -364,7 +366,7 @@ private Q_SLOTS:
         app.defaults.setString(QStringLiteral("wheelMouseButton"), QStringLiteral("right"));
         app.registry.disable(Name::actionWheel());
         QCOMPARE(app.service.registrations().size(), 0);
-        app.defaults.setString(wheelKey, Shortcut::fromCarbon(38, controlOption).toJson());
+        app.defaults.setString(wheelKey, Shortcut{38, controlOption}.toJson());
         QCOMPARE(app.service.registrations().size(), 0);
         QCOMPARE(app.service.registerCalls(), registered);
         app.registry.enable(Name::actionWheel());
@@ -374,11 +376,11 @@ private Q_SLOTS:
     void systemShortcutsExceptBareF12()
     {
         Launch app;
-        app.service.setTaken(111, 0);
-        app.service.setTaken(111, HotKeyModifiers::shift);
-        QVERIFY(!app.registry.isTakenBySystem(Shortcut::fromCarbon(111, 0)));
-        QVERIFY(app.registry.isTakenBySystem(Shortcut::fromCarbon(111, HotKeyModifiers::shift)));
-        QVERIFY(!app.registry.isTakenBySystem(Shortcut::fromCarbon(4, controlOption)));
+        app.service.setTaken(111, {});
+        app.service.setTaken(111, KeyModifiers::shift);
+        QVERIFY(!app.registry.isTakenBySystem(Shortcut{111, {}}));
+        QVERIFY(app.registry.isTakenBySystem(Shortcut{111, KeyModifiers::shift}));
+        QVERIFY(!app.registry.isTakenBySystem(Shortcut{4, controlOption}));
     }
 };
 

@@ -1,6 +1,5 @@
 #include "wheel/jsondecodeerror.h"
 #include "wheel/keycombo.h"
-#include "wheel/modifiernotation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +12,18 @@ namespace {
 QJsonObject parse(const char *json)
 {
     return QJsonDocument::fromJson(QByteArray(json)).object();
+}
+
+// Modifiers as a stored combination holds them: command 1, option 2, control 4, shift 8.
+KeyModifiers stored(int bits)
+{
+    QJsonObject json{{"title", ""}, {"keyCode", 0}, {"modifiers", bits}, {"keyLabel", ""}};
+    return KeyCombo::fromJson(json).modifiers;
+}
+
+int storedBits(KeyModifiers modifiers)
+{
+    return KeyCombo{{}, 0, modifiers, {}}.toJson().value("modifiers").toInt();
 }
 
 const KeyCombo *findByTitle(const QList<KeyComboGroup> &groups, const QString &title)
@@ -44,11 +55,11 @@ private Q_SLOTS:
         QFETCH(int, raw);
         QFETCH(QString, mac);
         QFETCH(QString, linux);
-        QCOMPARE(ModifierNotation::symbols(KeyModifiers(raw), KeyPlatform::mac), mac);
-        QCOMPARE(ModifierNotation::symbols(KeyModifiers(raw), KeyPlatform::linuxDesktop), linux);
-        const QString current = ModifierNotation::current() == KeyPlatform::mac ? mac : linux;
-        QCOMPARE(KeyModifiers(raw).symbols(), current);
-        QCOMPARE(KeyCombo({}, 9, KeyModifiers(raw), QStringLiteral("V")).shortcutText(), current + "V");
+        QCOMPARE(stored(raw).symbols(KeyPlatform::mac), mac);
+        QCOMPARE(stored(raw).symbols(KeyPlatform::linuxDesktop), linux);
+        const QString current = currentKeyPlatform() == KeyPlatform::mac ? mac : linux;
+        QCOMPARE(stored(raw).symbols(), current);
+        QCOMPARE(KeyCombo({}, 9, stored(raw), QStringLiteral("V")).shortcutText(), current + "V");
     }
 
     // The catalogue's own entries are covered below; these are the near misses.
@@ -76,7 +87,7 @@ private Q_SLOTS:
         QFETCH(int, keyCode);
         QFETCH(int, modifiers);
         QFETCH(QString, expected);
-        const KeyCombo combo{QStringLiteral("own"), quint16(keyCode), KeyModifiers(modifiers), QStringLiteral("X")};
+        const KeyCombo combo{QStringLiteral("own"), quint16(keyCode), stored(modifiers), QStringLiteral("X")};
         QCOMPARE(combo.wheelTitle(platform), expected);
     }
 
@@ -129,7 +140,7 @@ private Q_SLOTS:
             if (expected.isEmpty() || expected.last().title != QString::fromUtf8(row.group))
                 expected.append({QString::fromUtf8(row.group), {}});
             expected.last().combos.append({QString::fromUtf8(row.title), quint16(row.keyCode),
-                                           KeyModifiers(row.modifiers), QString::fromUtf8(row.label)});
+                                           stored(row.modifiers), QString::fromUtf8(row.label)});
         }
         QCOMPARE(KeyCombo::presetGroups(KeyPlatform::mac), expected);
     }
@@ -145,20 +156,20 @@ private Q_SLOTS:
             QCOMPARE(linux[g].combos.size(), mac[g].combos.size());
             for (const KeyCombo &combo : linux[g].combos) {
                 // Two entries posting the same keys would be one action under two names.
-                QVERIFY2(!seen.contains({combo.keyCode, combo.modifiers.rawValue}), qPrintable(combo.title));
-                seen.insert({combo.keyCode, combo.modifiers.rawValue});
+                QVERIFY2(!seen.contains({combo.key.code, storedBits(combo.modifiers)}), qPrintable(combo.title));
+                seen.insert({combo.key.code, storedBits(combo.modifiers)});
                 // A key without a character is labelled the way the recorder would label it.
-                if (const auto special = KeyCombo::specialKeyLabel(combo.keyCode, KeyPlatform::linuxDesktop))
+                if (const auto special = KeyCombo::specialKeyLabel(combo.key, KeyPlatform::linuxDesktop))
                     QCOMPARE(combo.keyLabel, *special);
             }
         }
         const KeyCombo *paste = findByTitle(linux, "Paste and Match Style");
         QVERIFY(paste);
-        QCOMPARE(ModifierNotation::symbols(paste->modifiers, KeyPlatform::linuxDesktop) + paste->keyLabel,
+        QCOMPARE(paste->modifiers.symbols(KeyPlatform::linuxDesktop) + paste->keyLabel,
                  QStringLiteral("Ctrl+Shift+V"));
         const KeyCombo *area = findByTitle(linux, "Screenshot: Selection");
         QVERIFY(area);
-        QCOMPARE(area->keyCode, quint16(105));
+        QCOMPARE(area->key, Key::f13);
         QCOMPARE(area->modifiers, KeyModifiers(KeyModifiers::shift));
         QCOMPARE(KeyCombo::presetGroups(), KeyCombo::presetGroups(currentKeyPlatform()));
     }
@@ -193,7 +204,8 @@ private Q_SLOTS:
 
     void jsonRoundTrip()
     {
-        const KeyCombo combo{QStringLiteral("Paste and Match Style"), 9, KeyModifiers(11), QStringLiteral("V")};
+        const KeyCombo combo{QStringLiteral("Paste and Match Style"), 9,
+                             KeyModifiers::command | KeyModifiers::option | KeyModifiers::shift, QStringLiteral("V")};
         const QJsonObject json = combo.toJson();
         QCOMPARE(json, parse(R"({"title":"Paste and Match Style","keyCode":9,"modifiers":11,"keyLabel":"V"})"));
         QCOMPARE(KeyCombo::fromJson(json), combo);
@@ -201,7 +213,33 @@ private Q_SLOTS:
         QVERIFY(decoded.modifiers.contains(KeyModifiers::command));
         QVERIFY(decoded.modifiers.contains(KeyModifiers::shift));
         QVERIFY(!decoded.modifiers.contains(KeyModifiers::option));
-        QCOMPARE(decoded.keyCode, quint16(65535));
+        QCOMPARE(decoded.key, Key(65535));
+    }
+
+    // Every bit each way; bits with no modifier are dropped, and a negative value counts as its bits.
+    void jsonModifierBits_data()
+    {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<KeyModifiers>("modifiers");
+        QTest::addColumn<int>("written");
+        QTest::newRow("none") << 0 << KeyModifiers() << 0;
+        QTest::newRow("command") << 1 << KeyModifiers(KeyModifiers::command) << 1;
+        QTest::newRow("option") << 2 << KeyModifiers(KeyModifiers::option) << 2;
+        QTest::newRow("control") << 4 << KeyModifiers(KeyModifiers::control) << 4;
+        QTest::newRow("shift") << 8 << KeyModifiers(KeyModifiers::shift) << 8;
+        const KeyModifiers four = KeyModifiers::command | KeyModifiers::option | KeyModifiers::control | KeyModifiers::shift;
+        QTest::newRow("all four") << 15 << four << 15;
+        QTest::newRow("unknown bits") << (16 | 32 | 1024 | 2) << KeyModifiers(KeyModifiers::option) << 2;
+        QTest::newRow("largest int") << 0x7FFFFFFF << four << 15;
+        QTest::newRow("negative") << -1 << four << 15;
+    }
+    void jsonModifierBits()
+    {
+        QFETCH(int, bits);
+        QFETCH(KeyModifiers, modifiers);
+        QFETCH(int, written);
+        QCOMPARE(stored(bits), modifiers);
+        QCOMPARE(storedBits(modifiers), written);
     }
 
     void jsonFailures_data()

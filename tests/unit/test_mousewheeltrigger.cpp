@@ -7,25 +7,36 @@
 
 namespace {
 using Type = MouseTapEvent::Type;
-constexpr quint64 ctrl = MouseTapEvent::controlFlag;
-constexpr quint64 alt = MouseTapEvent::optionFlag;
-constexpr quint64 shift = MouseTapEvent::shiftFlag;
-constexpr quint64 super = MouseTapEvent::commandFlag;
-constexpr quint64 caps = MouseTapEvent::capsLockFlag;
+constexpr KeyModifiers ctrl = KeyModifiers::control;
+constexpr KeyModifiers alt = KeyModifiers::option;
+constexpr KeyModifiers shift = KeyModifiers::shift;
+constexpr KeyModifiers super = KeyModifiers::command;
+constexpr KeyModifiers fn = KeyModifiers::function;
 
-MouseTapEvent tapEvent(Type type, qint64 button, quint64 flags = 0, QPointF location = {})
+MouseTapEvent tapEvent(Type type, qint64 button, KeyModifiers modifiers = {}, QPointF location = {})
 {
-    return {type, button, flags, location, std::nullopt};
+    return {type, button, modifiers, location, std::nullopt};
 }
 
 MouseTapEvent scrollEvent(ScrollInput input)
 {
-    return {Type::scrollWheel, 0, 0, {}, input};
+    return {Type::scrollWheel, 0, {}, {}, input};
 }
 
-WheelMouseSettings settings(WheelMouseSettings::Button button, int modifiers)
+// The settings as read from stored values.
+WheelMouseSettings settings(WheelMouseSettings::Button button, int storedModifiers)
 {
-    return WheelMouseSettings{button, WheelMouseSettings::Modifiers{modifiers}};
+    MemoryDefaults defaults;
+    defaults.setString("wheelMouseButton", WheelMouseSettings::rawValue(button));
+    defaults.setInt("wheelMouseModifiers", storedModifiers);
+    return WheelMouseSettings::current(defaults);
+}
+
+int storedModifiers(KeyModifiers modifiers)
+{
+    MemoryDefaults defaults;
+    WheelMouseSettings::storeModifiers(defaults, modifiers);
+    return int(defaults.intValue("wheelMouseModifiers").value_or(-1));
 }
 
 // A started trigger that records what it reports.
@@ -73,6 +84,10 @@ private Q_SLOTS:
         QTest::newRow("unknown name") << QVariant("left") << QVariant(qint64(4)) << int(B::right) << 4;
         QTest::newRow("wrong types") << QVariant(qint64(2)) << QVariant("3") << int(B::right) << 3;
         QTest::newRow("negative modifiers") << QVariant("off") << QVariant(qint64(-1)) << int(B::off) << 3;
+        QTest::newRow("unknown bits dropped") << QVariant("middle") << QVariant(qint64(0x7FFFFFF5)) << int(B::middle) << 5;
+        QTest::newRow("each bit, shift") << QVariant("middle") << QVariant(qint64(4)) << int(B::middle) << 4;
+        QTest::newRow("each bit, command") << QVariant("middle") << QVariant(qint64(8)) << int(B::middle) << 8;
+        QTest::newRow("beyond int") << QVariant("middle") << QVariant(qint64(1) << 32) << int(B::middle) << 3;
     }
     void storedSettings()
     {
@@ -91,7 +106,7 @@ private Q_SLOTS:
         store("wheelMouseModifiers", modifiers);
         const WheelMouseSettings current = WheelMouseSettings::current(defaults);
         QCOMPARE(int(current.button), expectedButton);
-        QCOMPARE(current.modifiers.rawValue, expectedModifiers);
+        QCOMPARE(storedModifiers(current.modifiers), expectedModifiers);
     }
 
     void activeAndInstruction_data()
@@ -130,24 +145,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<qint64>("eventButton");
-        QTest::addColumn<quint64>("flags");
+        QTest::addColumn<KeyModifiers>("flags");
         QTest::addColumn<bool>("expected");
         using B = WheelMouseSettings::Button;
         QTest::newRow("default gesture") << int(B::right) << 3 << qint64(1) << (ctrl | alt) << true;
-        QTest::newRow("caps lock ignored") << int(B::right) << 3 << qint64(1) << (ctrl | alt | caps) << true;
+        QTest::newRow("fn ignored") << int(B::right) << 3 << qint64(1) << (ctrl | alt | fn) << true;
         QTest::newRow("extra shift") << int(B::right) << 3 << qint64(1) << (ctrl | alt | shift) << false;
         QTest::newRow("control only") << int(B::right) << 3 << qint64(1) << ctrl << false;
         QTest::newRow("other button") << int(B::right) << 3 << qint64(2) << (ctrl | alt) << false;
-        QTest::newRow("right without modifiers never") << int(B::right) << 0 << qint64(1) << quint64(0) << false;
-        QTest::newRow("plain middle") << int(B::middle) << 0 << qint64(2) << caps << true;
-        QTest::newRow("off") << int(B::off) << 0 << qint64(0) << quint64(0) << false;
+        QTest::newRow("right without modifiers never") << int(B::right) << 0 << qint64(1) << KeyModifiers() << false;
+        QTest::newRow("plain middle") << int(B::middle) << 0 << qint64(2) << fn << true;
+        QTest::newRow("off") << int(B::off) << 0 << qint64(0) << KeyModifiers() << false;
     }
     void matches()
     {
         QFETCH(int, button);
         QFETCH(int, modifiers);
         QFETCH(qint64, eventButton);
-        QFETCH(quint64, flags);
+        QFETCH(KeyModifiers, flags);
         QFETCH(bool, expected);
         QCOMPARE(settings(WheelMouseSettings::Button(button), modifiers).matches(eventButton, flags), expected);
     }
@@ -155,7 +170,7 @@ private Q_SLOTS:
     void gestureIsSwallowedAndReportedLater()
     {
         Fixture f;
-        QVERIFY(f.tap.send(tapEvent(Type::buttonDown, 1, ctrl | alt | caps, QPointF(40, 50))));
+        QVERIFY(f.tap.send(tapEvent(Type::buttonDown, 1, ctrl | alt | fn, QPointF(40, 50))));
         QVERIFY(f.reports.isEmpty()); // reported only after the handler returned
         QVERIFY(f.trigger.isTracking());
         QVERIFY(f.tap.send(tapEvent(Type::buttonDragged, 1, ctrl | alt, QPointF(70, 20))));
@@ -164,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(!f.tap.send(tapEvent(Type::buttonDragged, 2, ctrl | alt, QPointF(70, 20))));
         QVERIFY(!f.tap.send(tapEvent(Type::buttonUp, 2, ctrl | alt, QPointF(70, 20))));
         // Released 10 lower on screen than pressed: 10 lower in y-up points.
-        QVERIFY(f.tap.send(tapEvent(Type::buttonUp, 1, 0, QPointF(45, 60))));
+        QVERIFY(f.tap.send(tapEvent(Type::buttonUp, 1, {}, QPointF(45, 60))));
         QVERIFY(!f.trigger.isTracking());
         QCOMPARE(f.takeReports(), QStringList({"begin 500,600", "move 530,630", "end 505,590"}));
     }
@@ -176,7 +191,7 @@ private Q_SLOTS:
         // The modifiers pressed during the drag do not adopt it.
         QVERIFY(!f.tap.send(tapEvent(Type::buttonDragged, 1, ctrl | alt, QPointF(5, 5))));
         QVERIFY(!f.tap.send(tapEvent(Type::buttonUp, 1, ctrl | alt, QPointF(5, 5))));
-        QVERIFY(!f.tap.send(tapEvent(Type::buttonDown, 1, 0, QPointF(1, 1))));
+        QVERIFY(!f.tap.send(tapEvent(Type::buttonDown, 1, {}, QPointF(1, 1))));
         QVERIFY(!f.tap.send(tapEvent(Type::other, 1, ctrl | alt)));
         QVERIFY(f.takeReports().isEmpty());
     }
@@ -248,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(f.tap.watched(), std::nullopt);
         QVERIFY(f.tap.watchCalls().size() == watches + 2);
         f.defaults.setString("wheelMouseButton", "button4");
-        QCOMPARE(f.tap.watched(), std::optional<MouseTap::Trigger>(MouseTap::Trigger{3, 0}));
+        QCOMPARE(f.tap.watched(), std::optional<MouseTap::Trigger>(MouseTap::Trigger{3, {}}));
     }
 
     void retriesEveryTwoSecondsUntilItCanWatch()

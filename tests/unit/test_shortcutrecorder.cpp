@@ -1,5 +1,5 @@
-#include "globalshortcuts/modifierflags.h"
 #include "globalshortcuts/registry.h"
+#include "keys/keymodifiers.h"
 #include "platform/fake/fakehotkeyservice.h"
 #include "platform/fake/fakekeyboardlayout.h"
 #include "platform/fake/memorydefaults.h"
@@ -16,7 +16,7 @@
 using namespace GlobalShortcuts;
 
 namespace {
-constexpr int controlOption = HotKeyModifiers::control | HotKeyModifiers::option;
+constexpr KeyModifiers controlOption = KeyModifiers::control | KeyModifiers::option;
 const QString wheelKey = QStringLiteral("GlobalShortcuts_actionWheel");
 const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
 } // namespace
@@ -133,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(m_defaults->stringValue(wheelKey),
                  std::optional<QString>(QStringLiteral("{\"carbonKeyCode\":96,\"carbonModifiers\":0}")));
         QCOMPARE(m_recorder->text(), QStringLiteral("F5"));
-        QVERIFY(m_service->isRegistered(96, 0));
+        QVERIFY(m_service->isRegistered(96, {}));
         QVERIFY(!m_service->isRegistered(4, controlOption));
     }
 
@@ -192,7 +192,7 @@ private Q_SLOTS:
     void keysOtherProgramsHoldAreRefusedExceptBareF12()
     {
         m_service->setTaken(40, controlOption);
-        m_service->setTaken(111, 0);
+        m_service->setTaken(111, {});
         startRecording();
         QTest::keyClick(m_recorder, Qt::Key_K, ctrlAlt);
         QCOMPARE(answerAlert(), QStringLiteral("Another application or your desktop already uses this shortcut."));
@@ -211,7 +211,7 @@ private Q_SLOTS:
     void validationRefusesWithItsReason()
     {
         m_recorder->setValidator([](const Shortcut &s) {
-            return s.carbonKeyCode == 38 ? ValidationResult::disallow(QStringLiteral("J is reserved"))
+            return s.key == Key::j ? ValidationResult::disallow(QStringLiteral("J is reserved"))
                                          : ValidationResult::allow();
         });
         startRecording();
@@ -241,7 +241,7 @@ private Q_SLOTS:
 
     void followsChangesMadeElsewhereAndBindsValues()
     {
-        m_registry->setShortcut(Shortcut::fromCarbon(38, HotKeyModifiers::command), Name::actionWheel());
+        m_registry->setShortcut(Shortcut{38, KeyModifiers::command}, Name::actionWheel());
         QCOMPARE(m_recorder->text(), QStringLiteral("Super+J"));
 
         auto *bound = new ShortcutRecorder(*m_registry, m_layout, std::nullopt);
@@ -251,9 +251,9 @@ private Q_SLOTS:
         QTest::mouseClick(bound, Qt::LeftButton);
         QTRY_VERIFY(bound->isRecording());
         QTest::keyClick(bound, Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(bound->shortcut(), std::optional<Shortcut>(Shortcut::fromCarbon(40, HotKeyModifiers::control)));
+        QCOMPARE(bound->shortcut(), std::optional<Shortcut>(Shortcut{40, KeyModifiers::control}));
         QCOMPARE(changed.size(), 1);
-        bound->setShortcut(Shortcut::fromCarbon(4, HotKeyModifiers::control));
+        bound->setShortcut(Shortcut{4, KeyModifiers::control});
         QCOMPARE(bound->text(), QStringLiteral("Ctrl+H"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(m_defaults->writeCount(), writes);

@@ -41,8 +41,8 @@ qint64 msBetween(Clock::time_point a, Clock::time_point b)
     return std::chrono::duration_cast<std::chrono::milliseconds>(b - a).count();
 }
 
-const QList<KeyEvent> ctrlC{{8, true, EventFlag::control}, {8, false, EventFlag::control}};
-const QList<KeyEvent> ctrlV{{9, true, EventFlag::control}, {9, false, EventFlag::control}};
+const QList<KeyEvent> ctrlC{{8, true, KeyModifiers::control}, {8, false, KeyModifiers::control}};
+const QList<KeyEvent> ctrlV{{9, true, KeyModifiers::control}, {9, false, KeyModifiers::control}};
 } // namespace
 
 Q_DECLARE_METATYPE(SelectionState)
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QFETCH(int, maxMs);
         Rig rig;
         rig.app.setSelection(u"text"_qs);
-        rig.fake.keyboard.holdModifiers(EventFlag::option | EventFlag::shift, std::chrono::milliseconds(holdMs));
+        rig.fake.keyboard.holdModifiers(KeyModifiers::option | KeyModifiers::shift, std::chrono::milliseconds(holdMs));
         const auto start = Clock::now();
         const auto outcome = TaskRunner::run(rig.replacer.copySelection());
         QVERIFY(!outcome.error);
@@ -344,7 +344,7 @@ private Q_SLOTS:
         // The user copied something else after the copy; that is what comes back.
         const QList<ClipboardItem> newer{ClipboardItem{{u"text/plain"_qs, QByteArrayLiteral("newer copy")}}};
         rig.fake.clipboard.setContentFromOtherProcess(newer);
-        rig.fake.keyboard.holdModifiers(EventFlag::command, 2s);
+        rig.fake.keyboard.holdModifiers(KeyModifiers::command, 2s);
         const auto start = Clock::now();
         const auto error = TaskRunner::run(rig.replacer.paste(u"result"_qs, editor));
         QVERIFY(!error);

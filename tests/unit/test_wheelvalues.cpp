@@ -25,7 +25,7 @@ QList<WheelItem> everyKind()
             WheelItem::summarize(),
             WheelItem::ask(),
             WheelItem::shortcut("Make PDF", "abc-1"),
-            WheelItem::keys({"Undo", 6, KeyModifiers(4), "Z"}),
+            WheelItem::keys({"Undo", 6, KeyModifiers::control, "Z"}),
             WheelItem::customKeys(someID),
             WheelItem::openApp("org.gnome.TextEditor.desktop"),
             WheelItem::openURL("https://example.org/a?b=1", "Example"),

@@ -1,3 +1,4 @@
+#include "platform/x11/x11keymap.h"
 #include "platform/x11/x11mousetap.h"
 #include "wheel/wheelmousesettings.h"
 
@@ -37,15 +38,24 @@ private Q_SLOTS:
     void modifiers()
     {
         constexpr quint16 shift = 1, lock = 2, control = 4, mod1 = 8, mod2 = 16, mod4 = 64;
-        QCOMPARE(X11MouseTap::flags(control | mod1 | lock | mod2),
-                 MouseTapEvent::controlFlag | MouseTapEvent::optionFlag | MouseTapEvent::capsLockFlag);
-        QCOMPARE(X11MouseTap::flags(shift | mod4), MouseTapEvent::shiftFlag | MouseTapEvent::commandFlag);
-        // Every stored modifier setting grabs exactly its keys.
-        for (int raw = 0; raw < 16; ++raw) {
-            const quint64 flags = WheelMouseSettings::Modifiers{raw}.eventFlags();
-            QCOMPARE(X11MouseTap::flags(X11MouseTap::modifierMask(flags)), flags);
+        QCOMPARE(X11Keymap::modifiers(control | mod1 | lock | mod2), KeyModifiers::control | KeyModifiers::option);
+        QCOMPARE(X11Keymap::modifiers(shift | mod4), KeyModifiers::shift | KeyModifiers::command);
+        QCOMPARE(X11Keymap::modifierMask(KeyModifiers::control | KeyModifiers::option | KeyModifiers::shift
+                                         | KeyModifiers::command),
+                 quint16(control | mod1 | shift | mod4));
+        // Every combination of the four comes back as it went.
+        constexpr KeyModifiers::Flag four[] = {KeyModifiers::control, KeyModifiers::option, KeyModifiers::shift,
+                                               KeyModifiers::command};
+        for (int combination = 0; combination < 16; ++combination) {
+            KeyModifiers set;
+            for (int i = 0; i < 4; ++i) {
+                if (combination & (1 << i))
+                    set = set | four[i];
+            }
+            QCOMPARE(X11Keymap::modifiers(X11Keymap::modifierMask(set)), set);
         }
-        QCOMPARE(X11MouseTap::modifierMask(MouseTapEvent::capsLockFlag), quint16(0));
+        // The function modifier has no X bit.
+        QCOMPARE(X11Keymap::modifierMask(KeyModifiers::function | KeyModifiers::shift), shift);
     }
 };
 

@@ -1,13 +1,12 @@
 #include "platform/fake/fakehotkeyservice.h"
 
-std::optional<HotKeyService::Handle> FakeHotKeyService::registerHotKey(quint32 keyCode, quint32 modifiers,
-                                                                       quint32 signature, quint32 id)
+std::optional<HotKeyService::Handle> FakeHotKeyService::registerHotKey(Key key, KeyModifiers modifiers, quint32 signature, quint32 id)
 {
     ++m_registerCalls;
-    if (m_taken.contains({keyCode, modifiers}))
+    if (m_taken.contains({key, modifiers}))
         return std::nullopt;
     const Handle handle = m_nextHandle++;
-    m_registrations.insert(handle, Registration{keyCode, modifiers, signature, id});
+    m_registrations.insert(handle, Registration{key, modifiers, signature, id});
     return handle;
 }
 
@@ -25,29 +24,29 @@ bool FakeHotKeyService::setEventHandler(EventHandler handler)
     return bool(m_handler);
 }
 
-bool FakeHotKeyService::isTakenByAnotherClient(quint32 keyCode, quint32 modifiers)
+bool FakeHotKeyService::isTakenByAnotherClient(Key key, KeyModifiers modifiers)
 {
-    return m_taken.contains({keyCode, modifiers});
+    return m_taken.contains({key, modifiers});
 }
 
-void FakeHotKeyService::setTaken(quint32 keyCode, quint32 modifiers, bool taken)
+void FakeHotKeyService::setTaken(Key key, KeyModifiers modifiers, bool taken)
 {
     if (taken)
-        m_taken.insert({keyCode, modifiers});
+        m_taken.insert({key, modifiers});
     else
-        m_taken.remove({keyCode, modifiers});
+        m_taken.remove({key, modifiers});
 }
 
-bool FakeHotKeyService::isRegistered(quint32 keyCode, quint32 modifiers) const
+bool FakeHotKeyService::isRegistered(Key key, KeyModifiers modifiers) const
 {
     for (const Registration &r : m_registrations) {
-        if (r.keyCode == keyCode && r.modifiers == modifiers)
+        if (r.key == key && r.modifiers == modifiers)
             return true;
     }
     return false;
 }
 
-bool FakeHotKeyService::deliverHotKey(HotKeyEvent::Kind kind, quint32 keyCode, quint32 modifiers)
+bool FakeHotKeyService::deliverHotKey(HotKeyEvent::Kind kind, Key key, KeyModifiers modifiers)
 {
     if (!m_handler || !m_hotKeyEvents)
         return false;
@@ -56,7 +55,7 @@ bool FakeHotKeyService::deliverHotKey(HotKeyEvent::Kind kind, quint32 keyCode, q
     const EventHandler handler = m_handler;
     bool handled = false;
     for (const Registration &r : registrations) {
-        if (r.keyCode != keyCode || r.modifiers != modifiers)
+        if (r.key != key || r.modifiers != modifiers)
             continue;
         HotKeyEvent event;
         event.kind = kind;
@@ -67,23 +66,23 @@ bool FakeHotKeyService::deliverHotKey(HotKeyEvent::Kind kind, quint32 keyCode, q
     return handled;
 }
 
-bool FakeHotKeyService::press(quint32 keyCode, quint32 modifiers)
+bool FakeHotKeyService::press(Key key, KeyModifiers modifiers)
 {
-    return deliverHotKey(HotKeyEvent::Kind::hotKeyPressed, keyCode, modifiers);
+    return deliverHotKey(HotKeyEvent::Kind::hotKeyPressed, key, modifiers);
 }
 
-bool FakeHotKeyService::release(quint32 keyCode, quint32 modifiers)
+bool FakeHotKeyService::release(Key key, KeyModifiers modifiers)
 {
-    return deliverHotKey(HotKeyEvent::Kind::hotKeyReleased, keyCode, modifiers);
+    return deliverHotKey(HotKeyEvent::Kind::hotKeyReleased, key, modifiers);
 }
 
-bool FakeHotKeyService::rawKey(bool down, quint32 keyCode, quint32 modifiers, bool isRepeat)
+bool FakeHotKeyService::rawKey(bool down, Key key, KeyModifiers modifiers, bool isRepeat)
 {
     if (!m_handler || !m_rawKeyEvents)
         return false;
     HotKeyEvent event;
     event.kind = down ? HotKeyEvent::Kind::rawKeyDown : HotKeyEvent::Kind::rawKeyUp;
-    event.keyCode = keyCode;
+    event.key = key;
     event.modifiers = modifiers;
     event.isRepeat = isRepeat;
     return EventHandler(m_handler)(event);

@@ -12,31 +12,31 @@
 class FakeHotKeyService final : public HotKeyService {
 public:
     struct Registration {
-        quint32 keyCode;
-        quint32 modifiers;
+        Key key;
+        KeyModifiers modifiers;
         quint32 signature;
         quint32 id;
     };
 
-    std::optional<Handle> registerHotKey(quint32 keyCode, quint32 modifiers, quint32 signature, quint32 id) override;
+    std::optional<Handle> registerHotKey(Key key, KeyModifiers modifiers, quint32 signature, quint32 id) override;
     void unregisterHotKey(Handle handle) override;
     bool setEventHandler(EventHandler handler) override;
     void setHotKeyEventsEnabled(bool enabled) override { m_hotKeyEvents = enabled; }
     void setRawKeyEventsEnabled(bool enabled) override { m_rawKeyEvents = enabled; }
-    bool isTakenByAnotherClient(quint32 keyCode, quint32 modifiers) override;
+    bool isTakenByAnotherClient(Key key, KeyModifiers modifiers) override;
 
     // Another program holds the key: registering it fails.
-    void setTaken(quint32 keyCode, quint32 modifiers, bool taken = true);
+    void setTaken(Key key, KeyModifiers modifiers, bool taken = true);
     // The handler refuses to install (as the system may).
     void setRefuseEventHandler(bool refuse) { m_refuseHandler = refuse; }
 
     // The user presses or releases a key. Answers whether the app handled it.
-    bool press(quint32 keyCode, quint32 modifiers);
-    bool release(quint32 keyCode, quint32 modifiers);
-    bool rawKey(bool down, quint32 keyCode, quint32 modifiers, bool isRepeat = false);
+    bool press(Key key, KeyModifiers modifiers);
+    bool release(Key key, KeyModifiers modifiers);
+    bool rawKey(bool down, Key key, KeyModifiers modifiers, bool isRepeat = false);
 
     QList<Registration> registrations() const { return m_registrations.values(); }
-    bool isRegistered(quint32 keyCode, quint32 modifiers) const;
+    bool isRegistered(Key key, KeyModifiers modifiers) const;
     int registerCalls() const { return m_registerCalls; }
     int unregisterCalls() const { return m_unregisterCalls; }
     bool hotKeyEventsEnabled() const { return m_hotKeyEvents; }
@@ -44,10 +44,10 @@ public:
     bool hasEventHandler() const { return bool(m_handler); }
 
 private:
-    bool deliverHotKey(HotKeyEvent::Kind kind, quint32 keyCode, quint32 modifiers);
+    bool deliverHotKey(HotKeyEvent::Kind kind, Key key, KeyModifiers modifiers);
 
     QMap<Handle, Registration> m_registrations;
-    QSet<QPair<quint32, quint32>> m_taken;
+    QSet<std::pair<Key, KeyModifiers>> m_taken;
     EventHandler m_handler;
     Handle m_nextHandle = 1;
     int m_registerCalls = 0;

@@ -11,24 +11,24 @@ void FakeKeyboard::post(const QList<KeyEvent> &events)
     }
 }
 
-quint64 FakeKeyboard::modifierFlags()
+KeyModifiers FakeKeyboard::heldModifiers()
 {
     ++m_modifierReads;
-    return std::chrono::steady_clock::now() < m_heldUntil ? m_heldFlags : 0;
+    return std::chrono::steady_clock::now() < m_heldUntil ? m_held : KeyModifiers();
 }
 
 KeyChord FakeKeyboard::copyChord(const std::optional<RunningApp> &) const
 {
-    return {8, EventFlag::control};
+    return {Key::c, KeyModifiers::control};
 }
 
 KeyChord FakeKeyboard::pasteChord(const std::optional<RunningApp> &) const
 {
-    return {9, EventFlag::control};
+    return {Key::v, KeyModifiers::control};
 }
 
-void FakeKeyboard::holdModifiers(quint64 flags, std::chrono::milliseconds duration)
+void FakeKeyboard::holdModifiers(KeyModifiers modifiers, std::chrono::milliseconds duration)
 {
-    m_heldFlags = flags;
+    m_held = modifiers;
     m_heldUntil = std::chrono::steady_clock::now() + duration;
 }

@@ -10,12 +10,12 @@
 class FakeKeyboard final : public Keyboard {
 public:
     void post(const QList<KeyEvent> &events) override;
-    quint64 modifierFlags() override;
+    KeyModifiers heldModifiers() override;
     KeyChord copyChord(const std::optional<RunningApp> &app) const override;
     KeyChord pasteChord(const std::optional<RunningApp> &app) const override;
 
     // The user holds these modifiers until `duration` has passed (on the monotonic clock).
-    void holdModifiers(quint64 flags, std::chrono::milliseconds duration);
+    void holdModifiers(KeyModifiers modifiers, std::chrono::milliseconds duration);
     // Called for every posted event, after it was recorded.
     void setListener(std::function<void(const KeyEvent &)> listener) { m_listener = std::move(listener); }
 
@@ -30,7 +30,7 @@ private:
     QList<QList<KeyEvent>> m_posts;
     QList<std::chrono::steady_clock::time_point> m_postTimes;
     std::function<void(const KeyEvent &)> m_listener;
-    quint64 m_heldFlags = 0;
+    KeyModifiers m_held;
     std::chrono::steady_clock::time_point m_heldUntil;
     int m_modifierReads = 0;
 };

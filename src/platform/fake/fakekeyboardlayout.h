@@ -4,24 +4,24 @@
 
 #include <QHash>
 
-// A keyboard layout for tests: the test says which Qt key is which virtual key code and character.
+// A keyboard layout for tests: the test says which Qt key is which key and character.
 class FakeKeyboardLayout final : public KeyboardLayout {
 public:
-    void addKey(int qtKey, int keyCode, const QString &character = QString())
+    void addKey(int qtKey, Key key, const QString &character = QString())
     {
-        m_keyCodes.insert(qtKey, keyCode);
+        m_keys.insert(qtKey, key);
         if (!character.isEmpty())
-            m_characters.insert(keyCode, character);
+            m_characters.insert(key, character);
     }
 
-    std::optional<int> keyCodeForKeyPress(const NativeKeyPress &press) const override
+    std::optional<Key> keyForKeyPress(const NativeKeyPress &press) const override
     {
-        const auto it = m_keyCodes.constFind(press.qtKey);
-        return it == m_keyCodes.cend() ? std::nullopt : std::optional<int>(*it);
+        const auto it = m_keys.constFind(press.qtKey);
+        return it == m_keys.cend() ? std::nullopt : std::optional<Key>(*it);
     }
-    QString characterForKeyCode(int keyCode) const override { return m_characters.value(keyCode); }
+    QString characterForKey(Key key) const override { return m_characters.value(key); }
 
 private:
-    QHash<int, int> m_keyCodes;
-    QHash<int, QString> m_characters;
+    QHash<int, Key> m_keys;
+    QHash<Key, QString> m_characters;
 };

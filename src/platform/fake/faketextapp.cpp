@@ -21,7 +21,7 @@ void FakeTextApp::onKey(const KeyEvent &event)
 {
     if (!event.down)
         return;
-    const KeyChord chord{event.keyCode, event.flags};
+    const KeyChord chord{event.key, event.modifiers};
     if (chord == m_keyboard.copyChord(std::nullopt)) {
         ++m_copyRequests;
         if (!m_respondsToCopy || !m_selection)

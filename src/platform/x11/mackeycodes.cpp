@@ -8,7 +8,7 @@
 namespace MacKeyCodes {
 namespace {
 struct Entry {
-    int keyCode;
+    quint16 keyCode;
     quint32 keysym;
 };
 
@@ -42,16 +42,16 @@ constexpr Entry table[] = {
 };
 } // namespace
 
-std::optional<quint32> keysymForKeyCode(int keyCode)
+std::optional<quint32> keysymForKey(Key key)
 {
     for (const Entry &entry : table) {
-        if (entry.keyCode == keyCode)
+        if (entry.keyCode == key.code)
             return entry.keysym;
     }
     return std::nullopt;
 }
 
-std::optional<int> keyCodeForKeysym(quint32 keysym)
+std::optional<Key> keyForKeysym(quint32 keysym)
 {
     if (keysym >= XK_A && keysym <= XK_Z)
         keysym += XK_a - XK_A;

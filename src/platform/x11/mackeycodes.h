@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys/key.h"
+
 #include <QString>
 #include <optional>
 
@@ -7,10 +9,10 @@
 // code stands for a keysym, which the keyboard map then turns into this keyboard's keycodes. Shared by
 // the hot keys, the recorder and the keystroke backend.
 namespace MacKeyCodes {
-// The keysym of a virtual key code (the unshifted one for letters, digits and punctuation).
-std::optional<quint32> keysymForKeyCode(int keyCode);
-// The virtual key code of a keysym; upper-case letters count as their lower-case keys.
-std::optional<int> keyCodeForKeysym(quint32 keysym);
+// The keysym of a key (the unshifted one for letters, digits and punctuation).
+std::optional<quint32> keysymForKey(Key key);
+// The key of a keysym; upper-case letters count as their lower-case keys.
+std::optional<Key> keyForKeysym(quint32 keysym);
 // The character a keysym types (letters in lower case), or empty for keysyms that type nothing.
 QString characterForKeysym(quint32 keysym);
 } // namespace MacKeyCodes

@@ -65,14 +65,14 @@ void X11HotKeyService::enableDetectableAutoRepeat()
     }
 }
 
-std::optional<HotKeyService::Handle> X11HotKeyService::registerHotKey(quint32 keyCode, quint32 modifiers,
+std::optional<HotKeyService::Handle> X11HotKeyService::registerHotKey(Key key, KeyModifiers modifiers,
                                                                       quint32 signature, quint32 id)
 {
     if (!m_connection)
         return std::nullopt;
-    Registration registration{keyCode, modifiers, signature, id, X11Keymap::modifierMask(modifiers), {}};
+    Registration registration{key, signature, id, X11Keymap::modifierMask(modifiers), {}};
     if (!grab(registration)) {
-        qCDebug(lcHotKey) << "Cannot grab key" << keyCode << "with modifiers" << Qt::hex << modifiers;
+        qCDebug(lcHotKey) << "Cannot grab key" << key.code << "with modifiers" << Qt::hex << registration.mask;
         return std::nullopt;
     }
     const Handle handle = m_nextHandle++;
@@ -91,7 +91,7 @@ void X11HotKeyService::unregisterHotKey(Handle handle)
 
 bool X11HotKeyService::grab(Registration &registration)
 {
-    const std::optional<QList<quint8>> keycodes = m_grabber->grab(registration.keyCode, registration.mask);
+    const std::optional<QList<quint8>> keycodes = m_grabber->grab(registration.key, registration.mask);
     registration.keycodes = keycodes.value_or(QList<quint8>{});
     return keycodes.has_value();
 }
@@ -128,9 +128,9 @@ void X11HotKeyService::setRawKeyEventsEnabled(bool enabled)
         m_tracker->setRawKeyEventsEnabled(enabled);
 }
 
-bool X11HotKeyService::isTakenByAnotherClient(quint32 keyCode, quint32 modifiers)
+bool X11HotKeyService::isTakenByAnotherClient(Key key, KeyModifiers modifiers)
 {
-    return m_grabber && m_grabber->isTakenByAnotherClient(keyCode, X11Keymap::modifierMask(modifiers));
+    return m_grabber && m_grabber->isTakenByAnotherClient(key, X11Keymap::modifierMask(modifiers));
 }
 
 bool X11HotKeyService::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
@@ -173,6 +173,6 @@ void X11HotKeyService::regrabAll()
     m_keymap->refresh();
     for (Registration &registration : m_registrations) {
         if (!grab(registration))
-            qCWarning(lcHotKey) << "After a keyboard change, key" << registration.keyCode << "cannot be grabbed";
+            qCWarning(lcHotKey) << "After a keyboard change, key" << registration.key.code << "cannot be grabbed";
     }
 }

@@ -24,19 +24,18 @@ public:
 
     bool isAvailable() const { return m_connection != nullptr; }
 
-    std::optional<Handle> registerHotKey(quint32 keyCode, quint32 modifiers, quint32 signature, quint32 id) override;
+    std::optional<Handle> registerHotKey(Key key, KeyModifiers modifiers, quint32 signature, quint32 id) override;
     void unregisterHotKey(Handle handle) override;
     bool setEventHandler(EventHandler handler) override;
     void setHotKeyEventsEnabled(bool enabled) override;
     void setRawKeyEventsEnabled(bool enabled) override;
-    bool isTakenByAnotherClient(quint32 keyCode, quint32 modifiers) override;
+    bool isTakenByAnotherClient(Key key, KeyModifiers modifiers) override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
     struct Registration {
-        quint32 keyCode;
-        quint32 modifiers;
+        Key key;
         quint32 signature;
         quint32 id;
         quint16 mask = 0;

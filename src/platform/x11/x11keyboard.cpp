@@ -19,61 +19,28 @@
 namespace {
 Q_LOGGING_CATEGORY(lcKeys, "ringle.x11.keys")
 
-// The key that stands for each modifier when one must be pressed: the left one.
-struct ModifierKey {
-    quint64 flag;
-    quint16 keyCode;
-};
-constexpr ModifierKey modifierKeys[] = {
-    {EventFlag::control, 59},
-    {EventFlag::option, 58},
-    {EventFlag::shift, 56},
-    {EventFlag::command, 55},
-};
-
-quint64 modifierFlagOfKeysym(xcb_keysym_t sym)
+std::optional<KeyModifiers::Flag> modifierOfKeysym(xcb_keysym_t sym)
 {
     switch (sym) {
     case XK_Shift_L:
     case XK_Shift_R:
-        return EventFlag::shift;
+        return KeyModifiers::shift;
     case XK_Control_L:
     case XK_Control_R:
-        return EventFlag::control;
+        return KeyModifiers::control;
     case XK_Alt_L:
     case XK_Alt_R:
     case XK_Meta_L:
     case XK_Meta_R:
     case XK_ISO_Level3_Shift: // AltGr sits where the right Option key is
-        return EventFlag::option;
+        return KeyModifiers::option;
     case XK_Super_L:
     case XK_Super_R:
     case XK_Hyper_L:
     case XK_Hyper_R:
-        return EventFlag::command;
+        return KeyModifiers::command;
     default:
-        return 0;
-    }
-}
-
-// The modifier a virtual key code presses itself (its own key events carry or drop that flag).
-quint64 modifierFlagOfKeyCode(quint16 keyCode)
-{
-    switch (keyCode) {
-    case 54:
-    case 55:
-        return EventFlag::command;
-    case 56:
-    case 60:
-        return EventFlag::shift;
-    case 58:
-    case 61:
-        return EventFlag::option;
-    case 59:
-    case 62:
-        return EventFlag::control;
-    default:
-        return 0;
+        return std::nullopt;
     }
 }
 } // namespace
@@ -87,41 +54,41 @@ public:
         , m_c(keyboard.m_connection.connection())
     {
         for (quint8 kc : m_keyboard.keycodesDown()) {
-            if (const quint64 flag = m_keyboard.modifierFlagOfKeycode(kc)) {
-                m_down[kc] = flag;
+            if (const std::optional<KeyModifiers::Flag> modifier = m_keyboard.modifierOfKeycode(kc)) {
+                m_down[kc] = *modifier;
                 m_userHeld.insert(kc);
             }
         }
     }
 
     // Brings the modifier keys (all but `exceptKeycode`) to exactly `wanted`.
-    void ensureModifiers(quint64 wanted, quint8 exceptKeycode)
+    void ensureModifiers(KeyModifiers wanted, quint8 exceptKeycode)
     {
         for (auto it = m_down.begin(); it != m_down.end();) {
-            const auto [kc, flag] = *it;
+            const auto [kc, modifier] = *it;
             ++it;
-            if (kc != exceptKeycode && !(wanted & flag)) {
+            if (kc != exceptKeycode && !wanted.contains(modifier)) {
                 fake(false, kc);
                 if (m_userHeld.count(kc))
                     m_released.insert(kc);
             }
         }
         for (const ModifierKey &m : modifierKeys) {
-            if (!(wanted & m.flag) || hasDown(m.flag))
+            if (!wanted.contains(m.flag) || hasDown(m.flag))
                 continue;
-            if (const quint8 kc = m_keyboard.keycodeForKeyCode(m.keyCode))
+            if (const quint8 kc = m_keyboard.keycodeForKey(m.key))
                 fake(true, kc);
         }
     }
 
     void post(const KeyEvent &event)
     {
-        const quint8 kc = m_keyboard.keycodeForKeyCode(event.keyCode);
+        const quint8 kc = m_keyboard.keycodeForKey(event.key);
         if (!kc) {
-            qCDebug(lcKeys) << "this keyboard has no key for virtual key code" << event.keyCode;
+            qCDebug(lcKeys) << "this keyboard has no key for virtual key code" << event.key.code;
             return;
         }
-        ensureModifiers(event.flags & EventFlag::modifierMask, modifierFlagOfKeyCode(event.keyCode) ? kc : 0);
+        ensureModifiers(event.modifiers.without(KeyModifiers::function), event.key.modifierFlag() ? kc : 0);
         fake(event.down, kc);
     }
 
@@ -147,10 +114,10 @@ public:
     }
 
 private:
-    bool hasDown(quint64 flag) const
+    bool hasDown(KeyModifiers::Flag flag) const
     {
-        for (const auto &[kc, f] : m_down) {
-            if (f == flag)
+        for (const auto &[kc, modifier] : m_down) {
+            if (modifier == flag)
                 return true;
         }
         return false;
@@ -159,18 +126,18 @@ private:
     void fake(bool down, quint8 kc)
     {
         xcb_test_fake_input(m_c, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, kc, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        const quint64 flag = m_keyboard.modifierFlagOfKeycode(kc);
-        if (!flag)
+        const std::optional<KeyModifiers::Flag> modifier = m_keyboard.modifierOfKeycode(kc);
+        if (!modifier)
             return;
         if (down)
-            m_down[kc] = flag;
+            m_down[kc] = *modifier;
         else
             m_down.erase(kc);
     }
 
     X11Keyboard &m_keyboard;
     xcb_connection_t *m_c;
-    std::map<quint8, quint64> m_down;
+    std::map<quint8, KeyModifiers::Flag> m_down;
     std::set<quint8> m_userHeld;
     std::set<quint8> m_released;
 };
@@ -195,14 +162,14 @@ void X11Keyboard::onEvent(const void *e)
         xcb_refresh_keyboard_mapping(m_symbols, reinterpret_cast<xcb_mapping_notify_event_t *>(event));
 }
 
-quint64 X11Keyboard::modifierFlagOfKeycode(quint8 keycode) const
+std::optional<KeyModifiers::Flag> X11Keyboard::modifierOfKeycode(quint8 keycode) const
 {
-    return modifierFlagOfKeysym(xcb_key_symbols_get_keysym(m_symbols, keycode, 0));
+    return modifierOfKeysym(xcb_key_symbols_get_keysym(m_symbols, keycode, 0));
 }
 
-quint8 X11Keyboard::keycodeForKeyCode(quint16 keyCode) const
+quint8 X11Keyboard::keycodeForKey(Key key) const
 {
-    const std::optional<quint32> sym = MacKeyCodes::keysymForKeyCode(keyCode);
+    const std::optional<quint32> sym = MacKeyCodes::keysymForKey(key);
     if (!sym)
         return 0;
     xcb_keycode_t *codes = xcb_key_symbols_get_keycode(m_symbols, *sym);
@@ -252,22 +219,24 @@ void X11Keyboard::post(const QList<KeyEvent> &events)
     m_connection.sync();
 }
 
-quint64 X11Keyboard::modifierFlags()
+KeyModifiers X11Keyboard::heldModifiers()
 {
-    quint64 flags = 0;
-    for (quint8 kc : keycodesDown())
-        flags |= modifierFlagOfKeycode(kc);
-    return flags;
+    KeyModifiers held;
+    for (quint8 kc : keycodesDown()) {
+        if (const std::optional<KeyModifiers::Flag> modifier = modifierOfKeycode(kc))
+            held = held | *modifier;
+    }
+    return held;
 }
 
 KeyChord X11Keyboard::copyChord(const std::optional<RunningApp> &app) const
 {
     const bool terminal = app && TerminalApps::isTerminalEmulator(app->appId);
-    return {8, EventFlag::control | (terminal ? EventFlag::shift : 0)};
+    return {Key::c, terminal ? KeyModifiers::control | KeyModifiers::shift : KeyModifiers::control};
 }
 
 KeyChord X11Keyboard::pasteChord(const std::optional<RunningApp> &app) const
 {
     const bool terminal = app && TerminalApps::isTerminalEmulator(app->appId);
-    return {9, EventFlag::control | (terminal ? EventFlag::shift : 0)};
+    return {Key::v, terminal ? KeyModifiers::control | KeyModifiers::shift : KeyModifiers::control};
 }

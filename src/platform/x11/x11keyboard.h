@@ -7,7 +7,7 @@ class X11Connection;
 
 // Synthetic keys through XTest. The X server has no flags on key events: the modifier state the
 // target sees is the state of the modifier keys. So before each event the modifier keys are
-// brought to exactly the event's flags (modifiers the user still holds are released, missing ones
+// brought to exactly the event's modifiers (modifiers the user still holds are released, missing ones
 // pressed), and afterwards the keys the user holds are pressed again.
 class X11Keyboard final : public Keyboard {
 public:
@@ -17,7 +17,7 @@ public:
     X11Keyboard &operator=(const X11Keyboard &) = delete;
 
     void post(const QList<KeyEvent> &events) override;
-    quint64 modifierFlags() override;
+    KeyModifiers heldModifiers() override;
     KeyChord copyChord(const std::optional<RunningApp> &app) const override;
     KeyChord pasteChord(const std::optional<RunningApp> &app) const override;
 
@@ -25,9 +25,9 @@ private:
     class Poster;
 
     void onEvent(const void *event);
-    // The EventFlag bit of a keycode whose key is a modifier, else 0.
-    quint64 modifierFlagOfKeycode(quint8 keycode) const;
-    quint8 keycodeForKeyCode(quint16 keyCode) const;
+    // The modifier of a keycode whose key is a modifier, else none.
+    std::optional<KeyModifiers::Flag> modifierOfKeycode(quint8 keycode) const;
+    quint8 keycodeForKey(Key key) const;
     QList<quint8> keycodesDown() const;
 
     X11Connection &m_connection;

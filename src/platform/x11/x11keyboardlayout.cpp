@@ -4,21 +4,21 @@
 #include "platform/x11/qtxcbconnection.h"
 #include "platform/x11/x11keymap.h"
 
-std::optional<int> X11KeyboardLayout::keyCodeForKeyPress(const NativeKeyPress &press) const
+std::optional<Key> X11KeyboardLayout::keyForKeyPress(const NativeKeyPress &press) const
 {
     // Read afresh: the map may have changed since the last key, and people type slowly.
     if (xcb_connection_t *connection = qtXcbConnection(); connection && press.nativeScanCode >= 8
         && press.nativeScanCode <= 255) {
-        if (const std::optional<int> code = X11Keymap(connection).keyCodeForKeycode(quint8(press.nativeScanCode)))
-            return code;
+        if (const std::optional<Key> key = X11Keymap(connection).keyForKeycode(quint8(press.nativeScanCode)))
+            return key;
     }
     if (press.nativeVirtualKey)
-        return MacKeyCodes::keyCodeForKeysym(press.nativeVirtualKey);
+        return MacKeyCodes::keyForKeysym(press.nativeVirtualKey);
     return std::nullopt;
 }
 
-QString X11KeyboardLayout::characterForKeyCode(int keyCode) const
+QString X11KeyboardLayout::characterForKey(Key key) const
 {
-    const std::optional<quint32> keysym = MacKeyCodes::keysymForKeyCode(keyCode);
+    const std::optional<quint32> keysym = MacKeyCodes::keysymForKey(key);
     return keysym ? MacKeyCodes::characterForKeysym(*keysym) : QString();
 }

@@ -5,6 +5,6 @@
 // The keyboard layout as X11 reports it: keycodes are read through the current keyboard map.
 class X11KeyboardLayout final : public KeyboardLayout {
 public:
-    std::optional<int> keyCodeForKeyPress(const NativeKeyPress &press) const override;
-    QString characterForKeyCode(int keyCode) const override;
+    std::optional<Key> keyForKeyPress(const NativeKeyPress &press) const override;
+    QString characterForKey(Key key) const override;
 };

@@ -90,10 +90,10 @@ X11KeyGrabber::~X11KeyGrabber()
         xcb_disconnect(m_probeConnection);
 }
 
-std::optional<QList<quint8>> X11KeyGrabber::grab(quint32 keyCode, quint16 mask)
+std::optional<QList<quint8>> X11KeyGrabber::grab(Key key, quint16 mask)
 {
-    const QList<quint8> keycodes = m_keymap.keycodesForKeyCode(int(keyCode));
-    if (keycodes.isEmpty() || int(keyCode) < 0)
+    const QList<quint8> keycodes = m_keymap.keycodesForKey(key);
+    if (keycodes.isEmpty())
         return std::nullopt;
     QList<quint8> grabbed;
     for (quint8 keycode : keycodes) {
@@ -132,7 +132,7 @@ void X11KeyGrabber::ungrabCombo(quint8 keycode, quint16 mask)
     ungrabOnServer(m_connection, m_roots, keycode, mask, m_keymap.lockVariants());
 }
 
-bool X11KeyGrabber::isTakenByAnotherClient(quint32 keyCode, quint16 mask)
+bool X11KeyGrabber::isTakenByAnotherClient(Key key, quint16 mask)
 {
     // Probe from a connection of our own: a grab succeeds for the client that already holds it.
     if (!m_probeConnection) {
@@ -144,7 +144,7 @@ bool X11KeyGrabber::isTakenByAnotherClient(quint32 keyCode, quint16 mask)
     }
     const QList<quint32> roots = rootWindows(m_probeConnection);
     const QList<quint16> variants = m_keymap.lockVariants();
-    for (quint8 keycode : m_keymap.keycodesForKeyCode(int(keyCode))) {
+    for (quint8 keycode : m_keymap.keycodesForKey(key)) {
         if (m_grabCounts.contains(comboKey(keycode, mask)))
             continue; // ours
         if (!grabOnServer(m_probeConnection, roots, keycode, mask, variants))

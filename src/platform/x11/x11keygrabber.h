@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys/key.h"
+
 #include <QHash>
 #include <QList>
 #include <optional>
@@ -19,9 +21,9 @@ public:
     const QList<quint32> &roots() const { return m_roots; }
 
     // Grabs every keycode the key has with the modifier mask, or none: the keycodes grabbed.
-    std::optional<QList<quint8>> grab(quint32 keyCode, quint16 mask);
+    std::optional<QList<quint8>> grab(Key key, quint16 mask);
     void release(const QList<quint8> &keycodes, quint16 mask);
-    bool isTakenByAnotherClient(quint32 keyCode, quint16 mask);
+    bool isTakenByAnotherClient(Key key, quint16 mask);
 
 private:
     bool grabCombo(quint8 keycode, quint16 mask);

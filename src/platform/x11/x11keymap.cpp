@@ -9,21 +9,11 @@
 #include <cstdlib>
 
 namespace {
-constexpr quint32 hotKeyControl = 0x1000;
-constexpr quint32 hotKeyOption = 0x800;
-constexpr quint32 hotKeyShift = 0x200;
-constexpr quint32 hotKeyCommand = 0x100;
-
-struct ModifierBit {
-    quint32 hotKeyBit;
-    quint16 mask;
-};
-
-constexpr ModifierBit modifierBits[] = {
-    {hotKeyControl, XCB_MOD_MASK_CONTROL},
-    {hotKeyOption, XCB_MOD_MASK_1},
-    {hotKeyShift, XCB_MOD_MASK_SHIFT},
-    {hotKeyCommand, XCB_MOD_MASK_4},
+constexpr KeyModifiers::Bit modifierBits[] = {
+    {KeyModifiers::control, XCB_MOD_MASK_CONTROL},
+    {KeyModifiers::option, XCB_MOD_MASK_1},
+    {KeyModifiers::shift, XCB_MOD_MASK_SHIFT},
+    {KeyModifiers::command, XCB_MOD_MASK_4},
 };
 } // namespace
 
@@ -47,10 +37,10 @@ void X11Keymap::refresh()
     m_numLockMask = findNumLockMask();
 }
 
-QList<quint8> X11Keymap::keycodesForKeyCode(int keyCode) const
+QList<quint8> X11Keymap::keycodesForKey(Key key) const
 {
     QList<quint8> result;
-    const std::optional<quint32> keysym = MacKeyCodes::keysymForKeyCode(keyCode);
+    const std::optional<quint32> keysym = MacKeyCodes::keysymForKey(key);
     if (!keysym || !m_symbols)
         return result;
     xcb_keycode_t *codes = xcb_key_symbols_get_keycode(m_symbols, *keysym);
@@ -62,7 +52,7 @@ QList<quint8> X11Keymap::keycodesForKeyCode(int keyCode) const
     return result;
 }
 
-std::optional<int> X11Keymap::keyCodeForKeycode(quint8 keycode) const
+std::optional<Key> X11Keymap::keyForKeycode(quint8 keycode) const
 {
     if (!m_symbols)
         return std::nullopt;
@@ -70,8 +60,8 @@ std::optional<int> X11Keymap::keyCodeForKeycode(quint8 keycode) const
         const xcb_keysym_t keysym = xcb_key_symbols_get_keysym(m_symbols, keycode, column);
         if (keysym == XCB_NO_SYMBOL)
             continue;
-        if (const std::optional<int> code = MacKeyCodes::keyCodeForKeysym(keysym))
-            return code;
+        if (const std::optional<Key> key = MacKeyCodes::keyForKeysym(keysym))
+            return key;
     }
     return std::nullopt;
 }
@@ -84,24 +74,14 @@ QList<quint16> X11Keymap::lockVariants() const
     return variants;
 }
 
-quint16 X11Keymap::modifierMask(quint32 hotKeyModifiers)
+quint16 X11Keymap::modifierMask(KeyModifiers modifiers)
 {
-    quint16 mask = 0;
-    for (const ModifierBit &bit : modifierBits) {
-        if (hotKeyModifiers & bit.hotKeyBit)
-            mask |= bit.mask;
-    }
-    return mask;
+    return quint16(modifiers.toBits(modifierBits));
 }
 
-quint32 X11Keymap::hotKeyModifiers(quint16 state)
+KeyModifiers X11Keymap::modifiers(quint16 state)
 {
-    quint32 modifiers = 0;
-    for (const ModifierBit &bit : modifierBits) {
-        if (state & bit.mask)
-            modifiers |= bit.hotKeyBit;
-    }
-    return modifiers;
+    return KeyModifiers::fromBits(state, modifierBits);
 }
 
 quint16 X11Keymap::findNumLockMask() const

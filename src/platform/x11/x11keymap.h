@@ -1,5 +1,8 @@
 #pragma once
 
+#include "keys/key.h"
+#include "keys/keymodifiers.h"
+
 #include <QList>
 #include <QtGlobal>
 #include <optional>
@@ -18,20 +21,20 @@ public:
     void refresh();
 
     // Every keycode that produces the key's keysym; empty when this keyboard has none.
-    QList<quint8> keycodesForKeyCode(int keyCode) const;
-    // The virtual key code of a keycode, judged by its unshifted keysym (then its shifted one, so
-    // keypad keys count whatever NumLock says).
-    std::optional<int> keyCodeForKeycode(quint8 keycode) const;
+    QList<quint8> keycodesForKey(Key key) const;
+    // The key of a keycode, judged by its unshifted keysym (then its shifted one, so keypad keys
+    // count whatever NumLock says).
+    std::optional<Key> keyForKeycode(quint8 keycode) const;
 
     quint16 numLockMask() const { return m_numLockMask; }
     // The modifier state that passive grabs must also cover: none, CapsLock, NumLock, both.
     QList<quint16> lockVariants() const;
 
-    // Hot-key modifiers as X modifier bits: control → Control, option → Mod1 (Alt), shift → Shift,
-    // command → Mod4 (Super). Function and unknown bits have no X counterpart and are ignored.
-    static quint16 modifierMask(quint32 hotKeyModifiers);
+    // Modifiers as X modifier bits: control → Control, option → Mod1 (Alt), shift → Shift,
+    // command → Mod4 (Super). The function modifier has no X counterpart and is ignored.
+    static quint16 modifierMask(KeyModifiers modifiers);
     // The other way, ignoring lock keys and buttons.
-    static quint32 hotKeyModifiers(quint16 state);
+    static KeyModifiers modifiers(quint16 state);
 
 private:
     quint16 findNumLockMask() const;

@@ -52,9 +52,9 @@ void X11KeyPressTracker::pollReleasedKeys()
     }
     std::free(keymap);
     for (quint8 keycode : released) {
-        const quint32 modifiers = m_rawDown.take(keycode);
-        if (const std::optional<int> keyCode = m_keymap.keyCodeForKeycode(keycode))
-            deliver({HotKeyEvent::Kind::rawKeyUp, 0, 0, quint32(*keyCode), modifiers, false});
+        const KeyModifiers modifiers = m_rawDown.take(keycode);
+        if (const std::optional<Key> key = m_keymap.keyForKeycode(keycode))
+            deliver({HotKeyEvent::Kind::rawKeyUp, 0, 0, *key, modifiers, false});
     }
     if (m_rawDown.isEmpty() || m_rawKeyEvents)
         m_releasePoll->stop();
@@ -78,7 +78,7 @@ bool X11KeyPressTracker::handleKeyEvent(bool press, quint8 keycode, quint16 stat
                 return true;
             m_pressedHotKeys.insert(keycode, matched);
             for (const HotKeyRef &ref : matched)
-                deliver({HotKeyEvent::Kind::hotKeyPressed, ref.signature, ref.id, 0, 0, false});
+                deliver({HotKeyEvent::Kind::hotKeyPressed, ref.signature, ref.id, {}, {}, false});
             return true;
         }
     }
@@ -86,26 +86,26 @@ bool X11KeyPressTracker::handleKeyEvent(bool press, quint8 keycode, quint16 stat
     if (!press) {
         if (const QList<HotKeyRef> fired = m_pressedHotKeys.take(keycode); !fired.isEmpty()) {
             for (const HotKeyRef &ref : fired)
-                deliver({HotKeyEvent::Kind::hotKeyReleased, ref.signature, ref.id, 0, 0, false});
+                deliver({HotKeyEvent::Kind::hotKeyReleased, ref.signature, ref.id, {}, {}, false});
             return true;
         }
     }
-    const std::optional<int> keyCode = m_keymap.keyCodeForKeycode(keycode);
+    const std::optional<Key> key = m_keymap.keyForKeycode(keycode);
     if (!press) {
         // A key-up whose modifiers went up first still belongs to its key-down.
         if (const auto down = m_rawDown.constFind(keycode); down != m_rawDown.cend()) {
-            const quint32 modifiers = *down;
+            const KeyModifiers modifiers = *down;
             m_rawDown.erase(down);
-            if (keyCode)
-                deliver({HotKeyEvent::Kind::rawKeyUp, 0, 0, quint32(*keyCode), modifiers, false});
+            if (key)
+                deliver({HotKeyEvent::Kind::rawKeyUp, 0, 0, *key, modifiers, false});
             return true;
         }
     }
-    if (!m_rawKeyEvents || !keyCode)
+    if (!m_rawKeyEvents || !key)
         return false;
-    const quint32 modifiers = X11Keymap::hotKeyModifiers(state);
+    const KeyModifiers modifiers = X11Keymap::modifiers(state);
     const bool handled = deliver({press ? HotKeyEvent::Kind::rawKeyDown : HotKeyEvent::Kind::rawKeyUp, 0, 0,
-                                  quint32(*keyCode), modifiers, press && isRepeat});
+                                  *key, modifiers, press && isRepeat});
     if (press && handled)
         m_rawDown.insert(keycode, modifiers);
     return handled;

@@ -49,7 +49,7 @@ private:
     QHash<quint8, quint32> m_lastPressTime; // keys seen going down and not yet up
     // Raw presses the handler took, with their modifiers: their release is reported with the same
     // modifiers, even when it comes after the raw events were turned off.
-    QHash<quint8, quint32> m_rawDown;
+    QHash<quint8, KeyModifiers> m_rawDown;
     QTimer *m_releasePoll;
     quint32 m_repeatWindowMs = 1000;
     HotKeyService::EventHandler m_handler;

@@ -15,17 +15,6 @@ namespace {
 constexpr quint16 pointerEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE
                                   | XCB_EVENT_MASK_POINTER_MOTION;
 
-struct ModifierBit {
-    quint16 mask;
-    quint64 flag;
-};
-constexpr ModifierBit modifierBits[] = {
-    {XCB_MOD_MASK_SHIFT, MouseTapEvent::shiftFlag},
-    {XCB_MOD_MASK_CONTROL, MouseTapEvent::controlFlag},
-    {XCB_MOD_MASK_1, MouseTapEvent::optionFlag},
-    {XCB_MOD_MASK_4, MouseTapEvent::commandFlag},
-};
-
 // Scroll buttons: up and down move the vertical axis, left and right (6, 7) only the other one.
 std::optional<ScrollInput> scrollInput(quint8 button)
 {
@@ -117,26 +106,6 @@ std::optional<qint64> X11MouseTap::triggerButton(quint8 xButton)
     }
 }
 
-quint64 X11MouseTap::flags(quint16 state)
-{
-    quint64 result = (state & XCB_MOD_MASK_LOCK) ? MouseTapEvent::capsLockFlag : 0;
-    for (const ModifierBit &bit : modifierBits) {
-        if (state & bit.mask)
-            result |= bit.flag;
-    }
-    return result;
-}
-
-quint16 X11MouseTap::modifierMask(quint64 flags)
-{
-    quint16 mask = 0;
-    for (const ModifierBit &bit : modifierBits) {
-        if (flags & bit.flag)
-            mask |= bit.mask;
-    }
-    return mask;
-}
-
 void X11MouseTap::setHandler(Handler handler)
 {
     m_handler = std::move(handler);
@@ -157,7 +126,7 @@ bool X11MouseTap::grab()
     if (!button)
         return true; // a button this desktop does not have: nothing to watch
     m_grabButton = *button;
-    m_grabModifiers = modifierMask(m_trigger->modifierFlags);
+    m_grabModifiers = X11Keymap::modifierMask(m_trigger->modifiers);
     QList<xcb_void_cookie_t> cookies;
     const QList<quint16> variants = m_keymap->lockVariants();
     for (const quint16 variant : variants) {
@@ -232,7 +201,7 @@ bool X11MouseTap::nativeEventFilter(const QByteArray &eventType, void *message, 
         if (press->event != m_root)
             return false;
         MouseTapEvent event;
-        event.flags = flags(press->state);
+        event.modifiers = X11Keymap::modifiers(press->state);
         event.location = QPointF(press->root_x, press->root_y);
         if (const std::optional<ScrollInput> scroll = scrollInput(press->detail)) {
             event.type = MouseTapEvent::Type::scrollWheel;
@@ -264,7 +233,7 @@ bool X11MouseTap::nativeEventFilter(const QByteArray &eventType, void *message, 
         const std::optional<qint64> button = triggerButton(release->detail);
         event.type = button ? MouseTapEvent::Type::buttonUp : MouseTapEvent::Type::other;
         event.button = button.value_or(release->detail);
-        event.flags = flags(release->state);
+        event.modifiers = X11Keymap::modifiers(release->state);
         event.location = QPointF(release->root_x, release->root_y);
         if (release->detail == m_grabButton)
             m_gestureActive = false;
@@ -279,7 +248,7 @@ bool X11MouseTap::nativeEventFilter(const QByteArray &eventType, void *message, 
         event.type = MouseTapEvent::Type::buttonDragged;
         // Side buttons have no state bit; during our gesture the grabbed button is the one held.
         event.button = m_gestureActive ? triggerButton(m_grabButton).value_or(0) : buttonFromState(motion->state);
-        event.flags = flags(motion->state);
+        event.modifiers = X11Keymap::modifiers(motion->state);
         event.location = QPointF(motion->root_x, motion->root_y);
         deliver(event);
         return true;

@@ -29,9 +29,6 @@ public:
     // X button numbers and the trigger's numbers (0 primary, 1 right, 2 middle, 3 and 4 the sides).
     static std::optional<quint8> xButton(qint64 triggerButton);
     static std::optional<qint64> triggerButton(quint8 xButton);
-    // X modifier state as mouse-event flags, and the modifier flags as X modifier bits.
-    static quint64 flags(quint16 state);
-    static quint16 modifierMask(quint64 flags);
 
 private:
     X11MouseTap(xcb_connection_t *connection, quint32 root);

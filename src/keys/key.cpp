@@ -1,9 +1,7 @@
-#include "globalshortcuts/key.h"
+#include "keys/key.h"
 
 #include <algorithm>
 #include <array>
-
-namespace GlobalShortcuts {
 
 // clang-format off
 const Key Key::a{0}, Key::s{1}, Key::d{2}, Key::f{3}, Key::h{4}, Key::g{5}, Key::z{6}, Key::x{7}, Key::c{8},
@@ -27,14 +25,32 @@ const Key Key::keypad0{82}, Key::keypad1{83}, Key::keypad2{84}, Key::keypad3{85}
     Key::keypadEquals{81}, Key::keypadMinus{78}, Key::keypadMultiply{67}, Key::keypadPlus{69};
 // clang-format on
 
-bool hasSynthesizedFunctionModifier(int keyCode)
+bool Key::hasSynthesizedFunctionModifier() const
 {
-    static constexpr std::array codes = {
+    static constexpr std::array<quint16, 31> codes = {
         // F1 to F20
         122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90,
         // help, forward delete, keypad clear, home, end, page up, page down, the arrows
         114, 117, 71, 115, 119, 116, 121, 126, 124, 125, 123};
-    return std::find(codes.begin(), codes.end(), keyCode) != codes.end();
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-} // namespace GlobalShortcuts
+std::optional<KeyModifiers::Flag> Key::modifierFlag() const
+{
+    switch (code) {
+    case 54:
+    case 55:
+        return KeyModifiers::command;
+    case 56:
+    case 60:
+        return KeyModifiers::shift;
+    case 58:
+    case 61:
+        return KeyModifiers::option;
+    case 59:
+    case 62:
+        return KeyModifiers::control;
+    default:
+        return std::nullopt;
+    }
+}
