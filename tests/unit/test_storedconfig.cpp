@@ -139,7 +139,7 @@ private Q_SLOTS:
             prompts.save(prompt);
         registry.setShortcut(shortcut, wheelName);
         defaults.setString(QStringLiteral("wheelMouseButton"), WheelMouseSettings::rawValue(mouse.button));
-        defaults.setInt(QStringLiteral("wheelMouseModifiers"), mouse.modifiers.rawValue);
+        WheelMouseSettings::storeModifiers(defaults, mouse.modifiers);
         defaults.setString(QStringLiteral("modelProvider"), ModelProviders::rawValue(model->provider));
         defaults.setString(QStringLiteral("modelName"), model->model);
         for (auto it = plain.cbegin(); it != plain.cend(); ++it)
