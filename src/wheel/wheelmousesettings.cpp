@@ -61,7 +61,8 @@ const SettingKey WheelMouseSettings::buttonKey{
     SettingKey::texts(buttons, [](const ButtonInfo &entry) { return QString::fromLatin1(entry.rawValue); })};
 const SettingKey WheelMouseSettings::modifiersKey{
     QStringLiteral("wheelMouseModifiers"), SettingKey::Type::integer,
-    QString::number(defaultModifiers.toBits(storedModifierBits)), QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),
+    QString::number(defaultModifiers.toBits(storedModifierBits)),
+    QStringLiteral("The modifier keys held with that button: control 1, option 2, shift 4, command 8, added up."),
     {}, &parseModifiers};
 
 QString WheelMouseSettings::symbols(KeyModifiers modifiers, KeyPlatform platform)
