@@ -174,11 +174,6 @@ QList<QToolButton *> SetEditor::appRemoveButtons() const
     return m_bindings->findChildren<QToolButton *>(QStringLiteral("removeApp"));
 }
 
-QList<QToolButton *> SetEditor::siteRemoveButtons() const
-{
-    return m_bindings->findChildren<QToolButton *>(QStringLiteral("removeWebsite"));
-}
-
 QMenu *SetEditor::addAppMenu()
 {
     m_addAppMenu->clear();

@@ -34,9 +34,8 @@ public:
     QLineEdit *websiteField() const { return m_websiteField; }
     // The "Add App" menu, filled as it is when it opens.
     QMenu *addAppMenu();
-    // The listed apps' and websites' remove buttons, in list order.
+    // The listed apps' remove buttons, in list order.
     QList<QToolButton *> appRemoveButtons() const;
-    QList<QToolButton *> siteRemoveButtons() const;
 
     void addApps(const QStringList &appIds);
     // Submits the website field.

@@ -71,21 +71,9 @@ void SettingsWindow::setTabContent(SettingsTab tab, QWidget *content)
     layout->addWidget(content);
 }
 
-QWidget *SettingsWindow::tabContent(SettingsTab tab) const
-{
-    QLayoutItem *item = page(tab)->layout()->itemAt(0);
-    return item ? item->widget() : nullptr;
-}
-
 void SettingsWindow::selectStoredTab()
 {
     m_tabs->setCurrentIndex(tabIndex(SettingsTabs::stored(m_defaults)));
-}
-
-void SettingsWindow::showGeneral()
-{
-    SettingsTabs::store(m_defaults, SettingsTab::general);
-    present();
 }
 
 bool SettingsWindow::event(QEvent *event)

@@ -18,14 +18,9 @@ public:
     SettingsTab currentTab() const;
     // Puts `content` on a tab, replacing what was there; the window owns it.
     void setTabContent(SettingsTab tab, QWidget *content);
-    QWidget *tabContent(SettingsTab tab) const;
 
     // Shows the window on the stored tab, or brings it forward, and asks for the keyboard focus.
     void present();
-
-public Q_SLOTS:
-    // Stores the General tab and presents the window on it (the answer to openRingleSettings).
-    void showGeneral();
 
 protected:
     bool event(QEvent *event) override;

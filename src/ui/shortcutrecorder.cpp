@@ -117,14 +117,6 @@ void ShortcutRecorder::setShortcut(const std::optional<Shortcut> &value)
     refreshText();
 }
 
-void ShortcutRecorder::setShortcutName(const Name &name)
-{
-    const bool changed = !m_name || m_name->rawValue != name.rawValue;
-    m_name = name;
-    if (changed)
-        refreshText();
-}
-
 void ShortcutRecorder::store(const std::optional<Shortcut> &value)
 {
     if (m_name)

@@ -37,7 +37,6 @@ public:
     std::optional<GlobalShortcuts::Shortcut> shortcut() const;
     // Stores the value without emitting shortcutChanged; an equal value changes nothing.
     void setShortcut(const std::optional<GlobalShortcuts::Shortcut> &shortcut);
-    void setShortcutName(const GlobalShortcuts::Name &name);
 
     void setConflictPolicy(const GlobalShortcuts::ConflictPolicy &policy) { m_policy = policy; }
     void setValidator(Validator validator) { m_validator = std::move(validator); }

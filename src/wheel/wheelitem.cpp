@@ -27,47 +27,10 @@ WheelItem WheelItem::translateTo(TargetLanguage language)
     return item;
 }
 
-WheelItem WheelItem::shortcut(const QString &name, const QString &id)
-{
-    WheelItem item(Kind::shortcut);
-    item.m_text = name;
-    item.m_detail = id;
-    return item;
-}
-
 WheelItem WheelItem::keys(const KeyCombo &combo)
 {
     WheelItem item(Kind::keys);
     item.m_combo = combo;
-    return item;
-}
-
-WheelItem WheelItem::customKeys(const QUuid &id)
-{
-    WheelItem item(Kind::customKeys);
-    item.m_record = id;
-    return item;
-}
-
-WheelItem WheelItem::openApp(const QString &appId)
-{
-    WheelItem item(Kind::openApp);
-    item.m_text = appId;
-    return item;
-}
-
-WheelItem WheelItem::openURL(const QString &address, const QString &name)
-{
-    WheelItem item(Kind::openURL);
-    item.m_text = address;
-    item.m_detail = name;
-    return item;
-}
-
-WheelItem WheelItem::customPrompt(const QUuid &id)
-{
-    WheelItem item(Kind::customPrompt);
-    item.m_record = id;
     return item;
 }
 

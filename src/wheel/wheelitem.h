@@ -37,12 +37,18 @@ public:
     static WheelItem explain() { return WheelItem(Kind::explain); }
     static WheelItem summarize() { return WheelItem(Kind::summarize); }
     static WheelItem ask() { return WheelItem(Kind::ask); }
-    static WheelItem shortcut(const QString &name, const QString &id);
+    static WheelItem shortcut(const QString &name, const QString &id)
+    {
+        return WheelItem(Kind::shortcut, name, id);
+    }
     static WheelItem keys(const KeyCombo &combo);
-    static WheelItem customKeys(const QUuid &id);
-    static WheelItem openApp(const QString &appId);
-    static WheelItem openURL(const QString &address, const QString &name);
-    static WheelItem customPrompt(const QUuid &id);
+    static WheelItem customKeys(const QUuid &id) { return WheelItem(Kind::customKeys, {}, {}, id); }
+    static WheelItem openApp(const QString &appId) { return WheelItem(Kind::openApp, appId); }
+    static WheelItem openURL(const QString &address, const QString &name)
+    {
+        return WheelItem(Kind::openURL, address, name);
+    }
+    static WheelItem customPrompt(const QUuid &id) { return WheelItem(Kind::customPrompt, {}, {}, id); }
 
     // The six built-in text actions: proofread, rewrite, translate, explain, summarize, ask.
     static const QList<WheelItem> &basic();
@@ -71,8 +77,11 @@ public:
     bool operator==(const WheelItem &) const = default;
 
 private:
-    explicit WheelItem(Kind kind)
+    explicit WheelItem(Kind kind, QString text = {}, QString detail = {}, QUuid record = {})
         : m_kind(kind)
+        , m_text(std::move(text))
+        , m_detail(std::move(detail))
+        , m_record(record)
     {
     }
 

@@ -2,7 +2,6 @@
 
 #include "platform/x11/atspiref.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <atspi/atspi.h>
@@ -48,11 +47,6 @@ std::optional<qint64> AtspiContext::processId(_AtspiAccessible *object)
         return std::nullopt;
     m_processIds.insert(bus, qint64(pid));
     return qint64(pid);
-}
-
-bool AtspiContext::isOwnProcess(_AtspiAccessible *object)
-{
-    return processId(object) == QCoreApplication::applicationPid();
 }
 
 QRectF AtspiContext::toAccessibilityCoordinates(const QRect &screenRect)

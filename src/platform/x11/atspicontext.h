@@ -36,7 +36,6 @@ public:
 
     // The process id of the application the object belongs to.
     std::optional<qint64> processId(_AtspiAccessible *object);
-    bool isOwnProcess(_AtspiAccessible *object);
     // Extents in X screen pixels to global points with the origin at the primary screen's top left.
     static QRectF toAccessibilityCoordinates(const QRect &screenRect);
 
