@@ -29,7 +29,6 @@ public:
     // Whether show() is called when a tray may have started, so the icon need not poll for one.
     // Set before the first show().
     void setTrayHostsWatched(bool watched) { m_trayHostsWatched = watched; }
-    bool isShown() const { return m_shown; }
     TrayAnimation &animation() { return *m_animation; }
     const QIcon &currentIcon() const { return m_current; }
     // The colour the XEmbed tray asks icons to be drawn in; invalid to follow the desktop's palette.

@@ -101,7 +101,6 @@ void HotKeyCenter::updateMode()
     m_mode = mode;
     if (m_hasEventHandler)
         applyMode();
-    Q_EMIT modeChanged(mode);
 }
 
 void HotKeyCenter::applyMode()

@@ -40,14 +40,9 @@ public:
     bool isMenuOpen() const { return m_isMenuOpen; }
     Mode mode() const { return m_mode; }
     quint32 lastHotKeyId() const { return m_lastHotKeyId; }
-    bool isHotKeyEventHandlingEnabled() const { return m_hotKeyEventsEnabled; }
-    bool isRawKeyEventHandlingEnabled() const { return m_rawKeyEventsEnabled; }
 
     // The installed event handler: answers whether the event was handled.
     bool handleEvent(const HotKeyEvent &event);
-
-Q_SIGNALS:
-    void modeChanged(GlobalShortcuts::HotKeyCenter::Mode mode);
 
 private:
     void setMenuOpen(bool open);

@@ -52,7 +52,6 @@ public:
     void setPaused(bool paused);
 
     // Disabled names keep their shortcut but their handlers do not fire.
-    QSet<Name> disabledNames() const { return m_disabledNames; }
     void disable(const Name &name);
     void enable(const Name &name);
 
@@ -63,7 +62,6 @@ public:
     HotKeyCenter &center() { return *m_center; }
 
     // The recorder that is recording now (at most one). Beginning pauses hot keys; ending resumes them.
-    QObject *activeRecorder() const { return m_activeRecorder; }
     void beginRecording(QObject *recorder);
     void endRecording(QObject *recorder);
 

@@ -44,7 +44,6 @@ public:
     QLineEdit *serverField() const { return m_server; }
     QComboBox *modelPicker() const { return m_modelPicker; }
     QLabel *modelNameLabel() const { return m_modelName; }
-    QToolButton *refreshButton() const { return m_refresh; }
     QLabel *footnoteLabel() const { return m_footnote; }
 
 protected:

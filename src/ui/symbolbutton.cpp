@@ -28,7 +28,6 @@ void SymbolButton::setSymbol(const QString &symbol)
         return;
     m_symbol = symbol;
     setIcon(EditorIcons::symbol(m_icons, symbol, *this, symbolSize));
-    Q_EMIT symbolChanged(symbol);
 }
 
 SymbolPicker *SymbolButton::openPicker()

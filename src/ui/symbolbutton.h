@@ -18,9 +18,6 @@ public:
     SymbolPicker *picker() const;
     SymbolPicker *openPicker();
 
-Q_SIGNALS:
-    void symbolChanged(const QString &symbol);
-
 private:
     SymbolIcons &m_icons;
     QString m_symbol;

@@ -39,7 +39,6 @@ void StoredData::keepUnreadable()
         if (!existing)
             m_defaults.setValue(candidate, *m_unreadable);
         qCWarning(lcWheel) << "kept unreadable" << m_key << "under" << candidate;
-        m_keptUnder = candidate;
         break;
     }
     m_unreadable.reset();

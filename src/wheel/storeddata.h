@@ -45,14 +45,10 @@ public:
     static SettingKey setting(QString name, QString defaultText, QString description,
                               QByteArray (*normalise)(const QByteArray &json));
 
-    // Where the unreadable value was kept, once it was.
-    QString keptUnder() const { return m_keptUnder; }
-
 private:
     void keepUnreadable();
 
     UserDefaults &m_defaults;
     QString m_key;
     std::optional<UserDefaults::Value> m_unreadable;
-    QString m_keptUnder;
 };

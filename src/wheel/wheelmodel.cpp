@@ -33,10 +33,7 @@ void WheelModel::setSelectedSlot(std::optional<int> slot)
 
 void WheelModel::setLayout(const WheelLayout &layout)
 {
-    if (layout == m_layout)
-        return;
     m_layout = layout;
-    Q_EMIT layoutChanged();
 }
 
 WheelTab WheelModel::currentTab() const

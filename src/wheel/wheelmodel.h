@@ -35,7 +35,6 @@ Q_SIGNALS:
     void tabsChanged();
     void tabIndexChanged();
     void selectedSlotChanged();
-    void layoutChanged();
 
 private:
     QList<WheelTab> m_tabs;

@@ -9,7 +9,7 @@ public:
     {
         ++m_starts;
         m_handler = std::move(handler);
-        return m_available;
+        return true;
     }
     void stop() override { m_handler = nullptr; }
     bool isActive() const override { return bool(m_handler); }
@@ -21,11 +21,9 @@ public:
         if (const Handler handler = m_handler)
             handler(input);
     }
-    void setAvailable(bool available) { m_available = available; }
     int startCount() const { return m_starts; }
 
 private:
     Handler m_handler;
-    bool m_available = true;
     int m_starts = 0;
 };

@@ -27,8 +27,6 @@ public:
 
     // Another program holds the key: registering it fails.
     void setTaken(Key key, KeyModifiers modifiers, bool taken = true);
-    // The handler refuses to install (as the system may).
-    void setRefuseEventHandler(bool refuse) { m_refuseHandler = refuse; }
 
     // The user presses or releases a key. Answers whether the app handled it.
     bool press(Key key, KeyModifiers modifiers);
@@ -38,10 +36,8 @@ public:
     QList<Registration> registrations() const { return m_registrations.values(); }
     bool isRegistered(Key key, KeyModifiers modifiers) const;
     int registerCalls() const { return m_registerCalls; }
-    int unregisterCalls() const { return m_unregisterCalls; }
     bool hotKeyEventsEnabled() const { return m_hotKeyEvents; }
     bool rawKeyEventsEnabled() const { return m_rawKeyEvents; }
-    bool hasEventHandler() const { return bool(m_handler); }
 
 private:
     bool deliverHotKey(HotKeyEvent::Kind kind, Key key, KeyModifiers modifiers);
@@ -51,8 +47,6 @@ private:
     EventHandler m_handler;
     Handle m_nextHandle = 1;
     int m_registerCalls = 0;
-    int m_unregisterCalls = 0;
     bool m_hotKeyEvents = false;
     bool m_rawKeyEvents = false;
-    bool m_refuseHandler = false;
 };
