@@ -74,8 +74,8 @@ SettingsContext &AppSession::settingsContext(QMenu *trayMenu)
     SessionParts &c = p.core;
     if (!p.settings) {
         p.settings = std::make_unique<SettingsContext>(SettingsContext{
-            c.defaults, c.shortcuts, c.platform.keyboardLayout, c.store, c.combos, c.prompts, c.engine,
-            c.localModels, c.platform.workspace, c.platform.accessibilitySwitch, c.status, trayMenu,
+            c.defaults, c.shortcuts, c.platform.keyboardLayout, c.engine, c.localModels,
+            c.platform.accessibilitySwitch, c.status, trayMenu,
             &AutostartEntry::isEnabled,
             [](bool on) {
                 QString error;

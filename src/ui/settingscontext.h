@@ -7,13 +7,9 @@ class AccessibilitySwitch;
 class AIEngine;
 class ControllerStatus;
 class KeyboardLayout;
-class KeyComboStore;
 class LocalModelClient;
-class PromptStore;
 class QMenu;
 class UserDefaults;
-class WheelStore;
-class Workspace;
 
 namespace GlobalShortcuts {
 class Registry;
@@ -25,12 +21,8 @@ struct SettingsContext {
     UserDefaults &defaults;
     GlobalShortcuts::Registry &shortcuts;
     const KeyboardLayout &keyboardLayout;
-    WheelStore &wheels;
-    KeyComboStore &keyCombos;
-    PromptStore &prompts;
     AIEngine &engine;
     LocalModelClient &models;
-    Workspace &workspace;
     AccessibilitySwitch &accessibility;
     ControllerStatus &controller;
     // The tray's menu: a recorded shortcut must not repeat one of its items. May be null.

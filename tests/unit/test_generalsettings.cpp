@@ -11,16 +11,12 @@
 #include "platform/fake/fakehotkeyservice.h"
 #include "platform/fake/fakekeyboardlayout.h"
 #include "platform/fake/fakeondevicemodel.h"
-#include "platform/fake/fakeworkspace.h"
 #include "platform/fake/memorydefaults.h"
 #include "ui/generalsettingsview.h"
 #include "ui/modelsettingssection.h"
 #include "ui/settingscontext.h"
 #include "ui/statuslabel.h"
 #include "ui/wheelmouserow.h"
-#include "wheel/keycombostore.h"
-#include "wheel/promptstore.h"
-#include "wheel/wheelstore.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -53,17 +49,13 @@ class TestGeneralSettings final : public QObject {
         FakeHotKeyService hotKeys;
         GlobalShortcuts::Registry shortcuts{defaults, hotKeys, nullptr};
         FakeKeyboardLayout layout;
-        WheelStore wheels{defaults};
-        KeyComboStore combos{defaults, wheels};
-        PromptStore prompts{defaults, wheels};
         LocalModelClient client;
         FakeOnDeviceModel onDevice;
         AIEngine engine{defaults, client, onDevice};
-        FakeWorkspace workspace;
         FakeAccessibilitySwitch accessibility;
         ControllerStatus controller;
-        SettingsContext context{defaults, shortcuts, layout, wheels, combos, prompts, engine, client, workspace,
-                                accessibility, controller, nullptr, {}, {}};
+        SettingsContext context{defaults, shortcuts, layout, engine, client, accessibility, controller,
+                                nullptr, {}, {}};
     };
 
     ModelServerProcess m_server;
