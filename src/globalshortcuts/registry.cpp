@@ -70,19 +70,22 @@ void Registry::setShortcut(const std::optional<Shortcut> &shortcut, const Name &
 {
     define(name);
     const QString key = name.defaultsKey();
-    // The hot keys follow the stored value (followStoredShortcuts).
     if (shortcut) {
+        releaseStoredHotKey(name);
         m_defaults.setString(key, shortcut->toJson());
     } else if (name.defaultShortcut) {
         // A cleared name with a default remembers the clearing, so the default is not applied again.
         if (m_defaults.boolValue(key) == false)
             return;
+        releaseStoredHotKey(name);
         m_defaults.setBool(key, false);
     } else {
         if (!m_defaults.value(key))
             return;
+        releaseStoredHotKey(name);
         m_defaults.remove(key);
     }
+    registerIfNeeded(name);
     Q_EMIT shortcutByNameDidChange(name);
 }
 
