@@ -52,6 +52,8 @@ public:
         return endLine(QByteArrayView(), onLine);
     }
 
+    qsizetype droppedLines() const { return m_dropped; }
+
 private:
     void append(QByteArrayView part)
     {
@@ -70,12 +72,16 @@ private:
     {
         bool goOn = true;
         if (m_line.isEmpty() && !m_overlong) {
-            if (tail.size() <= m_maxLineBytes)
+            if (tail.size() > m_maxLineBytes)
+                ++m_dropped;
+            else
                 goOn = onLine(tail);
             return goOn;
         }
         append(tail);
-        if (!m_overlong)
+        if (m_overlong)
+            ++m_dropped;
+        else
             goOn = onLine(QByteArrayView(m_line));
         m_line.clear();
         m_overlong = false;
@@ -86,4 +92,5 @@ private:
     QByteArray m_line;
     bool m_overlong = false;
     bool m_pendingCR = false; // a CR ended the last line; an LF right after it belongs to it
+    qsizetype m_dropped = 0;
 };

@@ -7,10 +7,6 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-namespace {
-const QString &modifiersKey = WheelMouseSettings::modifiersKey.name;
-} // namespace
-
 WheelMouseRow::WheelMouseRow(UserDefaults &defaults, QWidget *parent)
     : QWidget(parent)
     , m_defaults(defaults)

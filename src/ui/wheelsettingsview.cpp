@@ -93,7 +93,7 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
             select(added);
     });
     connect(m_remove, &QToolButton::clicked, this, &WheelSettingsView::removeSelected);
-    connect(m_sidebar, &WheelSidebar::selectionChanged, this, &WheelSettingsView::select);
+    connect(m_sidebar, &WheelSidebar::wheelSelectionChanged, this, &WheelSettingsView::select);
     connect(m_sidebar, &WheelSidebar::ringMenuRequested, this,
             [this](const QUuid &ringID, const QPoint &at) { ringMenu(ringID)->popup(at); });
     connect(m_sidebar, &WheelSidebar::ringsDropped, this, [this](const WheelSidebar::RingDrop &drop) {

@@ -44,7 +44,7 @@ WheelSidebar::WheelSidebar(SymbolIcons &icons, QWidget *parent)
     setItemsExpandable(false);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
         if (!m_quiet)
-            Q_EMIT selectionChanged(current ? std::optional(selectionOf(current)) : std::nullopt);
+            Q_EMIT wheelSelectionChanged(current ? std::optional(selectionOf(current)) : std::nullopt);
     });
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const QTreeWidgetItem *item = itemAt(pos);

@@ -37,7 +37,7 @@ public:
                                            bool below);
 
 Q_SIGNALS:
-    void selectionChanged(const std::optional<WheelSelection> &selection);
+    void wheelSelectionChanged(const std::optional<WheelSelection> &selection);
     void ringMenuRequested(const QUuid &ringID, const QPoint &globalPos);
     void ringsDropped(const WheelSidebar::RingDrop &drop);
 
