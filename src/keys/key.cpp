@@ -27,12 +27,11 @@ const Key Key::keypad0{82}, Key::keypad1{83}, Key::keypad2{84}, Key::keypad3{85}
 
 bool Key::hasSynthesizedFunctionModifier() const
 {
-    static constexpr std::array<quint16, 31> codes = {
-        // F1 to F20
-        122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90,
-        // help, forward delete, keypad clear, home, end, page up, page down, the arrows
-        114, 117, 71, 115, 119, 116, 121, 126, 124, 125, 123};
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
+    static const std::array<Key, 31> keys = {
+        f1, f2, f3, f4, f5, f6, f7, f8, f9, f10, f11, f12, f13, f14, f15, f16, f17, f18, f19, f20,
+        help, deleteForward, keypadClear, home, end, pageUp, pageDown,
+        upArrow, rightArrow, downArrow, leftArrow};
+    return std::find(keys.begin(), keys.end(), *this) != keys.end();
 }
 
 std::optional<KeyModifiers::Flag> Key::modifierFlag() const
