@@ -166,6 +166,7 @@ void Registry::registerShortcut(const Shortcut &shortcut)
         if (it != m_hotKeys.cend() && *it == weak.lock())
             m_hotKeys.remove(shortcut);
     };
+    qCDebug(lcGlobalShortcuts).noquote() << "holds the hot key" << shortcut.toJson();
     m_hotKeys.insert(shortcut, std::move(hotKey));
 }
 
