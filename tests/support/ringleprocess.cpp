@@ -28,7 +28,7 @@ RingleProcess::RingleProcess()
                        QStringLiteral("ringle.resultpanel.debug=true;ringle.resultpanel.window.debug=true;"
                                       "ringle.controller.debug=true;ringle.wheel.debug=true;ringle.wheel.overlay.debug=true;"
                                       "ringle.tray.debug=true;ringle.ask.debug=true;ringle.settings.debug=true;ringle.settings.wheel.debug=true;"
-                                      "ringle.globalshortcuts.debug=true"));
+                                      "ringle.globalshortcuts.debug=true;ringle.x11.mousetap.debug=true"));
     // Seconds since the app started, then the line, so that latencies can be read off the transcript.
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{time process} %{category}: %{message}"));
     m_process.setProcessEnvironment(environment);

@@ -150,6 +150,7 @@ bool X11MouseTap::grab()
         ungrab();
         return false;
     }
+    qCDebug(lcMouseTap).nospace() << "holds button " << int(m_grabButton) << " with modifiers " << int(m_grabModifiers);
     return true;
 }
 
