@@ -8,7 +8,7 @@
 #include "modelserverprocess.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/unavailableondevicemodel.h"
-#include "platform/x11/qtscreens.h"
+#include "platform/linux/qtscreens.h"
 #include "platform/x11/x11windowsystem.h"
 #include "ui/askconversation.h"
 #include "ui/askmessageviews.h"

@@ -5,7 +5,7 @@
 #include "caret/caretlocator.h"
 #include "platform/fake/fakescreens.h"
 #include "platform/fake/fakeworkspace.h"
-#include "platform/x11/atspiaccessibility.h"
+#include "platform/linux/atspiaccessibility.h"
 #include "testbrowser.h"
 #include "textwindowdriver.h"
 

@@ -6,7 +6,7 @@
 // The wheel is prepared ahead as the app does once its tray icon shows; --cold leaves that out.
 #include "net/httpclient.h"
 #include "platform/fake/memorydefaults.h"
-#include "platform/x11/qtscreens.h"
+#include "platform/linux/qtscreens.h"
 #include "platform/x11/x11mousetap.h"
 #include "platform/x11/x11windowsystem.h"
 #include "ui/faviconstore.h"

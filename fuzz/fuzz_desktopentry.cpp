@@ -2,7 +2,7 @@
 // line it yields names a program.
 #include "fuzzsupport.h"
 
-#include "platform/x11/desktopentry.h"
+#include "platform/linux/desktopentry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

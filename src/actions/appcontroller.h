@@ -23,6 +23,9 @@ public:
     void start();
     // Runs a slot's action as if it had been chosen on the wheel.
     void run(const WheelItem &item);
+    // The wheel's shortcut pressed or released where the desktop tells Ringle by a command
+    // (`ringle wheel press`) instead of a key it binds itself.
+    void wheelCommand(bool pressed) { m_gestures.shortcutEvent(pressed); }
 
 private:
     SessionParts &m_parts;

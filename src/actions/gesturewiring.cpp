@@ -27,14 +27,12 @@ void GestureWiring::start()
     const QPointer<GestureWiring> self(this);
     const GlobalShortcuts::Name wheelName = GlobalShortcuts::Name::actionWheel();
     m_parts.shortcuts.onKeyDown(wheelName, [self] {
-        qCDebug(lcGestures) << "shortcut down";
         if (self)
-            self->openWheel(std::nullopt);
+            self->shortcutEvent(true);
     });
     m_parts.shortcuts.onKeyUp(wheelName, [self] {
-        qCDebug(lcGestures) << "shortcut up";
         if (self)
-            self->closeWheel(std::nullopt);
+            self->shortcutEvent(false);
     });
 
     MouseWheelTrigger &trigger = m_parts.mouseTrigger;
@@ -49,6 +47,15 @@ void GestureWiring::start()
             [this](const ScrollInput &input) { m_parts.wheel.scroll(input); });
     trigger.start();
     qCDebug(lcGestures) << "started";
+}
+
+void GestureWiring::shortcutEvent(bool pressed)
+{
+    qCDebug(lcGestures) << (pressed ? "shortcut down" : "shortcut up");
+    if (pressed)
+        openWheel(std::nullopt);
+    else
+        closeWheel(std::nullopt);
 }
 
 void GestureWiring::openWheel(std::optional<QPointF> point)

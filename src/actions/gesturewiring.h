@@ -20,6 +20,8 @@ public:
 
     // Attaches the wheel to the shortcut and to the mouse trigger, and starts the trigger.
     void start();
+    // The wheel's shortcut went down or up.
+    void shortcutEvent(bool pressed);
 
 private:
     void openWheel(std::optional<QPointF> point);

@@ -5,48 +5,58 @@
 #include "actions/appnotifications.h"
 #include "app/appidentity.h"
 #include "app/autostartentry.h"
+#include "app/desktopbackend.h"
 #include "app/desktopparts.h"
 #include "app/trayicon.h"
 #include "globalshortcuts/name.h"
 #include "platform/accessibilitytree.h"
-#include "platform/x11/x11clipboard.h"
-#include "platform/x11/x11platform.h"
-#include "platform/x11/x11trayhostwatch.h"
+#include "platform/overlaysurfaces.h"
 #include "ui/askwindow.h"
 #include "ui/settingscontext.h"
+#include "ui/surfacehost.h"
 #include "ui/wheelsettingsview.h"
 
 // What the app adds to the desktop's parts: the Ask window, the controller and what the settings
 // and the tray work with. Members are declared in the order they depend on each other.
 struct AppSession::Parts : DesktopParts {
     Parts(UserDefaults &defaults, ControllerStatus &status, AppNotifications &notifications,
-          std::unique_ptr<X11Platform> x11)
-        : DesktopParts(defaults, status, std::move(x11))
+          std::unique_ptr<DesktopBackend> desktop)
+        : DesktopParts(defaults, status, std::move(desktop))
         , appChoices(core.platform.workspace, AppIdentity::desktopId())
         , ask(AskWindow::Parts{{core.localModels, core.platform.onDeviceModel, core.defaults},
                                core.platform.screens,
                                core.platform.windows,
-                               [&notifications] { Q_EMIT notifications.openRingleSettings(); }})
+                               [&notifications] { Q_EMIT notifications.openRingleSettings(); },
+                               askPresenter(backend->overlaySurfaces(), core.platform.clipboard)})
         , controller(core)
     {
         core.ask = &ask;
     }
 
+    // On a desktop of overlay surfaces, each Ask panel goes on one that takes the keyboard; the
+    // host belongs to the panel and goes with it.
+    static std::function<void(QWidget &)> askPresenter(OverlaySurfaces *surfaces, Clipboard &clipboard)
+    {
+        if (!surfaces)
+            return {};
+        return [surfaces, &clipboard](QWidget &panel) {
+            auto *host = new SurfaceHost(panel, surfaces->create(OverlaySurfaces::Kind::keyboardWindow, u"ringle-ask"_qs),
+                                         &panel);
+            host->setClipboard(&clipboard);
+        };
+    }
+
     AppChoices appChoices;
     AskWindow ask;
     AppController controller;
-    std::unique_ptr<X11TrayHostWatch> trayHosts;
     std::unique_ptr<SettingsContext> settings;
 };
 
-std::unique_ptr<AppSession> AppSession::create(UserDefaults &defaults, ControllerStatus &status,
-                                               AppNotifications &notifications)
+std::unique_ptr<AppSession> AppSession::create(std::unique_ptr<DesktopBackend> desktop, UserDefaults &defaults,
+                                               ControllerStatus &status, AppNotifications &notifications)
 {
-    std::unique_ptr<X11Platform> x11 = X11Platform::create();
-    if (!x11)
-        return nullptr;
     std::unique_ptr<AppSession> session(
-        new AppSession(std::make_unique<Parts>(defaults, status, notifications, std::move(x11))));
+        new AppSession(std::make_unique<Parts>(defaults, status, notifications, std::move(desktop))));
     session->controller().start();
     return session;
 }
@@ -103,14 +113,7 @@ void AppSession::prepareWheel()
 
 void AppSession::watchTrayHosts(TrayIcon &icon)
 {
-    m_parts->trayHosts = std::make_unique<X11TrayHostWatch>(m_parts->x11->connection());
-    X11TrayHostWatch *watch = m_parts->trayHosts.get();
-    QObject::connect(watch, &X11TrayHostWatch::trayHostsChanged, &icon, [watch, &icon] {
-        icon.setPanelForeground(watch->xembedForeground());
-        icon.show();
-    });
-    icon.setTrayHostsWatched(watch->isActive());
-    icon.setPanelForeground(watch->xembedForeground());
+    m_parts->backend->watchTrayHosts(icon);
 }
 
 QCoro::Task<void> AppSession::prepareToQuit()
@@ -119,5 +122,5 @@ QCoro::Task<void> AppSession::prepareToQuit()
     core.replacer.stop();
     core.mouseTrigger.stop();
     core.shortcuts.disable(GlobalShortcuts::Name::actionWheel());
-    co_await m_parts->x11->clipboard().handOverToManager();
+    co_await m_parts->backend->handOverClipboard();
 }

@@ -6,6 +6,7 @@
 class AppController;
 class AppNotifications;
 class ControllerStatus;
+class DesktopBackend;
 class LocalModelClient;
 class QMenu;
 class QWidget;
@@ -14,14 +15,13 @@ class UserDefaults;
 struct AccessibilityStatus;
 struct SettingsContext;
 
-// Everything the running app is made of on this desktop: the desktop's parts (the X11 backend, the
+// Everything the running app is made of on this desktop: the desktop's parts (its backend, the
 // core over it, the wheel and result panel windows) with the Ask window, the controller and what the
 // settings and the tray work with. Made once after the settings migration; lives until quit.
 class AppSession final {
 public:
-    // None when there is no X11 display to work on.
-    static std::unique_ptr<AppSession> create(UserDefaults &defaults, ControllerStatus &status,
-                                              AppNotifications &notifications);
+    static std::unique_ptr<AppSession> create(std::unique_ptr<DesktopBackend> desktop, UserDefaults &defaults,
+                                              ControllerStatus &status, AppNotifications &notifications);
     ~AppSession();
 
     AppController &controller();

@@ -11,37 +11,73 @@ QString tr(const char *text) { return QCoreApplication::translate("CommandLine",
 
 } // namespace
 
-Request parse(const QStringList &words)
+namespace {
+// The words without a leading --backend option, which goes into `backend`; false when the option
+// names no backend.
+bool takeBackend(QStringList &words, QString &backend, QString &error)
 {
+    if (words.isEmpty() || !words.first().startsWith(u"--backend"))
+        return true;
+    QString value;
+    if (words.first().startsWith(u"--backend=")) {
+        value = words.takeFirst().mid(10);
+    } else if (words.first() == u"--backend" && words.size() > 1) {
+        words.removeFirst();
+        value = words.takeFirst();
+    } else {
+        error = tr("--backend needs x11 or wayland");
+        return false;
+    }
+    if (value != u"x11" && value != u"wayland") {
+        error = tr("--backend needs x11 or wayland, not \"%1\"").arg(value);
+        return false;
+    }
+    backend = value;
+    return true;
+}
+} // namespace
+
+Request parse(const QStringList &given)
+{
+    QStringList words = given;
+    Request request;
+    if (!takeBackend(words, request.backend, request.error))
+        return {Mode::badUsage, {}, request.error, {}};
     if (words.isEmpty())
-        return {};
+        return request;
     const QString &first = words.first();
     if (first == u"config")
-        return {Mode::config, words.mid(1), {}};
+        return {Mode::config, words.mid(1), {}, request.backend};
+    if (first == u"wheel") {
+        if (words.size() == 2 && (words.at(1) == u"press" || words.at(1) == u"release"))
+            return {Mode::wheel, {}, {}, request.backend, words.at(1) == u"press"};
+        return {Mode::badUsage, {}, tr("wheel takes press or release"), {}};
+    }
     if (words.size() == 1) {
-        if (first == u"--help" || first == u"-h")
-            return {Mode::help, {}, {}};
-        if (first == u"--version" || first == u"-v")
-            return {Mode::version, {}, {}};
-        if (first == u"--settings")
-            return {Mode::settings, {}, {}};
-        if (first == u"--demo-wheel")
-            return {Mode::demoWheel, {}, {}};
-        if (first == u"--check-config")
-            return {Mode::checkConfig, {}, {}};
+        request.mode = first == u"--help" || first == u"-h"       ? Mode::help
+                     : first == u"--version" || first == u"-v"    ? Mode::version
+                     : first == u"--settings"                     ? Mode::settings
+                     : first == u"--demo-wheel"                   ? Mode::demoWheel
+                     : first == u"--check-config"                 ? Mode::checkConfig
+                     : first == u"doctor"                         ? Mode::doctor
+                                                                  : Mode::badUsage;
+        if (request.mode != Mode::badUsage)
+            return request;
     }
     const bool option = first.startsWith(u'-');
     const QString error = words.size() > 1 && !option ? tr("unexpected words: %1").arg(words.join(u' '))
                         : words.size() > 1           ? tr("%1 takes no further words").arg(first)
                         : option                     ? tr("unknown option %1").arg(first)
                                                      : tr("unknown command %1").arg(first);
-    return {Mode::badUsage, {}, error};
+    return {Mode::badUsage, {}, error, {}};
 }
 
 QString usage()
 {
-    return tr("Usage: ringle [OPTION]\n"
+    return tr("Usage: ringle [--backend=x11|wayland] [OPTION]\n"
               "  or:  ringle config COMMAND [ARGUMENT...]\n"
+              "  or:  ringle doctor\n"
+              "  or:  ringle wheel press|release\n"
               "A system-wide action wheel for the selected text. Without an option, Ringle starts in the "
               "system tray; if it is already running it says so and leaves it be.\n"
               "\n"
@@ -54,11 +90,17 @@ QString usage()
               "  --settings      open the settings window of the running Ringle, or start Ringle with it open\n"
               "  --check-config  print the stored sets, rings and slots as Ringle reads them\n"
               "  --demo-wheel    open the wheel on the stored configuration and print the chosen slot\n"
+              "  --backend=x11|wayland  use this desktop backend (also RINGLE_BACKEND); by default Wayland\n"
+              "                  where the compositor offers what Ringle needs, else X11 (XWayland)\n"
               "  -h, --help      print this help and exit\n"
               "  -v, --version   print the version and exit\n"
               "\n"
               "Commands:\n"
               "  config          read and change the stored settings; see \"ringle config --help\"\n"
+              "  doctor          say what works on this desktop and what to do about the rest\n"
+              "  wheel press     open the running Ringle's wheel at the pointer (bind it to a key in\n"
+              "                  compositors Ringle cannot bind keys in)\n"
+              "  wheel release   close the wheel and run the chosen slot (bind it to the key's release)\n"
               "\n"
               "Files:\n"
               "  $XDG_CONFIG_HOME/Ringle/defaults.json  the settings (~/.config by default)\n"
@@ -66,10 +108,10 @@ QString usage()
               "\n"
               "Exit status:\n"
               "  0  success\n"
-              "  1  Ringle could not start (for example, no X11 display)\n"
+              "  1  Ringle could not start (for example, no display), or doctor found something missing\n"
               "  2  wrong usage\n"
               "\n"
-              "Ringle needs an X11 session; on Wayland it runs under XWayland.\n")
+              "Ringle runs on Wayland (sway and other wlroots compositors) and on X11.\n")
         .arg(AppIdentity::desktopId());
 }
 
@@ -80,18 +122,7 @@ QString versionText()
 
 bool needsDisplay(Mode mode)
 {
-    return mode == Mode::run || mode == Mode::settings || mode == Mode::demoWheel;
-}
-
-QString displayProblem(const QByteArray &display, const QByteArray &waylandDisplay, bool reachable)
-{
-    if (display.isEmpty() && !waylandDisplay.isEmpty())
-        return tr("Ringle needs an X11 display, and this Wayland session offers none: turn on XWayland.");
-    if (display.isEmpty())
-        return tr("Ringle needs an X11 display, but DISPLAY is not set: start it from an X11 session.");
-    if (!reachable)
-        return tr("Ringle needs an X11 display, but it cannot connect to \"%1\".").arg(QString::fromLocal8Bit(display));
-    return {};
+    return mode == Mode::run || mode == Mode::settings || mode == Mode::demoWheel || mode == Mode::doctor;
 }
 
 } // namespace CommandLine

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -8,12 +7,14 @@
 // `ringle --help` and `ringle --version` (the manual page is made from them, so they cannot drift).
 namespace CommandLine {
 
-enum class Mode { run, settings, demoWheel, checkConfig, config, help, version, badUsage };
+enum class Mode { run, settings, demoWheel, checkConfig, config, doctor, wheel, help, version, badUsage };
 
 struct Request {
     Mode mode = Mode::run;
     QStringList configArguments; // the words after "config"
     QString error;               // for badUsage
+    QString backend;             // from --backend=…: "x11", "wayland" or empty
+    bool wheelPress = false;     // for wheel: press (true) or release
 };
 
 Request parse(const QStringList &words);
@@ -21,8 +22,5 @@ QString usage();
 QString versionText();
 bool needsDisplay(Mode mode);
 
-// The one sentence said when no X display can be used, or empty when `display` (the value of
-// DISPLAY) can be reached; `waylandDisplay` is WAYLAND_DISPLAY.
-QString displayProblem(const QByteArray &display, const QByteArray &waylandDisplay, bool reachable);
 
 } // namespace CommandLine

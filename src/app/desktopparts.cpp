@@ -1,23 +1,16 @@
 #include "app/desktopparts.h"
 
+#include "app/desktopbackend.h"
+#include "platform/overlaysurfaces.h"
 #include "platform/windowsystem.h"
-#include "platform/x11/x11platform.h"
 #include "ui/resultpanelwindow.h"
+#include "ui/surfaceresultpanel.h"
+#include "ui/surfacewheelpanel.h"
 #include "ui/wheeloverlay.h"
 
-DesktopParts::DesktopParts(UserDefaults &defaults, ControllerStatus &status,
-                           std::unique_ptr<X11Platform> x11In)
-    : x11(std::move(x11In))
-    , core(x11->platform(), defaults, status,
-           {.wheelPanel =
-                [this](WheelModel &model) {
-                    return std::make_unique<WheelOverlay>(
-                        model, [this](const WheelItem &item) { return labels.label(item); },
-                        [this] { return core.platform.windows.isCompositing(); });
-                },
-            .resultPanel =
-                [](ResultPanelButtons &buttons) { return std::make_unique<ResultPanelWindow>(&buttons); },
-            .menus = &menus})
+DesktopParts::DesktopParts(UserDefaults &defaults, ControllerStatus &status, std::unique_ptr<DesktopBackend> backendIn)
+    : backend(std::move(backendIn))
+    , core(backend->platform(), defaults, status, views())
     , appIcons(core.apps)
     , favicons(http)
     , schemeApps(core.platform.workspace)
@@ -29,3 +22,29 @@ DesktopParts::DesktopParts(UserDefaults &defaults, ControllerStatus &status,
 }
 
 DesktopParts::~DesktopParts() = default;
+
+SessionParts::Views DesktopParts::views()
+{
+    const auto overlay = [this](WheelModel &model) {
+        return std::make_unique<WheelOverlay>(
+            model, [this](const WheelItem &item) { return labels.label(item); },
+            [this] { return core.platform.windows.isCompositing(); });
+    };
+    if (OverlaySurfaces *surfaces = backend->overlaySurfaces()) {
+        return {.wheelPanel =
+                    [overlay, surfaces](WheelModel &model) {
+                        return std::make_unique<SurfaceWheelPanel>(
+                            overlay(model), surfaces->create(OverlaySurfaces::Kind::pointerCatcher, u"ringle-wheel"_qs));
+                    },
+                .resultPanel =
+                    [surfaces](ResultPanelButtons &buttons) {
+                        return std::make_unique<SurfaceResultPanel>(
+                            std::make_unique<ResultPanelWindow>(&buttons),
+                            surfaces->create(OverlaySurfaces::Kind::panel, u"ringle-result"_qs));
+                    },
+                .menus = &menus};
+    }
+    return {.wheelPanel = overlay,
+            .resultPanel = [](ResultPanelButtons &buttons) { return std::make_unique<ResultPanelWindow>(&buttons); },
+            .menus = &menus};
+}

@@ -11,17 +11,16 @@
 
 #include <memory>
 
-class X11Platform;
+class DesktopBackend;
 
-// A session on this desktop: the X11 backend of every port, the core over it, and the windows and
+// A session on this desktop: its backend of every port, the core over it, and the windows and
 // icons the wheel and the result panel are shown with. The application adds the Ask window, the
 // controller and the settings; the wheel demo uses it as it is.
 struct DesktopParts {
-    // `x11` from X11Platform::create().
-    DesktopParts(UserDefaults &defaults, ControllerStatus &status, std::unique_ptr<X11Platform> x11);
+    DesktopParts(UserDefaults &defaults, ControllerStatus &status, std::unique_ptr<DesktopBackend> backend);
     ~DesktopParts();
 
-    std::unique_ptr<X11Platform> x11;
+    std::unique_ptr<DesktopBackend> backend;
     QtMenuTracker menus;
     SessionParts core;
     AppIcons appIcons;
@@ -30,4 +29,7 @@ struct DesktopParts {
     SchemeAppIcons schemeApps;
     SiteIcons siteIcons;
     SlotLabels labels;
+
+private:
+    SessionParts::Views views();
 };

@@ -11,6 +11,23 @@
 namespace {
 const QByteArray settingsLine = "settings\n";
 const QByteArray helloLine = "hello\n";
+const QByteArray pressLine = "wheel press\n";
+const QByteArray releaseLine = "wheel release\n";
+
+QByteArray lineFor(InstanceChannel::Request request)
+{
+    switch (request) {
+    case InstanceChannel::Request::openSettings:
+        return settingsLine;
+    case InstanceChannel::Request::wheelPress:
+        return pressLine;
+    case InstanceChannel::Request::wheelRelease:
+        return releaseLine;
+    case InstanceChannel::Request::none:
+        break;
+    }
+    return helloLine;
+}
 const QByteArray acknowledgement = "ok\n";
 constexpr qint64 maximumRequestLength = 64;
 } // namespace
@@ -33,11 +50,17 @@ QString InstanceChannel::nameFor(const QByteArray &display, const QString &setti
     return directory + QStringLiteral("/ringle-") + digest;
 }
 
+QByteArray InstanceChannel::sessionDisplay()
+{
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    return wayland.isEmpty() ? qgetenv("DISPLAY") : "wayland:" + wayland;
+}
+
 void InstanceChannel::handOver(Request request)
 {
     m_client = new QLocalSocket(this);
     connect(m_client, &QLocalSocket::connected, this, [this, request] {
-        m_client->write(request == Request::openSettings ? settingsLine : helloLine);
+        m_client->write(lineFor(request));
     });
     connect(m_client, &QLocalSocket::readyRead, this, [this] {
         if (m_client->canReadLine())
@@ -89,10 +112,10 @@ void InstanceChannel::serve(QLocalSocket *socket)
         socket->write(acknowledgement);
         socket->flush();
         socket->disconnectFromServer();
-        if (line == settingsLine)
-            Q_EMIT requestReceived(Request::openSettings);
-        else if (line == helloLine)
-            Q_EMIT requestReceived(Request::none);
+        for (const Request request : {Request::none, Request::openSettings, Request::wheelPress, Request::wheelRelease}) {
+            if (line == lineFor(request))
+                Q_EMIT requestReceived(request);
+        }
     });
     // A client that never says anything does not keep its socket forever.
     QTimer::singleShot(handOverTimeout, socket, [socket] { socket->abort(); });

@@ -15,6 +15,8 @@ public:
     enum class Request {
         none,         // a plain second start
         openSettings, // `ringle --settings`
+        wheelPress,   // `ringle wheel press`
+        wheelRelease, // `ringle wheel release`
     };
     static constexpr std::chrono::milliseconds handOverTimeout{2000};
 
@@ -23,6 +25,9 @@ public:
 
     // A socket name unique to this user's display and settings file, in the runtime directory.
     static QString nameFor(const QByteArray &display, const QString &settingsPath);
+    // The display a session is told apart by: the Wayland compositor where there is one (whichever
+    // backend runs on it), else the X display.
+    static QByteArray sessionDisplay();
     QString name() const { return m_name; }
 
     // Offers `request` to a running instance; answers through handOverFinished.

@@ -1,5 +1,6 @@
 #include "app/launcher.h"
 
+#include "actions/appcontroller.h"
 #include "actions/appnotifications.h"
 #include "actions/controllerstatus.h"
 #include "app/applogging.h"
@@ -61,12 +62,13 @@ void lookForModelServer(Session &session, UserDefaults &defaults)
 
 } // namespace
 
-int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, bool openSettings)
+int run(QApplication &app, DesktopBackend::Kind backend, UserDefaults &defaults, const QString &settingsPath,
+        bool openSettings)
 {
     const InstanceChannel::Request request =
         openSettings ? InstanceChannel::Request::openSettings : InstanceChannel::Request::none;
 
-    InstanceChannel channel(InstanceChannel::nameFor(qgetenv("DISPLAY"), settingsPath));
+    InstanceChannel channel(InstanceChannel::nameFor(InstanceChannel::sessionDisplay(), settingsPath));
     std::unique_ptr<Session> session;
     const auto quit = [&] {
         // A second request while the first is under way, or one before there is anything to
@@ -92,13 +94,21 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
         }
         if (!channel.listen())
             qCWarning(lcApp) << "later starts will not find this instance";
-        session = std::make_unique<Session>();
-        session->app = AppSession::create(defaults, session->status, session->notifications);
-        if (!session->app) {
-            std::fputs("Ringle needs an X11 display, but the one it connected to could not be used.\n", stderr);
+        QString why;
+        std::unique_ptr<DesktopBackend> desktop = DesktopBackend::create(backend, &why);
+        if (!desktop) {
+            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Launcher", "Ringle cannot start: %1.").arg(why)));
             app.exit(1);
             return;
         }
+        // Without its compositor Ringle can do nothing: it ends, saying so, instead of waiting.
+        desktop->setLostHandler([&app](const QString &reason) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("Launcher", "Ringle quits: %1.").arg(reason)));
+            app.exit(1);
+        });
+        session = std::make_unique<Session>();
+        session->app = AppSession::create(std::move(desktop), defaults, session->status, session->notifications);
         session->shell = std::make_unique<RingleApp>(defaults, session->status, session->notifications);
         QObject::connect(session->shell.get(), &RingleApp::quitRequested, &app, quit);
         session->shell->fillSettings = [app = session->app.get(), menu = session->shell->trayMenu().menu()](
@@ -107,9 +117,12 @@ int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, 
             window.setTabContent(SettingsTab::wheel, app->makeWheelSettings());
         };
         QObject::connect(&channel, &InstanceChannel::requestReceived, session->shell.get(),
-                         [shell = session->shell.get()](InstanceChannel::Request received) {
+                         [shell = session->shell.get(), appSession = session->app.get()](InstanceChannel::Request received) {
                              if (received == InstanceChannel::Request::openSettings)
                                  shell->openSettings();
+                             else if (received == InstanceChannel::Request::wheelPress
+                                      || received == InstanceChannel::Request::wheelRelease)
+                                 appSession->controller().wheelCommand(received == InstanceChannel::Request::wheelPress);
                          });
         // Without the accessibility bus everything still works, but the wheel cannot tell read-only
         // text or the website in front; the menu says so instead of failing quietly.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/desktopbackend.h"
+
 #include <QString>
 
 class QApplication;
@@ -9,5 +11,6 @@ class UserDefaults;
 // running for this display and settings file, or becomes that instance and runs until quit.
 // With `openSettings` the settings window opens (in the running instance, or in this one).
 namespace Launcher {
-int run(QApplication &app, UserDefaults &defaults, const QString &settingsPath, bool openSettings);
+int run(QApplication &app, DesktopBackend::Kind backend, UserDefaults &defaults, const QString &settingsPath,
+        bool openSettings);
 } // namespace Launcher

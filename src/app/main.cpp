@@ -1,36 +1,47 @@
 #include "app/appidentity.h"
+#include "app/backendchoice.h"
 #include "app/commandline.h"
 #include "app/configcheck.h"
 #include "app/configcommand.h"
+#include "app/doctor.h"
+#include "app/instancechannel.h"
 #include "app/launcher.h"
 #include "app/wheeldemo.h"
 #include "platform/jsonfiledefaults.h"
-#include "platform/x11/x11displayprobe.h"
 #include "wheel/settingsmigration.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 namespace {
-
-// Ringle works through X11 only; in a Wayland session Qt would otherwise pick its Wayland plugin.
-// Tests choose their own platform (offscreen) and keep it.
-bool prefersX11()
+// `ringle wheel press|release`: hands the gesture to the running instance.
+int sendWheelCommand(bool pressed, const QString &settingsPath)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() || platform.startsWith("wayland"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    return qgetenv("QT_QPA_PLATFORM") == "xcb";
+    InstanceChannel channel(InstanceChannel::nameFor(InstanceChannel::sessionDisplay(), settingsPath));
+    int code = 1;
+    QObject::connect(&channel, &InstanceChannel::handOverFinished, &channel, [&code](bool delivered) {
+        if (!delivered)
+            std::fputs(qPrintable(QCoreApplication::translate("CommandLine", "Ringle is not running.\n")), stderr);
+        code = delivered ? 0 : 1;
+        QCoreApplication::quit();
+    });
+    // Inside the loop: the answer may come at once, and ending the loop needs it running.
+    QTimer::singleShot(0, &channel, [&channel, pressed] {
+        channel.handOver(pressed ? InstanceChannel::Request::wheelPress : InstanceChannel::Request::wheelRelease);
+    });
+    QCoreApplication::exec();
+    return code;
 }
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,14 +68,18 @@ int main(int argc, char *argv[])
     default:
         break;
     }
-    if (CommandLine::needsDisplay(request.mode) && prefersX11()) {
-        const QByteArray display = qgetenv("DISPLAY");
-        const QString problem = CommandLine::displayProblem(display, qgetenv("WAYLAND_DISPLAY"),
-                                                            !display.isEmpty() && X11DisplayProbe::reachable(display));
-        if (!problem.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(problem));
+    std::optional<DesktopBackend::Kind> backend;
+    if (CommandLine::needsDisplay(request.mode)) {
+        const BackendChoice::Choice choice = BackendChoice::choose(BackendChoice::current(request.backend));
+        if (!choice.kind) {
+            std::fprintf(stderr, "%s\n", qPrintable(choice.problem));
             return 1;
         }
+        if (!choice.note.isEmpty())
+            std::fprintf(stderr, "ringle: %s Using X11.\n", qPrintable(choice.note));
+        backend = choice.kind;
+        // Qt opens its own connection to the same display as Ringle's backend.
+        BackendChoice::applyQtPlatform(*backend);
     }
 
     std::unique_ptr<QCoreApplication> app;
@@ -91,11 +106,15 @@ int main(int argc, char *argv[])
         return ConfigCommand::run(request.configArguments, defaults, out, err);
     }
     case CommandLine::Mode::demoWheel:
-        return WheelDemo::run(defaults, out);
+        return WheelDemo::run(*backend, defaults, out);
+    case CommandLine::Mode::doctor:
+        return Doctor::run(*backend, defaults, out);
+    case CommandLine::Mode::wheel:
+        return sendWheelCommand(request.wheelPress, defaults.filePath());
     default:
         // Settings written elsewhere (ringle config, another writer) apply while the app runs.
         defaults.watchForOtherWriters();
-        return Launcher::run(static_cast<QApplication &>(*app), defaults, defaults.filePath(),
+        return Launcher::run(static_cast<QApplication &>(*app), *backend, defaults, defaults.filePath(),
                              request.mode == CommandLine::Mode::settings);
     }
 }

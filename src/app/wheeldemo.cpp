@@ -3,7 +3,6 @@
 #include "actions/controllerstatus.h"
 #include "app/desktopparts.h"
 #include "platform/userdefaults.h"
-#include "platform/x11/x11platform.h"
 
 #include <QApplication>
 
@@ -15,16 +14,17 @@ QString point(QPointF p)
 } // namespace
 
 namespace WheelDemo {
-int run(UserDefaults &defaults, QTextStream &out)
+int run(DesktopBackend::Kind backend, UserDefaults &defaults, QTextStream &out)
 {
-    std::unique_ptr<X11Platform> x11 = X11Platform::create();
-    if (!x11) {
-        out << "ringle: --demo-wheel needs an X11 display\n";
+    QString why;
+    std::unique_ptr<DesktopBackend> platform = DesktopBackend::create(backend, &why);
+    if (!platform) {
+        out << "ringle: --demo-wheel cannot start: " << why << '\n';
         out.flush();
         return 1;
     }
     ControllerStatus status;
-    DesktopParts desktop(defaults, status, std::move(x11));
+    DesktopParts desktop(defaults, status, std::move(platform));
     ActionWheel &wheel = desktop.core.wheel;
     MouseWheelTrigger &trigger = desktop.core.mouseTrigger;
     // Ring switches made by scrolling; opening on the first ring is not one.

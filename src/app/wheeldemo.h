@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/desktopbackend.h"
+
 #include <QTextStream>
 
 class UserDefaults;
@@ -8,5 +10,5 @@ class UserDefaults;
 // default Ctrl+Alt and the right button). Prints when it opens, each ring switch and the slot
 // chosen at release, one line each. Runs until ended.
 namespace WheelDemo {
-int run(UserDefaults &defaults, QTextStream &out);
+int run(DesktopBackend::Kind backend, UserDefaults &defaults, QTextStream &out);
 } // namespace WheelDemo

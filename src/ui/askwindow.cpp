@@ -85,6 +85,8 @@ void AskWindow::open(std::optional<QString> context)
         AskPlacement::initialFrame(m_parts.screens.screens(), m_parts.screens.mainScreen(),
                                    m_parts.screens.pointerLocation()),
         primaryScreenGeometry());
+    if (m_parts.present)
+        m_parts.present(*panel);
     panel->setGeometry(frame.toRect());
     panel->winId();
     m_parts.windows.showOnAllDesktops(panel->winId());

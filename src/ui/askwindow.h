@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 
+class QWidget;
 class Screens;
 class WindowSystem;
 
@@ -24,6 +25,9 @@ public:
         WindowSystem &windows;
         // Brings up the settings on the General tab.
         std::function<void()> openSettings;
+        // Puts each new panel on the desktop before it first shows, where Qt's own windows cannot
+        // float (Wayland: through an overlay surface); none shows them as Qt windows.
+        std::function<void(QWidget &panel)> present = {};
     };
 
     explicit AskWindow(Parts parts, QObject *parent = nullptr);

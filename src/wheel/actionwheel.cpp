@@ -9,6 +9,14 @@
 #include <QtMath>
 #include <cmath>
 
+namespace {
+// The list of rings goes left of the wheel unless the screen's edge is too near.
+bool listFitsLeftOf(QPointF point, const std::optional<QRectF> &visible)
+{
+    return !visible || visible->left() <= point.x() - WheelLayout::listReach;
+}
+} // namespace
+
 ActionWheel::ActionWheel(WheelStore &store, Screens &screens, Context context, PanelFactory panelFactory,
                          Clock clock, QObject *parent)
     : QObject(parent)
@@ -45,8 +53,7 @@ void ActionWheel::open(std::optional<QPointF> point)
     const QList<WheelTab> rings = m_store.ringsToShow(set, readOnly);
 
     const std::optional<QRectF> visible = visibleFrame(p);
-    const bool listOnLeft = !visible || visible->left() <= p.x() - WheelLayout::listReach;
-    showRings(rings, listOnLeft);
+    showRings(rings, listFitsLeftOf(p, visible));
     qCDebug(lcWheel) << "opens at" << p << "with" << rings.size() << "rings, first" << rings.first().displayTitle();
 
     if (m_panel)
@@ -77,8 +84,23 @@ void ActionWheel::showRings(const QList<WheelTab> &rings, bool listOnLeft)
     m_model.setTabIndex(0);
     m_model.setSelectedSlot(std::nullopt);
     m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
-    if (!m_panel && m_panelFactory)
+    if (!m_panel && m_panelFactory) {
         m_panel = m_panelFactory(m_model);
+        if (m_panel)
+            m_panel->setPointerFoundHandler([this](QPointF point) { moveOrigin(point); });
+    }
+}
+
+void ActionWheel::moveOrigin(QPointF point)
+{
+    if (!m_open)
+        return;
+    m_origin = m_lastPoint = point;
+    const std::optional<QRectF> visible = visibleFrame(point);
+    m_model.setLayout(WheelLayout{int(m_model.tabs().size()), listFitsLeftOf(point, visible)});
+    qCDebug(lcWheel) << "moves to" << point;
+    if (m_panel)
+        m_panel->showWheel(point, visible);
 }
 
 void ActionWheel::poll()

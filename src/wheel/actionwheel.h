@@ -67,6 +67,8 @@ public:
 private:
     // Puts `rings` in the model, the first one current, and makes the panel if there is none.
     void showRings(const QList<WheelTab> &rings, bool listOnLeft);
+    // The pointer turned out to be at `point` when the wheel opened: it opens there instead.
+    void moveOrigin(QPointF point);
     void switchRing(int step);
     std::optional<QRectF> visibleFrame(QPointF point) const;
     void poll();

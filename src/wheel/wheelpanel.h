@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <functional>
 #include <optional>
 
 // The overlay window of the wheel as the wheel drives it; it draws the wheel's model.
@@ -17,4 +18,7 @@ public:
     // Loads, out of sight, what the first show would load (window, fonts, pictures), so that one
     // is as quick as the later ones. Nothing by default.
     virtual void prepare() {}
+    // Where a panel that cannot know the pointer's position before it shows (Wayland) reports it
+    // once it knows: the wheel then opens there instead (screen points, y up).
+    virtual void setPointerFoundHandler(std::function<void(QPointF)>) {}
 };

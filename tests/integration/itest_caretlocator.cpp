@@ -3,7 +3,7 @@
 #include "platform/fake/fakescreens.h"
 #include "platform/fake/fakeworkspace.h"
 #include "platform/platform.h"
-#include "platform/x11/atspiaccessibility.h"
+#include "platform/linux/atspiaccessibility.h"
 #include "platform/x11/x11platform.h"
 #include "lineprocess.h"
 #include "textwindowdriver.h"

@@ -5,6 +5,7 @@
 #include "lineprocess.h"
 #include "modelserverprocess.h"
 #include "ringleprocess.h"
+#include "testrings.h"
 #include "wheel/wheelset.h"
 #include "wheel/wheelstore.h"
 #include "testsupport.h"
@@ -25,6 +26,8 @@ using TestSupport::fixed;
 using TestSupport::mouseGesture;
 using TestSupport::shortcutGesture;
 using TestSupport::typo;
+using TestSupport::useAskRing;
+using TestSupport::useTestRing;
 using TestSupport::xdotool;
 
 namespace {
@@ -90,26 +93,6 @@ class ItestEndToEnd final : public QObject {
                           {QStringLiteral("text/html"), QByteArrayLiteral("<b>the user's own copy</b>")},
                           {QStringLiteral("application/x-ringle-test"), QByteArray("\0\1\2\3", 4)}};
     std::unique_ptr<LineProcess> m_clipboardOwner;
-
-    // One ring: Proofread at the top, Select All (Ctrl+A) on the right, Explain at the bottom,
-    // Summarize on the left.
-    static bool useTestRing(RingleProcess &ringle)
-    {
-        QList<WheelSet> sets = WheelStore::shippedDefault();
-        sets[0].rings[0].slots = {WheelItem::proofread(),
-                                  WheelItem::keys(KeyCombo{QStringLiteral("Select All"), 0,
-                                                           KeyModifiers(KeyModifiers::control), QStringLiteral("A")}),
-                                  WheelItem::explain(), WheelItem::summarize()};
-        return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
-    }
-
-    // Ask at the top of the only ring.
-    static bool useAskRing(RingleProcess &ringle)
-    {
-        QList<WheelSet> sets = WheelStore::shippedDefault();
-        sets[0].rings[0].slots = {WheelItem::ask(), WheelItem::proofread(), WheelItem::explain(), WheelItem::summarize()};
-        return ringle.configure(QStringLiteral("wheelSets"), QString::fromUtf8(WheelSet::encodeList(sets)));
-    }
 
 private Q_SLOTS:
     void initTestCase()

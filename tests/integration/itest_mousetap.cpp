@@ -2,7 +2,7 @@
 // the grab follows the setting, Num Lock does not matter, a grab held by another client is retried
 // until it is free, and scroll capture works without a button held.
 #include "platform/fake/memorydefaults.h"
-#include "platform/x11/qtscreens.h"
+#include "platform/linux/qtscreens.h"
 #include "platform/x11/x11mousetap.h"
 #include "wheel/mousewheeltrigger.h"
 #include "testsupport.h"

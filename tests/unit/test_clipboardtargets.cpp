@@ -1,5 +1,5 @@
-#include "platform/x11/clipboardtargets.h"
-#include "platform/x11/terminalapps.h"
+#include "platform/linux/clipboardtargets.h"
+#include "platform/linux/terminalapps.h"
 #include "platform/x11/x11windowprops.h"
 
 #include <QTest>
@@ -20,7 +20,7 @@ private Q_SLOTS:
                                                    u"application/x-custom"_qs};
         QTest::newRow("side effects and server resources") << QStringList{u"DELETE"_qs, u"INSERT_SELECTION"_qs, u"INSERT_PROPERTY"_qs,
                                                                           u"PIXMAP"_qs, u"BITMAP"_qs, u"DRAWABLE"_qs, u"COLORMAP"_qs,
-                                                                          u"CLIENT_WINDOW"_qs, u"LENGTH"_qs, u"image/bmp"_qs}
+                                                                          u"CLIENT_WINDOW"_qs, u"LENGTH"_qs, u"INCR"_qs, u"image/bmp"_qs}
                                                            << QStringList{u"image/bmp"_qs};
         QTest::newRow("duplicates and empty names") << QStringList{u"a/b"_qs, QString(), u"a/b"_qs} << QStringList{u"a/b"_qs};
         QTest::newRow("nothing") << QStringList{} << QStringList{};

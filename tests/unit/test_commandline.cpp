@@ -57,8 +57,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");  // stderr is exactly this (or starts with it when it ends in "…")
 
         const QString noDisplay = "Ringle needs an X11 display, but DISPLAY is not set: start it from an X11 session.\n";
-        const QString noXWayland = "Ringle needs an X11 display, and this Wayland session offers none: turn on XWayland.\n";
-        const QString usage = "Usage: ringle [OPTION]\n";
+        const QString noCompositor = "Ringle cannot connect to the Wayland compositor at \"wayland-0\".\n";
+        const QString usage = "Usage: ringle [--backend=x11|wayland] [OPTION]\n";
         QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0 << usage << "";
         QTest::newRow("-h") << QStringList{"-h"} << QStringList{} << 0 << usage << "";
         QTest::newRow("--version") << QStringList{"--version"} << QStringList{} << 0
@@ -77,11 +77,24 @@ private Q_SLOTS:
         QTest::newRow("start, no DISPLAY") << QStringList{} << QStringList{} << 1 << "" << noDisplay;
         QTest::newRow("settings, no DISPLAY") << QStringList{"--settings"} << QStringList{} << 1 << "" << noDisplay;
         QTest::newRow("demo, no DISPLAY") << QStringList{"--demo-wheel"} << QStringList{} << 1 << "" << noDisplay;
-        QTest::newRow("Wayland without XWayland") << QStringList{} << QStringList{"WAYLAND_DISPLAY=wayland-0"} << 1
-                                                  << "" << noXWayland;
+        QTest::newRow("Wayland without a compositor") << QStringList{} << QStringList{"WAYLAND_DISPLAY=wayland-0"} << 1
+                                                      << "" << noCompositor;
         QTest::newRow("Wayland platform asked for") << QStringList{}
                                                     << QStringList{"WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=wayland"}
-                                                    << 1 << "" << noXWayland;
+                                                    << 1 << "" << noCompositor;
+        QTest::newRow("X11 forced, no DISPLAY") << QStringList{"--backend=x11"} << QStringList{"WAYLAND_DISPLAY=wayland-0"}
+                                                << 1 << "" << noDisplay;
+        QTest::newRow("Wayland forced without it") << QStringList{} << QStringList{"RINGLE_BACKEND=wayland"} << 1 << ""
+                                                   << "Ringle was asked to use Wayland, but WAYLAND_DISPLAY is not set.\n";
+        QTest::newRow("unknown backend") << QStringList{"--backend=mir"} << QStringList{} << 2 << ""
+                                         << "ringle: --backend needs x11 or wayland, not \"mir\"\n" + usage + "…";
+        QTest::newRow("unknown backend in the environment") << QStringList{} << QStringList{"RINGLE_BACKEND=mir"} << 1 << ""
+                                                            << "The backend must be x11 or wayland, not \"mir\".\n";
+        QTest::newRow("doctor, no display") << QStringList{"doctor"} << QStringList{} << 1 << "" << noDisplay;
+        QTest::newRow("wheel without a gesture") << QStringList{"wheel"} << QStringList{} << 2 << ""
+                                                 << "ringle: wheel takes press or release\n" + usage + "…";
+        QTest::newRow("wheel press, nothing running") << QStringList{"wheel", "press"} << QStringList{} << 1 << ""
+                                                      << "Ringle is not running.\n";
         QTest::newRow("unreachable display") << QStringList{} << QStringList{"DISPLAY=:4242"} << 1 << ""
                                              << "Ringle needs an X11 display, but it cannot connect to \":4242\".\n";
     }

@@ -1,5 +1,5 @@
-#include "platform/x11/desktopentry.h"
-#include "platform/x11/desktopentryindex.h"
+#include "platform/linux/desktopentry.h"
+#include "platform/linux/desktopentryindex.h"
 
 #include <QDir>
 #include <QFile>

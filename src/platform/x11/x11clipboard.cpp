@@ -1,6 +1,6 @@
 #include "platform/x11/x11clipboard.h"
 
-#include "platform/x11/clipboardtargets.h"
+#include "platform/linux/clipboardtargets.h"
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11selectionowner.h"
 #include "platform/x11/x11selectionreader.h"

@@ -1,7 +1,7 @@
 #include "platform/x11/x11keyboard.h"
 
-#include "platform/x11/mackeycodes.h"
-#include "platform/x11/terminalapps.h"
+#include "platform/linux/mackeycodes.h"
+#include "platform/linux/terminalapps.h"
 #include "platform/x11/x11connection.h"
 
 #include <QLoggingCategory>
@@ -10,39 +10,12 @@
 #include <xcb/xcb_keysyms.h>
 #include <xcb/xtest.h>
 
-#include <X11/keysym.h>
-
 #include <cstdlib>
 #include <map>
 #include <set>
 
 namespace {
 Q_LOGGING_CATEGORY(lcKeys, "ringle.x11.keys")
-
-std::optional<KeyModifiers::Flag> modifierOfKeysym(xcb_keysym_t sym)
-{
-    switch (sym) {
-    case XK_Shift_L:
-    case XK_Shift_R:
-        return KeyModifiers::shift;
-    case XK_Control_L:
-    case XK_Control_R:
-        return KeyModifiers::control;
-    case XK_Alt_L:
-    case XK_Alt_R:
-    case XK_Meta_L:
-    case XK_Meta_R:
-    case XK_ISO_Level3_Shift: // AltGr sits where the right Option key is
-        return KeyModifiers::option;
-    case XK_Super_L:
-    case XK_Super_R:
-    case XK_Hyper_L:
-    case XK_Hyper_R:
-        return KeyModifiers::command;
-    default:
-        return std::nullopt;
-    }
-}
 } // namespace
 
 // One sequence of events, tracking which modifier keys are down, which it pressed and which
@@ -164,7 +137,7 @@ void X11Keyboard::onEvent(const void *e)
 
 std::optional<KeyModifiers::Flag> X11Keyboard::modifierOfKeycode(quint8 keycode) const
 {
-    return modifierOfKeysym(xcb_key_symbols_get_keysym(m_symbols, keycode, 0));
+    return MacKeyCodes::modifierOfKeysym(xcb_key_symbols_get_keysym(m_symbols, keycode, 0));
 }
 
 quint8 X11Keyboard::keycodeForKey(Key key) const
@@ -231,12 +204,10 @@ KeyModifiers X11Keyboard::heldModifiers()
 
 KeyChord X11Keyboard::copyChord(const std::optional<RunningApp> &app) const
 {
-    const bool terminal = app && TerminalApps::isTerminalEmulator(app->appId);
-    return {Key::c, terminal ? KeyModifiers::control | KeyModifiers::shift : KeyModifiers::control};
+    return TerminalApps::copyChord(app);
 }
 
 KeyChord X11Keyboard::pasteChord(const std::optional<RunningApp> &app) const
 {
-    const bool terminal = app && TerminalApps::isTerminalEmulator(app->appId);
-    return {Key::v, terminal ? KeyModifiers::control | KeyModifiers::shift : KeyModifiers::control};
+    return TerminalApps::pasteChord(app);
 }

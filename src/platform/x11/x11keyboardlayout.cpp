@@ -1,6 +1,6 @@
 #include "platform/x11/x11keyboardlayout.h"
 
-#include "platform/x11/mackeycodes.h"
+#include "platform/linux/mackeycodes.h"
 #include "platform/x11/qtxcbconnection.h"
 #include "platform/x11/x11keymap.h"
 
@@ -19,6 +19,5 @@ std::optional<Key> X11KeyboardLayout::keyForKeyPress(const NativeKeyPress &press
 
 QString X11KeyboardLayout::characterForKey(Key key) const
 {
-    const std::optional<quint32> keysym = MacKeyCodes::keysymForKey(key);
-    return keysym ? MacKeyCodes::characterForKeysym(*keysym) : QString();
+    return MacKeyCodes::characterForKey(key);
 }

@@ -1,6 +1,6 @@
 #include "platform/x11/x11keymap.h"
 
-#include "platform/x11/mackeycodes.h"
+#include "platform/linux/mackeycodes.h"
 
 #include <X11/keysym.h>
 #include <xcb/xcb.h>

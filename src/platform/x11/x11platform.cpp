@@ -1,9 +1,10 @@
 #include "platform/x11/x11platform.h"
 
 #include "platform/unavailableondevicemodel.h"
-#include "platform/x11/atspiaccessibility.h"
-#include "platform/x11/atspistatusswitch.h"
-#include "platform/x11/qtscreens.h"
+#include "platform/linux/atspiaccessibility.h"
+#include "platform/linux/atspistatusswitch.h"
+#include "platform/linux/qtscreens.h"
+#include "platform/x11/x11atspiaddress.h"
 #include "platform/x11/x11clipboard.h"
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11globalinputmonitor.h"
@@ -28,7 +29,8 @@ std::unique_ptr<X11Platform> X11Platform::create()
     p->m_workspace = std::make_unique<X11Workspace>(*p->m_connection);
     p->m_screens = std::make_unique<QtScreens>();
     p->m_sound = std::make_unique<X11Sound>();
-    p->m_accessibility = std::make_unique<AtspiAccessibility>(*p->m_workspace);
+    p->m_accessibility = std::make_unique<AtspiAccessibility>(
+        *p->m_workspace, AtspiAccessibility::DesktopHints{&X11AtspiAddress::fromRootWindow, {}});
     p->m_accessibilitySwitch = std::make_unique<AtspiStatusSwitch>();
     p->m_hotKeys = std::make_unique<X11HotKeyService>();
     p->m_mouseTap = std::move(mouseTap);

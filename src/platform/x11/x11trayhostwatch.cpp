@@ -1,13 +1,12 @@
 #include "platform/x11/x11trayhostwatch.h"
 
+#include "platform/linux/statusnotifierwatch.h"
 #include "platform/x11/x11connection.h"
 #include "platform/x11/x11selectionwatch.h"
 #include "platform/x11/x11windowprops.h"
 
 #include <xcb/xcb.h>
 
-#include <QDBusConnection>
-#include <QDBusServiceWatcher>
 #include <cstdlib>
 
 X11TrayHostWatch::X11TrayHostWatch(X11Connection &connection, QObject *parent)
@@ -17,16 +16,7 @@ X11TrayHostWatch::X11TrayHostWatch(X11Connection &connection, QObject *parent)
     , m_xembedTray(std::make_unique<X11SelectionWatch>(connection, m_xembedSelection,
                                                        [this] { Q_EMIT trayHostsChanged(); }))
 {
-    // Without an address, asking for the session bus would try to launch one.
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    auto *statusNotifierWatcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
-                                                          QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(statusNotifierWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            &X11TrayHostWatch::trayHostsChanged);
+    connect(new StatusNotifierWatch(this), &StatusNotifierWatch::changed, this, &X11TrayHostWatch::trayHostsChanged);
 }
 
 X11TrayHostWatch::~X11TrayHostWatch() = default;
@@ -36,13 +26,24 @@ bool X11TrayHostWatch::isActive() const
     return m_xembedTray->isActive();
 }
 
-QColor X11TrayHostWatch::xembedForeground() const
+quint32 X11TrayHostWatch::xembedManager() const
 {
     xcb_connection_t *conn = m_connection.connection();
     xcb_get_selection_owner_reply_t *reply =
         xcb_get_selection_owner_reply(conn, xcb_get_selection_owner(conn, m_connection.atom(m_xembedSelection)), nullptr);
     const quint32 manager = reply ? reply->owner : XCB_NONE;
     std::free(reply);
+    return manager;
+}
+
+bool X11TrayHostWatch::hasXembedTray() const
+{
+    return xembedManager() != XCB_NONE;
+}
+
+QColor X11TrayHostWatch::xembedForeground() const
+{
+    const quint32 manager = xembedManager();
     if (manager == XCB_NONE)
         return {};
     // Four colours of 16-bit red, green and blue: normal, error, warning, success.

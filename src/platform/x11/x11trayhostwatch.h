@@ -18,6 +18,8 @@ public:
 
     // False when the X server cannot report selection owners (no XFixes).
     bool isActive() const;
+    // Whether an XEmbed tray runs on the screen now.
+    bool hasXembedTray() const;
     // The icon colour the XEmbed tray asks for (_NET_SYSTEM_TRAY_COLORS), or invalid when there is
     // no such tray or it does not say.
     QColor xembedForeground() const;
@@ -26,6 +28,8 @@ Q_SIGNALS:
     void trayHostsChanged();
 
 private:
+    quint32 xembedManager() const;
+
     X11Connection &m_connection;
     QByteArray m_xembedSelection;
     std::unique_ptr<X11SelectionWatch> m_xembedTray;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/workspace.h"
-#include "platform/x11/desktopentryindex.h"
+#include "platform/linux/xdgapplications.h"
 
 class X11Connection;
 
@@ -9,9 +9,6 @@ class X11Connection;
 // XDG desktop entries (the desktop-file id is the app id).
 class X11Workspace final : public Workspace {
 public:
-    // How long the desktop's MIME database may take to name a handler.
-    static constexpr int handlerQueryTimeoutMs = 3000;
-
     explicit X11Workspace(X11Connection &connection, DesktopEntryIndex index = DesktopEntryIndex());
 
     std::optional<RunningApp> frontApplication() override;
@@ -26,5 +23,5 @@ private:
     RunningApp appForWindow(quint32 window, std::optional<DesktopEntry> *entry);
 
     X11Connection &m_connection;
-    DesktopEntryIndex m_index;
+    XdgApplications m_apps;
 };

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/desktopcapability.h"
+#include "platform/platform.h"
+
+#include <QCoroTask>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class OverlaySurfaces;
+class TrayIcon;
+
+// A desktop's backend as the app uses it: every port, and what only the app asks of it.
+class DesktopBackend {
+public:
+    enum class Kind { x11, wayland };
+
+    // The backend of this kind, or none when its display cannot be used (`why` says why).
+    static std::unique_ptr<DesktopBackend> create(Kind kind, QString *why = nullptr);
+    virtual ~DesktopBackend() = default;
+
+    virtual Kind kind() const = 0;
+    virtual Platform platform() = 0;
+    // Where floating windows go on a desktop that cannot float a window above others without the
+    // focus (Wayland); null where Qt's own windows do.
+    virtual OverlaySurfaces *overlaySurfaces() { return nullptr; }
+    // Shows the tray icon once a tray starts, without polling where the desktop can tell.
+    virtual void watchTrayHosts(TrayIcon &icon) = 0;
+    // At quit, while the event loop runs: lets the clipboard's content outlive Ringle where the
+    // desktop has a way. Bounded in time.
+    virtual QCoro::Task<void> handOverClipboard() = 0;
+    // Called once when the desktop goes away under Ringle.
+    virtual void setLostHandler(std::function<void(const QString &reason)> handler) = 0;
+    // The desktop as the user knows it: "sway (Wayland)", "X11".
+    virtual QString name() const = 0;
+    // What this desktop offers of the shortcut, mouse trigger, overlay, clipboard, keystrokes, app
+    // in front and tray; the lines every desktop shares (accessibility, model server) are not here.
+    virtual QList<DesktopCapability> capabilities() = 0;
+};

@@ -1,0 +1,95 @@
+#include "app/waylanddesktop.h"
+
+#include "app/trayicon.h"
+#include "platform/linux/statusnotifierwatch.h"
+#include "platform/wayland/datacontrolclipboard.h"
+#include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/waylandconnection.h"
+#include "platform/wayland/waylandplatform.h"
+
+#include <QCoreApplication>
+
+WaylandDesktop::WaylandDesktop(std::unique_ptr<WaylandPlatform> wayland)
+    : m_wayland(std::move(wayland))
+{
+}
+
+WaylandDesktop::~WaylandDesktop() = default;
+
+Platform WaylandDesktop::platform()
+{
+    return m_wayland->platform();
+}
+
+OverlaySurfaces *WaylandDesktop::overlaySurfaces()
+{
+    return &m_wayland->overlaySurfaces();
+}
+
+void WaylandDesktop::watchTrayHosts(TrayIcon &icon)
+{
+    // Wayland has only the StatusNotifierItem tray.
+    m_trayHosts = std::make_unique<StatusNotifierWatch>();
+    QObject::connect(m_trayHosts.get(), &StatusNotifierWatch::changed, &icon, [&icon] { icon.show(); });
+    icon.setTrayHostsWatched(m_trayHosts->isActive());
+}
+
+QCoro::Task<void> WaylandDesktop::handOverClipboard()
+{
+    if (DataControlClipboard *clipboard = m_wayland->dataControl())
+        co_await clipboard->handOverAtQuit();
+}
+
+void WaylandDesktop::setLostHandler(std::function<void(const QString &)> handler)
+{
+    QObject::connect(m_wayland.get(), &WaylandPlatform::lost, m_wayland.get(), std::move(handler));
+}
+
+QString WaylandDesktop::name() const
+{
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(u':', 0, 0);
+    if (m_wayland->sway())
+        return QStringLiteral("sway (Wayland)");
+    return desktop.isEmpty() ? QStringLiteral("Wayland") : desktop + QStringLiteral(" (Wayland)");
+}
+
+QList<DesktopCapability> WaylandDesktop::capabilities()
+{
+    using Kind = DesktopCapability::Kind;
+    const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    const WaylandConnection &c = m_wayland->connection();
+    const bool sway = m_wayland->sway() != nullptr;
+    const bool clipboard = m_wayland->dataControl() != nullptr;
+    const bool keys = m_wayland->canPostKeys();
+    const bool tray = StatusNotifierWatch::hasWatcher();
+    const QString dataControl = c.offers("ext_data_control_manager_v1") ? u"ext-data-control"_qs : u"wlr-data-control"_qs;
+    const ForeignToplevels *toplevels = m_wayland->toplevels();
+    const bool front = sway || (toplevels && toplevels->knowsActivated());
+    return {
+        sway ? DesktopCapability{Kind::shortcut, true, tr("bound in sway over its IPC"), {}}
+             : DesktopCapability{Kind::shortcut, false, tr("this compositor lets no program bind keys"),
+                                 tr("Bind \"ringle wheel press\" to a key and \"ringle wheel release\" to its release "
+                                    "in the compositor's configuration (the README has the lines).")},
+        sway ? DesktopCapability{Kind::mouseTrigger, true, tr("bound in sway for the whole window"), {}}
+             : DesktopCapability{Kind::mouseTrigger, false, tr("this compositor lets no program bind a mouse button"),
+                                 tr("Open the wheel with the shortcut.")},
+        {Kind::overlay, true,
+         tr("layer-shell surfaces (version %1)").arg(c.offeredVersion("zwlr_layer_shell_v1")), {}},
+        clipboard ? DesktopCapability{Kind::clipboard, true, dataControl, {}}
+                  : DesktopCapability{Kind::clipboard, false, tr("the compositor offers no data-control protocol"),
+                                      tr("Use a compositor that offers ext-data-control-v1 or wlr-data-control, or "
+                                         "start Ringle with --backend=x11 to work in XWayland apps.")},
+        keys ? DesktopCapability{Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}}
+             : DesktopCapability{Kind::keystrokes, false, tr("the compositor offers no virtual keyboard"),
+                                 tr("Use a compositor that offers zwp_virtual_keyboard_v1, or start Ringle with "
+                                    "--backend=x11 to work in XWayland apps.")},
+        front ? DesktopCapability{Kind::frontApplication, true,
+                                  sway ? tr("from sway's tree") : tr("from the compositor's list of windows"), {}}
+              : DesktopCapability{Kind::frontApplication, false, tr("the compositor does not tell which window is in front"),
+                                  tr("Sets bound to apps are not chosen here; the default set opens instead.")},
+        tray ? DesktopCapability{Kind::tray, true, tr("a StatusNotifierItem tray runs"), {}}
+             : DesktopCapability{Kind::tray, false, tr("no tray runs"),
+                                 tr("Start a panel with a tray (waybar's tray module, or swaybar); meanwhile "
+                                    "\"ringle --settings\" opens the settings.")},
+    };
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class AtspiAccessibility;
+class AtspiStatusSwitch;
+class DataControlClipboard;
+class ForeignToplevels;
+class GlobalInputMonitor;
+class OnDeviceModel;
+class OverlaySurfaces;
+class QtScreens;
+class Sound;
+class SwayBindings;
+class SwayIpc;
+class VirtualKeyboard;
+class WaylandConnection;
+class WaylandHotKeyService;
+class WaylandKeyboardLayout;
+class WaylandMouseTap;
+class WaylandOutputs;
+class WaylandSeat;
+class WaylandWorkspace;
+class WindowSystem;
+class Clipboard;
+struct WaylandGlobals;
+
+// The Wayland backend of every port, on a connection of Ringle's own beside Qt's (which must be on
+// its Wayland platform too). What the compositor lacks is reported by its ports (refusals, the
+// capabilities) rather than by failing to start.
+class WaylandPlatform final : public QObject {
+    Q_OBJECT
+public:
+    // None when there is no compositor to connect to, or it lacks an essential interface
+    // (`why` then says which).
+    static std::unique_ptr<WaylandPlatform> create(QString *why = nullptr);
+    ~WaylandPlatform() override;
+
+    Platform platform();
+    OverlaySurfaces &overlaySurfaces() { return *m_overlays; }
+    DataControlClipboard *dataControl() const { return m_dataControl; }
+    WaylandConnection &connection() { return *m_connection; }
+    SwayIpc *sway() const { return m_sway.get(); }
+    WaylandHotKeyService &hotKeys() { return *m_hotKeys; }
+    WaylandMouseTap &mouseTap() { return *m_mouseTap; }
+    WaylandWorkspace &workspace() { return *m_workspace; }
+    ForeignToplevels *toplevels() const { return m_toplevels.get(); }
+    bool canPostKeys() const;
+
+Q_SIGNALS:
+    // The compositor went away; Ringle cannot go on.
+    void lost(const QString &reason);
+
+private:
+    WaylandPlatform() = default;
+    void connectToSway();
+
+    std::unique_ptr<WaylandConnection> m_connection;
+    std::unique_ptr<WaylandGlobals> m_globals;
+    std::unique_ptr<WaylandOutputs> m_outputs;
+    std::unique_ptr<WaylandSeat> m_seat;
+    std::unique_ptr<OverlaySurfaces> m_overlays;
+    std::unique_ptr<SwayIpc> m_sway;
+    std::unique_ptr<SwayBindings> m_swayBindings;
+    std::unique_ptr<ForeignToplevels> m_toplevels;
+    std::unique_ptr<Clipboard> m_clipboard;
+    DataControlClipboard *m_dataControl = nullptr;
+    std::unique_ptr<VirtualKeyboard> m_keyboard;
+    std::unique_ptr<QtScreens> m_screens;
+    std::unique_ptr<WaylandWorkspace> m_workspace;
+    std::unique_ptr<Sound> m_sound;
+    std::unique_ptr<AtspiAccessibility> m_accessibility;
+    std::unique_ptr<AtspiStatusSwitch> m_accessibilitySwitch;
+    std::unique_ptr<WaylandHotKeyService> m_hotKeys;
+    std::unique_ptr<WaylandMouseTap> m_mouseTap;
+    std::unique_ptr<GlobalInputMonitor> m_inputMonitor;
+    std::unique_ptr<WaylandKeyboardLayout> m_keyboardLayout;
+    std::unique_ptr<OnDeviceModel> m_onDeviceModel;
+    std::unique_ptr<WindowSystem> m_windows;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+// What a Wayland compositor offers, asked before Qt opens its own connection (to choose the
+// backend and Qt's platform) and by `ringle doctor`. Bounded in time.
+namespace WaylandProbe {
+struct Result {
+    bool reachable = false;
+    // The interfaces the compositor offers, each once.
+    QStringList interfaces;
+    QList<unsigned> versions; // beside interfaces
+};
+
+Result probe(const QByteArray &display = {});
+// The essential interfaces `result` lacks (empty when Ringle can run there).
+QStringList missingEssentials(const Result &result);
+} // namespace WaylandProbe

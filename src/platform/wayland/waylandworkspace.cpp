@@ -1,0 +1,115 @@
+#include "platform/wayland/waylandworkspace.h"
+
+#include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/swayipc.h"
+
+WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, ForeignToplevels *toplevels, DesktopEntryIndex index)
+    : m_sway(sway)
+    , m_toplevels(toplevels)
+    , m_apps(std::move(index))
+{
+}
+
+RunningApp WaylandWorkspace::appFor(const QString &appId, std::optional<DesktopEntry> *entry)
+{
+    // A Wayland app id is the desktop-file id by convention; older toolkits use the binary's name,
+    // which the matching rule's class comparisons find.
+    return m_apps.appFor(appId, appId, appId, entry);
+}
+
+bool WaylandWorkspace::knowsFrontApplication() const
+{
+    return (m_sway && m_sway->isOpen()) || (m_toplevels && m_toplevels->knowsActivated());
+}
+
+std::optional<RunningApp> WaylandWorkspace::frontApplication()
+{
+    std::optional<DesktopEntry> entry;
+    if (m_sway && m_sway->isOpen()) {
+        const std::optional<SwayWindow> window = m_sway->focusedWindow(swayTimeout);
+        if (!window || (window->appId.isEmpty() && window->pid == 0))
+            return std::nullopt;
+        RunningApp app = appFor(window->appId, &entry);
+        app.pid = window->pid;
+        app.instance = quint64(window->id);
+        return app;
+    }
+    if (!m_toplevels)
+        return std::nullopt;
+    const std::optional<ForeignToplevels::Toplevel> front = m_toplevels->activated();
+    if (!front || front->appId.isEmpty())
+        return std::nullopt;
+    RunningApp app = appFor(front->appId, &entry);
+    app.instance = front->serial;
+    return app;
+}
+
+QList<RunningApp> WaylandWorkspace::runningApplications()
+{
+    QList<RunningApp> apps;
+    const auto addApp = [&](const QString &appId, qint64 pid, quint64 instance) {
+        std::optional<DesktopEntry> entry;
+        RunningApp app = appFor(appId, &entry);
+        if (!entry || entry->noDisplay)
+            return;
+        app.pid = pid;
+        app.instance = pid ? 0 : instance;
+        const bool known = std::any_of(apps.cbegin(), apps.cend(), [&](const RunningApp &a) {
+            return a.appId == app.appId && a.pid == app.pid && a.instance == app.instance;
+        });
+        if (!known)
+            apps.append(app);
+    };
+    if (m_sway && m_sway->isOpen()) {
+        for (const SwayWindow &w : m_sway->windows(swayTimeout))
+            addApp(w.appId, w.pid, quint64(w.id));
+    } else if (m_toplevels) {
+        for (const ForeignToplevels::Toplevel &t : m_toplevels->toplevels())
+            addApp(t.appId, 0, t.serial);
+    }
+    return apps;
+}
+
+std::optional<QPoint> WaylandWorkspace::windowOrigin(qint64 processId)
+{
+    if (!m_sway || !m_sway->isOpen())
+        return std::nullopt;
+    const std::optional<SwayWindow> focused = m_sway->focusedWindow(swayTimeout);
+    std::optional<SwayWindow> window = focused && focused->pid == processId ? focused : std::nullopt;
+    if (!window) {
+        for (const SwayWindow &w : m_sway->windows(swayTimeout)) {
+            if (w.pid == processId) {
+                window = w;
+                break;
+            }
+        }
+    }
+    if (!window || window->xwayland)
+        return std::nullopt;
+    return window->contentOrigin();
+}
+
+std::optional<ApplicationInfo> WaylandWorkspace::application(const QString &appId)
+{
+    return m_apps.application(appId);
+}
+
+QList<ApplicationInfo> WaylandWorkspace::installedApplications()
+{
+    return m_apps.installedApplications();
+}
+
+bool WaylandWorkspace::openApplication(const QString &appId)
+{
+    return m_apps.openApplication(appId);
+}
+
+bool WaylandWorkspace::openUrl(const QUrl &url)
+{
+    return m_apps.openUrl(url);
+}
+
+QCoro::Task<std::optional<ApplicationInfo>> WaylandWorkspace::applicationForUrl(const QUrl &url)
+{
+    return m_apps.applicationForUrl(url);
+}

@@ -1,0 +1,121 @@
+#include "waylandtestsupport.h"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRect>
+#include <QTest>
+
+namespace TestSupport {
+namespace {
+QJsonDocument swayTree()
+{
+    QProcess swaymsg;
+    swaymsg.start(u"swaymsg"_qs, {u"-r"_qs, u"-t"_qs, u"get_tree"_qs});
+    if (!swaymsg.waitForFinished(5000))
+        return {};
+    return QJsonDocument::fromJson(swaymsg.readAllStandardOutput());
+}
+
+std::optional<QJsonObject> focusedNode(const QJsonObject &node)
+{
+    if (node.value(u"focused"_qs).toBool() && node.contains(u"pid"_qs))
+        return node;
+    for (const char *children : {"nodes", "floating_nodes"}) {
+        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
+            if (const std::optional<QJsonObject> found = focusedNode(child.toObject()))
+                return found;
+        }
+    }
+    return std::nullopt;
+}
+
+QRect rectOf(const QJsonObject &rect)
+{
+    return QRect(rect.value(u"x"_qs).toInt(), rect.value(u"y"_qs).toInt(), rect.value(u"width"_qs).toInt(),
+                 rect.value(u"height"_qs).toInt());
+}
+} // namespace
+
+bool WaylandInput::start()
+{
+    return m_process.start(programPath(u"waylandinput"_qs));
+}
+
+bool WaylandInput::send(const QString &command)
+{
+    const QByteArray reply = m_process.request(command.toUtf8());
+    if (reply != "ok")
+        qWarning().noquote() << "waylandinput:" << command << "->" << reply;
+    return reply == "ok";
+}
+
+bool WaylandInput::shortcutGesture(const QString &combo, QPoint at, int dx, int dy)
+{
+    return send(u"move %1 %2"_qs.arg(at.x()).arg(at.y())) && send(u"hold "_qs + combo) && send(u"wait 150"_qs)
+        && send(u"moveby %1 %2"_qs.arg(dx).arg(dy)) && send(u"wait 150"_qs) && send(u"release "_qs + combo)
+        && sync();
+}
+
+bool WaylandInput::mouseGesture(const QString &modifiers, int button, QPoint at, int dx, int dy)
+{
+    return send(u"move %1 %2"_qs.arg(at.x()).arg(at.y())) && send(u"hold "_qs + modifiers)
+        && send(u"buttondown %1"_qs.arg(button)) && send(u"wait 150"_qs) && send(u"moveby %1 %2"_qs.arg(dx).arg(dy))
+        && send(u"wait 150"_qs) && send(u"buttonup %1"_qs.arg(button)) && send(u"release "_qs + modifiers) && sync();
+}
+
+std::optional<SwayFocus> swayFocus()
+{
+    const std::optional<QJsonObject> node = focusedNode(swayTree().object());
+    if (!node)
+        return std::nullopt;
+    SwayFocus focus;
+    focus.appId = node->value(u"app_id"_qs).toString();
+    if (focus.appId.isEmpty())
+        focus.appId = node->value(u"window_properties"_qs).toObject().value(u"class"_qs).toString();
+    focus.pid = node->value(u"pid"_qs).toInteger();
+    const QRect outer = rectOf(node->value(u"rect"_qs).toObject());
+    const QRect inner = rectOf(node->value(u"window_rect"_qs).toObject());
+    focus.content = inner.translated(outer.topLeft());
+    return focus;
+}
+
+bool waitUntilSwayFocuses(qint64 pid, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const std::optional<SwayFocus> focus = swayFocus();
+        if (focus && focus->pid == pid)
+            return true;
+        if (focus)
+            swayCommand(u"[pid=%1] focus"_qs.arg(pid));
+        QTest::qWait(50);
+    }
+    qWarning() << "sway never focused process" << pid;
+    return false;
+}
+
+bool swayCommand(const QString &command)
+{
+    QProcess swaymsg;
+    swaymsg.start(u"swaymsg"_qs, {command});
+    return swaymsg.waitForFinished(5000) && swaymsg.exitCode() == 0;
+}
+
+std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to)
+{
+    auto editor = std::make_unique<LineProcess>();
+    if (!editor->start(programPath(u"testeditor"_qs), {u"--title"_qs, QString::fromLatin1(QTest::currentTestFunction())})
+        || !waitUntilSwayFocuses(editor->pid()) || !setAndSelect(*editor, text, from, to))
+        return nullptr;
+    return editor;
+}
+
+void waylandScreenshot(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("RINGLE_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        QProcess::execute(u"grim"_qs, {dir + u'/' + name});
+}
+} // namespace TestSupport

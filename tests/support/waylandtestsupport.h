@@ -1,0 +1,48 @@
+#pragma once
+
+#include "lineprocess.h"
+
+#include <QJsonObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace TestSupport {
+// tests/programs/waylandinput: a virtual keyboard (full keymap) and pointer on the seat, driven as
+// a user would. One instance for a whole test program: a seat's devices come and go with it.
+class WaylandInput final {
+public:
+    bool start();
+    // One command ("key ctrl+a", "move 640 400"); whether it answered ok.
+    bool send(const QString &command);
+    // `move`, then the shortcut held while the pointer moves by (dx, dy), then released.
+    bool shortcutGesture(const QString &combo, QPoint at, int dx, int dy);
+    // The button held with the modifiers at `at`, dragged by (dx, dy) and released.
+    bool mouseGesture(const QString &modifiers, int button, QPoint at, int dx, int dy);
+    // The compositor has handled everything sent.
+    bool sync() { return send(QStringLiteral("sync")); }
+    LineProcess &process() { return m_process; }
+
+private:
+    LineProcess m_process;
+};
+
+// sway's view of the focused window: its app id (or X class), process id and content rectangle.
+struct SwayFocus {
+    QString appId;
+    qint64 pid = 0;
+    QRect content;
+};
+std::optional<SwayFocus> swayFocus();
+// Waits until the window of process `pid` has sway's focus.
+bool waitUntilSwayFocuses(qint64 pid, int timeoutMs = 20000);
+// A sway command through swaymsg; whether sway ran it.
+bool swayCommand(const QString &command);
+
+// The test editor on Wayland, focused by sway, holding `text` with [from, to) selected.
+std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to);
+// A screenshot of the whole output with grim, when RINGLE_SCREENSHOT_DIR names where to keep it.
+void waylandScreenshot(const QString &name);
+} // namespace TestSupport
