@@ -26,6 +26,7 @@ public:
     // The wheel's shortcut pressed or released where the desktop tells Ringle by a command
     // (`ringle wheel press`) instead of a key it binds itself.
     void wheelCommand(bool pressed) { m_gestures.shortcutEvent(pressed); }
+    void wheelToggle() { m_gestures.shortcutToggled(); }
 
 private:
     SessionParts &m_parts;

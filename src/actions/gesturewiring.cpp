@@ -45,8 +45,15 @@ void GestureWiring::start()
             [this](std::optional<QPointF> point) { closeWheel(point); });
     connect(&trigger, &MouseWheelTrigger::scrolled, this,
             [this](const ScrollInput &input) { m_parts.wheel.scroll(input); });
+    // A compositor that reports only presses of the shortcut leaves the choice to a click.
+    connect(&m_parts.wheel, &ActionWheel::clicked, this, [this](QPointF point) { closeWheel(point); });
     trigger.start();
     qCDebug(lcGestures) << "started";
+}
+
+void GestureWiring::shortcutToggled()
+{
+    shortcutEvent(!m_parts.wheel.isOpen());
 }
 
 void GestureWiring::shortcutEvent(bool pressed)

@@ -22,6 +22,8 @@ public:
     void start();
     // The wheel's shortcut went down or up.
     void shortcutEvent(bool pressed);
+    // For a shortcut that reports only its presses: the first opens the wheel, the next closes it.
+    void shortcutToggled();
 
 private:
     void openWheel(std::optional<QPointF> point);

@@ -91,7 +91,8 @@ SettingsContext &AppSession::settingsContext(QMenu *trayMenu)
                 QString error;
                 AutostartEntry::setEnabled(on, &error);
                 return error;
-            }});
+            },
+            [&p] { return p.backend->capabilities(); }});
     }
     return *p.settings;
 }

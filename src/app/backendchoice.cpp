@@ -83,6 +83,7 @@ void applyQtPlatform(DesktopBackend::Kind kind)
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     if (chosen == "offscreen" || chosen == "minimal")
         return;
-    qputenv("QT_QPA_PLATFORM", kind == DesktopBackend::Kind::wayland ? "wayland" : "xcb");
+    // Without Qt's Wayland plugin its windows go to XWayland; Ringle's own surfaces do not need it.
+    qputenv("QT_QPA_PLATFORM", kind == DesktopBackend::Kind::wayland ? "wayland;xcb" : "xcb");
 }
 } // namespace BackendChoice

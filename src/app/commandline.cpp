@@ -49,9 +49,9 @@ Request parse(const QStringList &given)
     if (first == u"config")
         return {Mode::config, words.mid(1), {}, request.backend};
     if (first == u"wheel") {
-        if (words.size() == 2 && (words.at(1) == u"press" || words.at(1) == u"release"))
-            return {Mode::wheel, {}, {}, request.backend, words.at(1) == u"press"};
-        return {Mode::badUsage, {}, tr("wheel takes press or release"), {}};
+        if (words.size() == 2 && (words.at(1) == u"press" || words.at(1) == u"release" || words.at(1) == u"toggle"))
+            return {Mode::wheel, {}, {}, request.backend, words.at(1)};
+        return {Mode::badUsage, {}, tr("wheel takes press, release or toggle"), {}};
     }
     if (words.size() == 1) {
         request.mode = first == u"--help" || first == u"-h"       ? Mode::help
@@ -77,7 +77,7 @@ QString usage()
     return tr("Usage: ringle [--backend=x11|wayland] [OPTION]\n"
               "  or:  ringle config COMMAND [ARGUMENT...]\n"
               "  or:  ringle doctor\n"
-              "  or:  ringle wheel press|release\n"
+              "  or:  ringle wheel press|release|toggle\n"
               "A system-wide action wheel for the selected text. Without an option, Ringle starts in the "
               "system tray; if it is already running it says so and leaves it be.\n"
               "\n"
@@ -101,6 +101,8 @@ QString usage()
               "  wheel press     open the running Ringle's wheel at the pointer (bind it to a key in\n"
               "                  compositors Ringle cannot bind keys in)\n"
               "  wheel release   close the wheel and run the chosen slot (bind it to the key's release)\n"
+              "  wheel toggle    open the wheel, or close it and run the chosen slot, for compositors that\n"
+              "                  bind no key releases; a click on the wheel chooses too\n"
               "\n"
               "Files:\n"
               "  $XDG_CONFIG_HOME/Ringle/defaults.json  the settings (~/.config by default)\n"

@@ -13,8 +13,8 @@ struct Request {
     Mode mode = Mode::run;
     QStringList configArguments; // the words after "config"
     QString error;               // for badUsage
-    QString backend;             // from --backend=…: "x11", "wayland" or empty
-    bool wheelPress = false;     // for wheel: press (true) or release
+    QString backend = {};        // from --backend=…: "x11", "wayland" or empty
+    QString wheelGesture = {};   // for wheel: press, release or toggle
 };
 
 Request parse(const QStringList &words);

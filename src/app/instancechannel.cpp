@@ -13,6 +13,7 @@ const QByteArray settingsLine = "settings\n";
 const QByteArray helloLine = "hello\n";
 const QByteArray pressLine = "wheel press\n";
 const QByteArray releaseLine = "wheel release\n";
+const QByteArray toggleLine = "wheel toggle\n";
 
 QByteArray lineFor(InstanceChannel::Request request)
 {
@@ -23,6 +24,8 @@ QByteArray lineFor(InstanceChannel::Request request)
         return pressLine;
     case InstanceChannel::Request::wheelRelease:
         return releaseLine;
+    case InstanceChannel::Request::wheelToggle:
+        return toggleLine;
     case InstanceChannel::Request::none:
         break;
     }
@@ -112,7 +115,8 @@ void InstanceChannel::serve(QLocalSocket *socket)
         socket->write(acknowledgement);
         socket->flush();
         socket->disconnectFromServer();
-        for (const Request request : {Request::none, Request::openSettings, Request::wheelPress, Request::wheelRelease}) {
+        for (const Request request :
+             {Request::none, Request::openSettings, Request::wheelPress, Request::wheelRelease, Request::wheelToggle}) {
             if (line == lineFor(request))
                 Q_EMIT requestReceived(request);
         }

@@ -17,6 +17,7 @@ public:
         openSettings, // `ringle --settings`
         wheelPress,   // `ringle wheel press`
         wheelRelease, // `ringle wheel release`
+        wheelToggle,  // `ringle wheel toggle`
     };
     static constexpr std::chrono::milliseconds handOverTimeout{2000};
 

@@ -123,6 +123,8 @@ int run(QApplication &app, DesktopBackend::Kind backend, UserDefaults &defaults,
                              else if (received == InstanceChannel::Request::wheelPress
                                       || received == InstanceChannel::Request::wheelRelease)
                                  appSession->controller().wheelCommand(received == InstanceChannel::Request::wheelPress);
+                             else if (received == InstanceChannel::Request::wheelToggle)
+                                 appSession->controller().wheelToggle();
                          });
         // Without the accessibility bus everything still works, but the wheel cannot tell read-only
         // text or the website in front; the menu says so instead of failing quietly.

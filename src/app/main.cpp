@@ -25,7 +25,7 @@
 
 namespace {
 // `ringle wheel press|release`: hands the gesture to the running instance.
-int sendWheelCommand(bool pressed, const QString &settingsPath)
+int sendWheelCommand(const QString &gesture, const QString &settingsPath)
 {
     InstanceChannel channel(InstanceChannel::nameFor(InstanceChannel::sessionDisplay(), settingsPath));
     int code = 1;
@@ -36,9 +36,10 @@ int sendWheelCommand(bool pressed, const QString &settingsPath)
         QCoreApplication::quit();
     });
     // Inside the loop: the answer may come at once, and ending the loop needs it running.
-    QTimer::singleShot(0, &channel, [&channel, pressed] {
-        channel.handOver(pressed ? InstanceChannel::Request::wheelPress : InstanceChannel::Request::wheelRelease);
-    });
+    const InstanceChannel::Request request = gesture == u"press"    ? InstanceChannel::Request::wheelPress
+                                           : gesture == u"release" ? InstanceChannel::Request::wheelRelease
+                                                                   : InstanceChannel::Request::wheelToggle;
+    QTimer::singleShot(0, &channel, [&channel, request] { channel.handOver(request); });
     QCoreApplication::exec();
     return code;
 }
@@ -110,7 +111,7 @@ int main(int argc, char *argv[])
     case CommandLine::Mode::doctor:
         return Doctor::run(*backend, defaults, out);
     case CommandLine::Mode::wheel:
-        return sendWheelCommand(request.wheelPress, defaults.filePath());
+        return sendWheelCommand(request.wheelGesture, defaults.filePath());
     default:
         // Settings written elsewhere (ringle config, another writer) apply while the app runs.
         defaults.watchForOtherWriters();

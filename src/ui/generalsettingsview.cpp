@@ -9,6 +9,7 @@
 #include "globalshortcuts/registry.h"
 #include "platform/accessibilityswitch.h"
 #include "platform/userdefaults.h"
+#include "ui/desktopstatusrows.h"
 #include "ui/modelsettingssection.h"
 #include "ui/settingscontext.h"
 #include "ui/settingslogging.h"
@@ -55,6 +56,8 @@ GeneralSettingsView::GeneralSettingsView(SettingsContext &context, QWidget *pare
     , m_refresh(new QTimer(this))
 {
     setObjectName(QStringLiteral("general"));
+    if (m_context.desktopCapabilities)
+        m_desktopLines = m_context.desktopCapabilities();
     auto *layout = new QVBoxLayout(this);
     if (m_context.startsAtLogin && m_context.setStartsAtLogin)
         layout->addWidget(startSection());
@@ -76,6 +79,17 @@ GeneralSettingsView::GeneralSettingsView(SettingsContext &context, QWidget *pare
             [](bool active) { qCDebug(lcSettings) << (active ? "recording" : "recording ended"); });
     showLastError();
     showProviderRows();
+}
+
+GeneralSettingsView::~GeneralSettingsView() = default;
+
+std::optional<DesktopCapability> GeneralSettingsView::desktopLine(DesktopCapability::Kind kind) const
+{
+    for (const DesktopCapability &line : m_desktopLines) {
+        if (line.kind == kind)
+            return line;
+    }
+    return std::nullopt;
 }
 
 QWidget *GeneralSettingsView::startSection()
@@ -100,17 +114,26 @@ QWidget *GeneralSettingsView::startSection()
 QWidget *GeneralSettingsView::actionWheelSection()
 {
     auto *form = new QFormLayout;
-    m_recorder = new ShortcutRecorder(m_context.shortcuts, m_context.keyboardLayout, GlobalShortcuts::Name::actionWheel());
-    m_recorder->setMenu(m_context.trayMenu);
-    m_recorder->setAccessibleName(tr("Keyboard"));
-    auto *recorderRow = new QHBoxLayout;
-    recorderRow->addWidget(m_recorder);
-    recorderRow->addStretch();
-    form->addRow(tr("Keyboard"), recorderRow);
+    if (const std::optional<DesktopCapability> shortcut = desktopLine(DesktopCapability::Kind::shortcut);
+        shortcut && !shortcut->works) {
+        // The desktop binds the key itself: a recorder would record a key nothing listens to.
+        m_keyboardHint = footnoteLabel(DesktopStatusRows::sentence(*shortcut));
+        m_keyboardHint->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(tr("Keyboard"), m_keyboardHint);
+    } else {
+        m_recorder = new ShortcutRecorder(m_context.shortcuts, m_context.keyboardLayout, GlobalShortcuts::Name::actionWheel());
+        m_recorder->setMenu(m_context.trayMenu);
+        m_recorder->setAccessibleName(tr("Keyboard"));
+        auto *recorderRow = new QHBoxLayout;
+        recorderRow->addWidget(m_recorder);
+        recorderRow->addStretch();
+        form->addRow(tr("Keyboard"), recorderRow);
+    }
     m_mouseRow = new WheelMouseRow(m_context.defaults);
     form->addRow(tr("Mouse"), m_mouseRow);
-    m_explanation = footnoteLabel(WheelMouseRow::explanation(WheelMouseSettings::current(m_context.defaults)));
+    m_explanation = footnoteLabel(QString());
     form->addRow(m_explanation);
+    showMouseExplanation();
     form->addRow(toggle(tr("Use the set for the current app or website"), WheelStore::followsAppKey));
     return section(tr("Action Wheel"), form);
 }
@@ -153,6 +176,8 @@ QWidget *GeneralSettingsView::statusSection()
     m_onDevice = new QLabel;
     m_onDevice->setWordWrap(true);
     m_status->addRow(tr("On-device model"), m_onDevice);
+    m_desktop = std::make_unique<DesktopStatusRows>(*m_status);
+    m_desktop->show(m_desktopLines);
     m_lastError = new QLabel;
     m_lastError->setWordWrap(true);
     m_lastError->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -199,10 +224,17 @@ void GeneralSettingsView::showEvent(QShowEvent *event)
         const QSignalBlocker blocker(m_startAtLogin);
         m_startAtLogin->setChecked(m_context.startsAtLogin());
     }
+    // The desktop's offer changes rarely (a tray that starts): asked each time the tab shows.
+    if (m_context.desktopCapabilities) {
+        m_desktopLines = m_context.desktopCapabilities();
+        m_desktop->show(m_desktopLines);
+    }
     refreshStatus();
     m_refresh->start();
     // Where to click, in the window, for tests that drive the running app; known once it is laid out.
     QTimer::singleShot(0, this, [this] {
+        if (!m_recorder)
+            return;
         const QPoint centre = m_recorder->mapTo(window(), m_recorder->rect().center());
         qCDebug(lcSettings) << "general shown; recorder in the window at" << centre.x() << centre.y();
     });
@@ -217,13 +249,22 @@ void GeneralSettingsView::hideEvent(QHideEvent *event)
 void GeneralSettingsView::settingChanged(const QString &key)
 {
     if (WheelMouseSettings::isStoredUnder(key)) {
-        m_explanation->setText(WheelMouseRow::explanation(WheelMouseSettings::current(m_context.defaults)));
+        showMouseExplanation();
     } else if (key == TargetLanguages::settingKey.name) {
         const QSignalBlocker blocker(m_language);
         m_language->setCurrentIndex(int(TargetLanguages::allCases().indexOf(TargetLanguages::stored(m_context.defaults))));
     } else if (key == LocalModelConfig::providerKey.name) {
         showProviderRows();
     }
+}
+
+void GeneralSettingsView::showMouseExplanation()
+{
+    const std::optional<DesktopCapability> mouse = desktopLine(DesktopCapability::Kind::mouseTrigger);
+    const bool available = !mouse || mouse->works;
+    m_mouseRow->setEnabled(available);
+    m_explanation->setText(available ? WheelMouseRow::explanation(WheelMouseSettings::current(m_context.defaults))
+                                     : DesktopStatusRows::sentence(*mouse));
 }
 
 QCoro::Task<void> GeneralSettingsView::refreshStatus()

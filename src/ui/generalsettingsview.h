@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/accessibilitytree.h"
+#include "platform/desktopcapability.h"
 
 #include <QWidget>
 #include <QCoroTask>
 #include <chrono>
+#include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -12,6 +15,7 @@ class QFormLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
+class DesktopStatusRows;
 class ModelSettingsSection;
 class ShortcutRecorder;
 class StatusLabel;
@@ -28,10 +32,14 @@ public:
     static constexpr std::chrono::seconds statusInterval{1};
 
     explicit GeneralSettingsView(SettingsContext &context, QWidget *parent = nullptr);
+    ~GeneralSettingsView() override;
 
     static QString accessibilityText(AccessibilityStatus::State state);
 
+    // None where the desktop does not let Ringle bind the shortcut: the keyboard row says how then.
     ShortcutRecorder *recorder() const { return m_recorder; }
+    QLabel *keyboardHint() const { return m_keyboardHint; }
+    DesktopStatusRows *desktopStatus() const { return m_desktop.get(); }
     WheelMouseRow *mouseRow() const { return m_mouseRow; }
     QLabel *mouseExplanation() const { return m_explanation; }
     ModelSettingsSection *modelSection() const { return m_model; }
@@ -60,9 +68,14 @@ private:
     QCoro::Task<void> turnOnAccessibility();
     void showLastError();
     void showProviderRows();
+    std::optional<DesktopCapability> desktopLine(DesktopCapability::Kind kind) const;
+    void showMouseExplanation();
 
     SettingsContext &m_context;
     ShortcutRecorder *m_recorder = nullptr;
+    QLabel *m_keyboardHint = nullptr;
+    std::unique_ptr<DesktopStatusRows> m_desktop;
+    QList<DesktopCapability> m_desktopLines;
     WheelMouseRow *m_mouseRow = nullptr;
     QLabel *m_explanation = nullptr;
     ModelSettingsSection *m_model = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktopcapability.h"
+
 #include <QString>
 #include <functional>
 
@@ -31,4 +33,7 @@ struct SettingsContext {
     // reason it failed, or empty).
     std::function<bool()> startsAtLogin;
     std::function<QString(bool)> setStartsAtLogin;
+    // What this desktop offers of the shortcut, the mouse trigger and the rest (the lines of
+    // `ringle doctor`); none where the app does not tell.
+    std::function<QList<DesktopCapability>()> desktopCapabilities = {};
 };

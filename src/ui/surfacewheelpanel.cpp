@@ -27,6 +27,8 @@ SurfaceWheelPanel::SurfaceWheelPanel(std::unique_ptr<WheelOverlay> overlay, std:
     m_host->setPointerHook([this](const SurfacePointerEvent &event) {
         if (m_waiting && (event.type == SurfacePointerEvent::Type::enter || event.type == SurfacePointerEvent::Type::motion))
             pointerFound(event.global);
+        else if (event.type == SurfacePointerEvent::Type::release && event.button == Qt::LeftButton && m_clicked)
+            m_clicked(ScreenCoordinates::toYUp(event.global, primaryFrame()));
         // The wheel takes no input of its own: the triggers drive it.
         return true;
     });

@@ -29,6 +29,7 @@ public:
     void hideWheel() override;
     void prepare() override;
     void setPointerFoundHandler(std::function<void(QPointF)> handler) override { m_pointerFound = std::move(handler); }
+    void setClickHandler(std::function<void(QPointF)> handler) override { m_clicked = std::move(handler); }
 
     WheelOverlay &overlay() { return *m_overlay; }
 
@@ -39,6 +40,7 @@ private:
     std::unique_ptr<WheelOverlay> m_overlay;
     std::unique_ptr<SurfaceHost> m_host;
     std::function<void(QPointF)> m_pointerFound;
+    std::function<void(QPointF)> m_clicked;
     QTimer *m_wait;
     bool m_waiting = false;
     QPointF m_askedOrigin;

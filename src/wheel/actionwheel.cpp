@@ -86,8 +86,13 @@ void ActionWheel::showRings(const QList<WheelTab> &rings, bool listOnLeft)
     m_model.setLayout(WheelLayout{int(rings.size()), listOnLeft});
     if (!m_panel && m_panelFactory) {
         m_panel = m_panelFactory(m_model);
-        if (m_panel)
+        if (m_panel) {
             m_panel->setPointerFoundHandler([this](QPointF point) { moveOrigin(point); });
+            m_panel->setClickHandler([this](QPointF point) {
+                if (m_open)
+                    Q_EMIT clicked(point);
+            });
+        }
     }
 }
 

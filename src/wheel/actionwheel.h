@@ -64,6 +64,10 @@ public:
     // the wheel was not open.
     WheelSlot close(std::optional<QPointF> point = std::nullopt);
 
+Q_SIGNALS:
+    // The user clicked on the open wheel at `point`: the gesture ends there.
+    void clicked(QPointF point);
+
 private:
     // Puts `rings` in the model, the first one current, and makes the panel if there is none.
     void showRings(const QList<WheelTab> &rings, bool listOnLeft);

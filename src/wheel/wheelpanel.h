@@ -21,4 +21,7 @@ public:
     // Where a panel that cannot know the pointer's position before it shows (Wayland) reports it
     // once it knows: the wheel then opens there instead (screen points, y up).
     virtual void setPointerFoundHandler(std::function<void(QPointF)>) {}
+    // Where a panel that takes the pointer reports a click of the primary button on it: the wheel
+    // closes there, as if the gesture ended (screen points, y up).
+    virtual void setClickHandler(std::function<void(QPointF)>) {}
 };

@@ -39,6 +39,8 @@ output HEADLESS-1 resolution ${RINGLE_WAYLAND_SIZE:-1280x800} scale ${RINGLE_WAY
 xwayland disable
 focus_follows_mouse no
 default_border none
+# Taken by the desktop itself: Ringle must refuse it.
+bindsym Ctrl+Alt+k nop taken-by-sway
 EOF
 chmod 644 "$workdir/sway.cfg"
 

@@ -92,7 +92,7 @@ private Q_SLOTS:
                                                             << "The backend must be x11 or wayland, not \"mir\".\n";
         QTest::newRow("doctor, no display") << QStringList{"doctor"} << QStringList{} << 1 << "" << noDisplay;
         QTest::newRow("wheel without a gesture") << QStringList{"wheel"} << QStringList{} << 2 << ""
-                                                 << "ringle: wheel takes press or release\n" + usage + "…";
+                                                 << "ringle: wheel takes press, release or toggle\n" + usage + "…";
         QTest::newRow("wheel press, nothing running") << QStringList{"wheel", "press"} << QStringList{} << 1 << ""
                                                       << "Ringle is not running.\n";
         QTest::newRow("unreachable display") << QStringList{} << QStringList{"DISPLAY=:4242"} << 1 << ""

@@ -66,6 +66,11 @@ bool SwayShortcutBinder::bind(quint64 id, Key key, KeyModifiers modifiers)
         qCDebug(lcSwayKeys) << "this keyboard has no key for virtual key code" << key.code;
         return false;
     }
+    // sway would take the combination from its own binding without a word.
+    if (isTaken(key, modifiers)) {
+        qCInfo(lcSwayKeys) << "sway's configuration binds virtual key code" << key.code << "with these modifiers already";
+        return false;
+    }
     QStringList keys = SwayBindings::modifierNames(modifiers.without(KeyModifiers::function));
     keys.append(QString::number(at->keycode));
     return m_bindings.add(tagFor(id), {u"bindcode"_qs, {}, keys.join(u'+')});

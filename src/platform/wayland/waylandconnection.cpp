@@ -84,9 +84,18 @@ WaylandConnection::~WaylandConnection()
     }
 }
 
+QList<QByteArray> WaylandConnection::ignoredInterfaces()
+{
+    return qgetenv("RINGLE_WAYLAND_IGNORE").split(',');
+}
+
 void WaylandConnection::onGlobal(void *data, wl_registry *, quint32 name, const char *interface, quint32 version)
 {
     auto *self = static_cast<WaylandConnection *>(data);
+    // To see how Ringle fares on a compositor without some interface, without finding one.
+    static const QList<QByteArray> ignored = ignoredInterfaces();
+    if (ignored.contains(QByteArray(interface)))
+        return;
     const Global global{name, QByteArray(interface), version};
     self->m_globals.append(global);
     if (self->m_started)

@@ -58,6 +58,9 @@ public:
     void flush();
 
     bool isLost() const { return m_lost; }
+    // The interfaces RINGLE_WAYLAND_IGNORE names (comma-separated): Ringle acts as if the
+    // compositor did not offer them.
+    static QList<QByteArray> ignoredInterfaces();
     QString lostReason() const { return m_lostReason; }
 
 Q_SIGNALS:

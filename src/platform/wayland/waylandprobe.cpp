@@ -1,6 +1,7 @@
 #include "platform/wayland/waylandprobe.h"
 
 #include "platform/wayland/layershellprotocol.h"
+#include "platform/wayland/waylandconnection.h"
 
 #include <cerrno>
 #include <poll.h>
@@ -13,7 +14,7 @@ void global(void *data, wl_registry *, uint32_t, const char *interface, uint32_t
 {
     auto *result = static_cast<Result *>(data);
     const QString name = QString::fromLatin1(interface);
-    if (result->interfaces.contains(name))
+    if (result->interfaces.contains(name) || WaylandConnection::ignoredInterfaces().contains(QByteArray(interface)))
         return;
     result->interfaces.append(name);
     result->versions.append(version);
