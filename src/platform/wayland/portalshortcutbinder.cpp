@@ -63,10 +63,12 @@ PortalShortcutBinder::PortalShortcutBinder(QDBusConnection bus)
                 if (!oldOwner.isEmpty())
                     endSession("the portal went away");
             });
-    m_bus.connect(portalService, portalPath, shortcutsInterface, u"Activated"_qs, this,
-                  SLOT(onActivated(QDBusObjectPath, QString)));
-    m_bus.connect(portalService, portalPath, shortcutsInterface, u"Deactivated"_qs, this,
-                  SLOT(onDeactivated(QDBusObjectPath, QString)));
+    const bool following = m_bus.connect(portalService, portalPath, shortcutsInterface, u"Activated"_qs, this,
+                                         SLOT(onActivated(QDBusObjectPath, QString)))
+        && m_bus.connect(portalService, portalPath, shortcutsInterface, u"Deactivated"_qs, this,
+                         SLOT(onDeactivated(QDBusObjectPath, QString)));
+    if (!following)
+        qCWarning(lcPortalKeys) << "cannot follow the portal's shortcut signals";
 }
 
 PortalShortcutBinder::~PortalShortcutBinder()
@@ -169,7 +171,7 @@ void PortalShortcutBinder::unbind(quint64 id)
     m_unconfirmed.remove(id);
     m_held.remove(id);
     if (!m_session.isEmpty())
-        sendList(QDeadlineTimer(0));
+        ;
 }
 
 bool PortalShortcutBinder::sendList(QDeadlineTimer answerBy)

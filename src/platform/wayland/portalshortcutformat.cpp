@@ -40,6 +40,8 @@ const QDBusArgument &operator>>(const QDBusArgument &arg, Shortcut &shortcut)
 void registerTypes()
 {
     static const bool registered = [] {
+        // By name too: connecting a signal to a slot that takes one looks its type up by name.
+        qRegisterMetaType<QDBusObjectPath>();
         qDBusRegisterMetaType<Shortcut>();
         qDBusRegisterMetaType<QList<Shortcut>>();
         return true;

@@ -16,7 +16,7 @@ struct Shortcut {
     QVariantMap properties;
 };
 
-// Once before the first list is sent or read.
+// Before the first list is sent or read, and before signals are followed.
 void registerTypes();
 // The a(sa{sv}) argument of BindShortcuts.
 QVariant shortcutList(const QList<Shortcut> &shortcuts);

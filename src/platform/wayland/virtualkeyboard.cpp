@@ -45,6 +45,9 @@ VirtualKeyboard::VirtualKeyboard(WaylandConnection &connection, WaylandSeat &sea
           connection.bind(&zwp_virtual_keyboard_manager_v1_interface, 1)))
 {
     connect(&seat, &WaylandSeat::keymapChanged, this, [this] { m_keymapStale = true; });
+    // Made now, not with the first key: a seat that had no keyboard gains one, and applications
+    // take a moment to start listening to it; keys sent meanwhile are lost.
+    ensureKeyboard();
 }
 
 VirtualKeyboard::~VirtualKeyboard()

@@ -1,10 +1,12 @@
-// Copy and replace cycles through the real X11 backend, each starting from random multi-format
-// clipboard content owned by another process, counting how often that content came back
-// byte-exact. Usage: clipboardstress [cycles] [seed]
+// Copy and replace cycles through the real backend (Wayland where WAYLAND_DISPLAY is set, else
+// X11), each starting from random multi-format clipboard content owned by another process,
+// counting how often that content came back byte-exact. Usage: clipboardstress [cycles] [seed]
 #include "actions/textreplacer.h"
 #include "caret/selectionstate.h"
 #include "lineprocess.h"
+#include "platform/wayland/waylandplatform.h"
 #include "platform/x11/x11platform.h"
+#include "waylandtestsupport.h"
 #include "taskrunner.h"
 
 #include <QApplication>
@@ -61,17 +63,22 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int cycles = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
     QRandomGenerator gen(argc > 2 ? quint32(atoi(argv[2])) : 20261206u);
-    auto backend = X11Platform::create();
-    if (!backend) {
-        std::fprintf(stderr, "no X display\n");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    std::unique_ptr<WaylandPlatform> waylandBackend = wayland ? WaylandPlatform::create() : nullptr;
+    std::unique_ptr<X11Platform> x11Backend = wayland ? nullptr : X11Platform::create();
+    if (!waylandBackend && !x11Backend) {
+        std::fprintf(stderr, "no display\n");
         return 2;
     }
-    const Platform p = backend->platform();
+    const Platform p = waylandBackend ? waylandBackend->platform() : x11Backend->platform();
     UnknownSelectionState selection;
     TextReplacer replacer(p.clipboard, p.keyboard, p.workspace, selection);
     LineProcess editor, owner, reader;
-    if (!TestSupport::startTestEditor(editor, u"Stress"_qs) || !owner.start(TestSupport::programPath(u"clipboardtool"_qs))
-        || !reader.start(TestSupport::programPath(u"clipboardtool"_qs))) {
+    const QString tool = wayland ? u"waylandclipboardtool"_qs : u"clipboardtool"_qs;
+    const bool editorUp = wayland ? editor.start(TestSupport::programPath(u"testeditor"_qs), {u"--title"_qs, u"Stress"_qs})
+                                        && TestSupport::waitUntilSwayFocuses(editor.pid())
+                                  : TestSupport::startTestEditor(editor, u"Stress"_qs);
+    if (!editorUp || !owner.start(TestSupport::programPath(tool)) || !reader.start(TestSupport::programPath(tool))) {
         std::fprintf(stderr, "could not start the helper programs\n");
         return 2;
     }
