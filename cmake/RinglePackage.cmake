@@ -10,7 +10,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 pointer: move toward a slot and release to proofread, rewrite, translate, explain
 or summarize the selected text with a local model server, post a key combination,
 run a script on the selection, or open an application or address. Ringle lives in
-the system tray of an X11 session.")
+the system tray of a Wayland (sway and other wlroots compositors) or X11 session.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RINGLE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What Ringle uses at run time without linking it: the accessibility bus (selected text and caret),
 # image plugins for site icons in formats Qt lacks itself, the system's certificate store for https,
-# xdg-open for addresses.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, ca-certificates, qt6-image-formats-plugins, xdg-utils")
+# xdg-open for addresses, Qt's Wayland platform for the settings window on Wayland (without it that
+# window opens under XWayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, ca-certificates, qt6-image-formats-plugins, xdg-utils, qt6-wayland")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -3,6 +3,7 @@
 #include "actions/askopener.h"
 #include "actions/controllerstatus.h"
 #include "actions/sessionparts.h"
+#include "base/latencyprobe.h"
 #include "globalshortcuts/name.h"
 #include "globalshortcuts/registry.h"
 #include "platform/sound.h"
@@ -58,6 +59,8 @@ void GestureWiring::shortcutToggled()
 
 void GestureWiring::shortcutEvent(bool pressed)
 {
+    if (pressed)
+        LatencyProbe::mark("press");
     qCDebug(lcGestures) << (pressed ? "shortcut down" : "shortcut up");
     if (pressed)
         openWheel(std::nullopt);

@@ -21,44 +21,57 @@ QString x11Problem(const Environment &e)
     return {};
 }
 
-// Empty when Wayland can be used; else why not.
-QString waylandProblem(const Environment &e)
+QString cannotConnect(const Environment &e)
 {
-    if (e.waylandDisplay.isEmpty())
-        return tr("Ringle was asked to use Wayland, but WAYLAND_DISPLAY is not set.");
-    const std::optional<QStringList> missing = e.waylandMissing();
-    if (!missing)
-        return tr("Ringle cannot connect to the Wayland compositor at \"%1\".").arg(QString::fromLocal8Bit(e.waylandDisplay));
-    if (!missing->isEmpty())
-        return tr("This Wayland compositor lacks what Ringle needs (%1): turn on XWayland and start Ringle with "
-                  "--backend=x11.")
-            .arg(missing->join(u", "_qs));
-    return {};
+    return tr("Ringle cannot connect to the Wayland compositor at \"%1\".").arg(QString::fromLocal8Bit(e.waylandDisplay));
+}
+
+QString lacking(const QStringList &missing)
+{
+    return tr("This Wayland compositor lacks what Ringle needs (%1): turn on XWayland and start Ringle with "
+              "--backend=x11.")
+        .arg(missing.join(u", "_qs));
 }
 } // namespace
 
 Choice choose(const Environment &e)
 {
-    if (e.forced == u"x11") {
+    if (!e.forced.isEmpty() && e.forced != u"x11" && e.forced != u"wayland")
+        return {std::nullopt, tr("The backend must be x11 or wayland, not \"%1\".").arg(e.forced), {}};
+    const auto x11 = [&](const QString &note) {
         const QString problem = x11Problem(e);
-        return problem.isEmpty() ? Choice{DesktopBackend::Kind::x11, {}, {}} : Choice{std::nullopt, problem, {}};
+        return problem.isEmpty() ? Choice{DesktopBackend::Kind::x11, {}, note} : Choice{std::nullopt, problem, {}};
+    };
+    if (e.forced == u"x11" || (e.forced.isEmpty() && e.waylandDisplay.isEmpty()))
+        return x11({});
+    if (e.waylandDisplay.isEmpty())
+        return {std::nullopt, tr("Ringle was asked to use Wayland, but WAYLAND_DISPLAY is not set."), {}};
+    const std::optional<WaylandGaps> gaps = e.waylandGaps();
+    if (!gaps) {
+        if (e.forced.isEmpty() && !e.display.isEmpty() && e.x11Reachable())
+            return {DesktopBackend::Kind::x11, {}, cannotConnect(e)};
+        return {std::nullopt, cannotConnect(e), {}};
     }
     if (e.forced == u"wayland") {
-        const QString problem = waylandProblem(e);
-        return problem.isEmpty() ? Choice{DesktopBackend::Kind::wayland, {}, {}} : Choice{std::nullopt, problem, {}};
+        return gaps->essential.isEmpty() ? Choice{DesktopBackend::Kind::wayland, {}, {}}
+                                         : Choice{std::nullopt, lacking(gaps->essential), {}};
     }
-    if (!e.forced.isEmpty())
-        return {std::nullopt, tr("The backend must be x11 or wayland, not \"%1\".").arg(e.forced), {}};
-    if (e.waylandDisplay.isEmpty()) {
-        const QString problem = x11Problem(e);
-        return problem.isEmpty() ? Choice{DesktopBackend::Kind::x11, {}, {}} : Choice{std::nullopt, problem, {}};
-    }
-    const QString notWayland = waylandProblem(e);
-    if (notWayland.isEmpty())
+    const QStringList missing = gaps->essential + gaps->road;
+    if (missing.isEmpty())
         return {DesktopBackend::Kind::wayland, {}, {}};
-    if (!e.display.isEmpty() && e.x11Reachable())
-        return {DesktopBackend::Kind::x11, {}, notWayland};
-    return {std::nullopt, notWayland, {}};
+    if (!e.display.isEmpty() && e.x11Reachable()) {
+        return {DesktopBackend::Kind::x11, {},
+                tr("This Wayland compositor lacks %1, so Ringle uses XWayland: it works in the XWayland apps.")
+                    .arg(missing.join(u", "_qs))};
+    }
+    // Half the road on Wayland is better than none; `ringle doctor` says what is missing.
+    if (gaps->essential.isEmpty()) {
+        return {DesktopBackend::Kind::wayland, {},
+                tr("This Wayland compositor lacks %1: Ringle shows the wheel but cannot copy or paste the "
+                   "selection; \"ringle doctor\" says more.")
+                    .arg(gaps->road.join(u", "_qs))};
+    }
+    return {std::nullopt, lacking(gaps->essential), {}};
 }
 
 Environment current(const QString &forcedByOption)
@@ -69,11 +82,11 @@ Environment current(const QString &forcedByOption)
     e.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
     const QByteArray display = e.display;
     e.x11Reachable = [display] { return X11DisplayProbe::reachable(display); };
-    e.waylandMissing = []() -> std::optional<QStringList> {
+    e.waylandGaps = []() -> std::optional<WaylandGaps> {
         const WaylandProbe::Result result = WaylandProbe::probe();
         if (!result.reachable)
             return std::nullopt;
-        return WaylandProbe::missingEssentials(result);
+        return WaylandGaps{WaylandProbe::missingEssentials(result), WaylandProbe::missingForTheRoad(result)};
     };
     return e;
 }

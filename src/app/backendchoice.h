@@ -10,15 +10,24 @@
 
 // Which desktop backend Ringle runs on, decided before Qt opens its own connection: Wayland where
 // WAYLAND_DISPLAY names a compositor that offers what Ringle needs, X11 otherwise (XWayland on such
-// a compositor); `--backend` or RINGLE_BACKEND forces either.
+// a compositor, where Ringle works with the XWayland apps); `--backend` or RINGLE_BACKEND forces
+// either. A compositor that can show the wheel but not copy or paste is still taken when there is no
+// X11 to fall back on.
 namespace BackendChoice {
+// What a Wayland compositor lacks: interfaces without which Ringle shows nothing, and those without
+// which it cannot copy and replace the selection.
+struct WaylandGaps {
+    QStringList essential;
+    QStringList road;
+};
+
 struct Environment {
     QString forced; // "x11", "wayland", or empty
     QByteArray display;
     QByteArray waylandDisplay;
     std::function<bool()> x11Reachable;
-    // The interfaces the compositor lacks, or none when it does not answer.
-    std::function<std::optional<QStringList>()> waylandMissing;
+    // None when the compositor does not answer.
+    std::function<std::optional<WaylandGaps>()> waylandGaps;
 };
 
 struct Choice {

@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         if (!choice.note.isEmpty())
-            std::fprintf(stderr, "ringle: %s Using X11.\n", qPrintable(choice.note));
+            std::fprintf(stderr, "ringle: %s\n", qPrintable(choice.note));
         backend = choice.kind;
         // Qt opens its own connection to the same display as Ringle's backend.
         BackendChoice::applyQtPlatform(*backend);

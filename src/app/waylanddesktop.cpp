@@ -59,17 +59,19 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
     const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
     const WaylandConnection &c = m_wayland->connection();
     const bool sway = m_wayland->sway() != nullptr;
+    const bool portal = m_wayland->portal() != nullptr;
     const bool clipboard = m_wayland->dataControl() != nullptr;
     const bool keys = m_wayland->canPostKeys();
     const bool tray = StatusNotifierWatch::hasWatcher();
-    const QString dataControl = c.offers("ext_data_control_manager_v1") ? u"ext-data-control"_qs : u"wlr-data-control"_qs;
+    const QString dataControl = c.offers("ext_data_control_manager_v1") ? tr("over ext-data-control") : tr("over wlr-data-control");
     const ForeignToplevels *toplevels = m_wayland->toplevels();
     const bool front = sway || (toplevels && toplevels->knowsActivated());
     return {
-        sway ? DesktopCapability{Kind::shortcut, true, tr("bound in sway over its IPC"), {}}
-             : DesktopCapability{Kind::shortcut, false, tr("this compositor lets no program bind keys"),
-                                 tr("Bind \"ringle wheel press\" to a key and \"ringle wheel release\" to its release "
-                                    "in the compositor's configuration (the README has the lines).")},
+        sway     ? DesktopCapability{Kind::shortcut, true, tr("bound in sway over its IPC"), {}}
+        : portal ? DesktopCapability{Kind::shortcut, true, tr("bound through the desktop's GlobalShortcuts portal"), {}}
+                 : DesktopCapability{Kind::shortcut, false, tr("this compositor lets no program bind keys"),
+                                     tr("Bind \"ringle wheel press\" to a key and \"ringle wheel release\" to its "
+                                        "release in the compositor's configuration (the README has the lines).")},
         sway ? DesktopCapability{Kind::mouseTrigger, true, tr("bound in sway for the whole window"), {}}
              : DesktopCapability{Kind::mouseTrigger, false, tr("this compositor lets no program bind a mouse button"),
                                  tr("Open the wheel with the shortcut.")},

@@ -1,5 +1,6 @@
 #include "ui/surfacehost.h"
 
+#include "base/latencyprobe.h"
 #include "platform/clipboard.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ bool SurfaceHost::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (type) {
     case QEvent::Show:
+        m_firstFrame = true;
         watchOpacity();
         m_surface->setContentRect(m_window->geometry());
         if (m_followsVisibility)
@@ -171,6 +173,8 @@ void SurfaceHost::renderNow()
         painter.drawImage(QPoint(), layer);
     }
     m_surface->endFrame();
+    if (std::exchange(m_firstFrame, false))
+        LatencyProbe::mark("committed");
 }
 
 void SurfaceHost::deliverPointer(const SurfacePointerEvent &event)

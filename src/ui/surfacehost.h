@@ -55,4 +55,6 @@ private:
     bool m_followsVisibility = true;
     bool m_renderScheduled = false;
     bool m_opacityWatched = false;
+    // The first frame since the widget showed is still to be sent (for the latency benchmark).
+    bool m_firstFrame = false;
 };

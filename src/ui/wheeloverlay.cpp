@@ -1,5 +1,6 @@
 #include "ui/wheeloverlay.h"
 
+#include "base/latencyprobe.h"
 #include "platform/screencoordinates.h"
 #include "ui/wheeltablistpainter.h"
 
@@ -197,6 +198,7 @@ void WheelOverlay::paintEvent(QPaintEvent *)
         m_paintObserver();
     if (m_firstPaintPending) {
         m_firstPaintPending = false;
+        LatencyProbe::mark("first frame");
         qCDebug(lcOverlay) << "painted";
     }
 }

@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(ringleCommand(ringle, {u"doctor"_qs}, &out), 0);
         for (const char *line : {"Shortcut          works: bound in sway over its IPC",
                                  "Mouse trigger     works: bound in sway for the whole window",
-                                 "Clipboard         works: wlr-data-control",
+                                 "Clipboard         works: over wlr-data-control",
                                  "Keystrokes        works: a virtual keyboard with your keymap",
                                  "App in front      works: from sway's tree", "Model server      works: "})
             QVERIFY2(out.contains(QLatin1String(line)), qPrintable(out));

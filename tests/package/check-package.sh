@@ -33,7 +33,7 @@ if grep -vE '^\./usr/(bin|share|lib/ringle)(/|$)|^\./(usr/)?$' "$work/contents";
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6network6 libqt6svg6 libxcb1 libatspi2.0-0 libcld2-0 libqcoro6core0 libcurl4; do
+for library in libqt6widgets6 libqt6network6 libqt6svg6 libxcb1 libwayland-client0 libxkbcommon0 libatspi2.0-0 libcld2-0 libqcoro6core0 libcurl4; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <atspi/atspi.h>
 
-Q_LOGGING_CATEGORY(lcAtspi, "ringle.x11.atspi", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcAtspi, "ringle.atspi", QtInfoMsg)
 
 namespace {
 constexpr const char *focusEvent = "object:state-changed:focused";

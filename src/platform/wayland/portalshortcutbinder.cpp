@@ -171,7 +171,7 @@ void PortalShortcutBinder::unbind(quint64 id)
     m_unconfirmed.remove(id);
     m_held.remove(id);
     if (!m_session.isEmpty())
-        ;
+        sendList(QDeadlineTimer(0));
 }
 
 bool PortalShortcutBinder::sendList(QDeadlineTimer answerBy)
@@ -183,11 +183,16 @@ bool PortalShortcutBinder::sendList(QDeadlineTimer answerBy)
         m_pending.reset();
         // Portals that bind a session's shortcuts only once refuse a second list; a new session
         // takes it. A portal that is gone or hung gets no second try.
-        const bool retry = error != QDBusError::NoReply && error != QDBusError::Timeout && error != QDBusError::Disconnected
-            && error != QDBusError::ServiceUnknown;
-        if (!retry || !renewSession() || !callBindShortcuts()) {
-            m_pending.reset();
+        if (error == QDBusError::NoReply || error == QDBusError::Timeout || error == QDBusError::Disconnected
+            || error == QDBusError::ServiceUnknown) {
             applyAnswer(2, {});
+            return false;
+        }
+        if (!renewSession())
+            return false;
+        if (!callBindShortcuts()) {
+            m_pending.reset();
+            dropAll("the new session took no shortcuts");
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "platform/unavailableondevicemodel.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/portalshortcutbinder.h"
 #include "platform/wayland/swaybindings.h"
 #include "platform/wayland/swayfocusmonitor.h"
 #include "platform/wayland/swayipc.h"
@@ -97,8 +98,12 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     p->m_accessibilitySwitch = std::make_unique<AtspiStatusSwitch>();
 
     std::unique_ptr<ShortcutBinder> binder;
-    if (p->m_sway)
+    if (p->m_sway) {
         binder = std::make_unique<SwayShortcutBinder>(*p->m_sway, *p->m_swayBindings, *p->m_seat);
+    } else if (std::unique_ptr<PortalShortcutBinder> portal = PortalShortcutBinder::create()) {
+        p->m_portal = portal.get();
+        binder = std::move(portal);
+    }
     p->m_hotKeys = std::make_unique<WaylandHotKeyService>(std::move(binder));
     QtScreens *screens = p->m_screens.get();
     p->m_mouseTap = std::make_unique<WaylandMouseTap>(*p->m_seat, p->m_swayBindings.get(),

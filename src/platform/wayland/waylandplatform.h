@@ -15,6 +15,7 @@ class ForeignToplevels;
 class GlobalInputMonitor;
 class OnDeviceModel;
 class OverlaySurfaces;
+class PortalShortcutBinder;
 class QtScreens;
 class Sound;
 class SwayBindings;
@@ -51,6 +52,8 @@ public:
     WaylandMouseTap &mouseTap() { return *m_mouseTap; }
     WaylandWorkspace &workspace() { return *m_workspace; }
     ForeignToplevels *toplevels() const { return m_toplevels.get(); }
+    // The desktop's GlobalShortcuts portal, where it binds the shortcut (not under sway).
+    PortalShortcutBinder *portal() const { return m_portal; }
     bool canPostKeys() const;
 
 Q_SIGNALS:
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<AtspiAccessibility> m_accessibility;
     std::unique_ptr<AtspiStatusSwitch> m_accessibilitySwitch;
     std::unique_ptr<WaylandHotKeyService> m_hotKeys;
+    PortalShortcutBinder *m_portal = nullptr;
     std::unique_ptr<WaylandMouseTap> m_mouseTap;
     std::unique_ptr<GlobalInputMonitor> m_inputMonitor;
     std::unique_ptr<WaylandKeyboardLayout> m_keyboardLayout;

@@ -87,4 +87,14 @@ QStringList missingEssentials(const Result &result)
     }
     return missing;
 }
+QStringList missingForTheRoad(const Result &result)
+{
+    QStringList missing;
+    if (!result.interfaces.contains(u"ext_data_control_manager_v1"_qs)
+        && !result.interfaces.contains(u"zwlr_data_control_manager_v1"_qs))
+        missing.append(u"ext_data_control_manager_v1"_qs);
+    if (!result.interfaces.contains(u"zwp_virtual_keyboard_manager_v1"_qs))
+        missing.append(u"zwp_virtual_keyboard_manager_v1"_qs);
+    return missing;
+}
 } // namespace WaylandProbe

@@ -17,4 +17,7 @@ struct Result {
 Result probe(const QByteArray &display = {});
 // The essential interfaces `result` lacks (empty when Ringle can run there).
 QStringList missingEssentials(const Result &result);
+// The interfaces without which the selection cannot be copied and replaced there (a clipboard
+// protocol, a virtual keyboard); empty when it offers them.
+QStringList missingForTheRoad(const Result &result);
 } // namespace WaylandProbe

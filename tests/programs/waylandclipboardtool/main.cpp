@@ -17,7 +17,7 @@
 #include "commandqueue.h"
 #include "datacontrol.h"
 #include "transfer.h"
-#include "waylandconnection.h"
+#include "waylandtoolconnection.h"
 
 #include <csignal>
 #include <cstring>

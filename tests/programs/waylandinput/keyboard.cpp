@@ -1,7 +1,7 @@
 #include "keyboard.h"
 
 #include "eventtime.h"
-#include "waylandconnection.h"
+#include "waylandtoolconnection.h"
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 

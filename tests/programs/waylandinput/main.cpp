@@ -23,7 +23,7 @@
 #include "keyboard.h"
 #include "outputs.h"
 #include "pointer.h"
-#include "waylandconnection.h"
+#include "waylandtoolconnection.h"
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"

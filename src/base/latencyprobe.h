@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Moments on the way from the wheel's shortcut to its first frame on screen, in microseconds of the
+// monotonic clock, logged at debug level under "ringle.latency" for the latency benchmark.
+Q_DECLARE_LOGGING_CATEGORY(lcLatency)
+
+namespace LatencyProbe {
+// Logs "<what> <microseconds>" when the category is on.
+void mark(const char *what);
+} // namespace LatencyProbe
