@@ -5,6 +5,7 @@
 #include "platform/x11/x11clipboard.h"
 #include "platform/x11/x11connection.h"
 #include "taskrunner.h"
+#include "stallmeter.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -22,25 +23,6 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     return TestSupport::randomBytes(gen, size);
 }
 
-// Measures the longest stretch during which the event loop did not run.
-class StallMeter {
-public:
-    StallMeter()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_clock.restart());
-        });
-        m_clock.start();
-        m_timer.start();
-    }
-    qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
 } // namespace
 
 class ItestClipboard final : public QObject {
@@ -179,7 +161,7 @@ private Q_SLOTS:
         auto owner = ownerOf({{u"text/plain"_qs, QByteArrayLiteral("frozen")}});
         QVERIFY(owner);
         QCOMPARE(owner->request("freeze 6000"), QByteArray("ok"));
-        StallMeter meter;
+        TestSupport::StallMeter meter;
         QElapsedTimer timer;
         timer.start();
         const QList<ClipboardItem> items = read();

@@ -8,6 +8,7 @@
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandglobals.h"
 #include "platform/wayland/waylandseat.h"
+#include "stallmeter.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,23 +144,6 @@ int holdersOf(const QString &target)
     return int(std::count_if(names.cbegin(), names.cend(), [&](const QString &n) { return QFile::symLinkTarget(fds.filePath(n)) == target; }));
 }
 
-// The longest stretch the event loop did not run.
-class StallMeter {
-public:
-    StallMeter()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_longest = std::max(m_longest, m_clock.restart()); });
-        m_clock.start();
-        m_timer.start();
-    }
-    qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
 
 // A clipboard keeper like those of the desktops: reads every new selection and offers the last
 // one again when the selection empties.
@@ -309,7 +293,7 @@ private Q_SLOTS:
         auto owner = ownerOf(formats);
         QVERIFY(owner);
         QCOMPARE(owner->request("freeze 4000"), "ok");
-        StallMeter meter;
+        TestSupport::StallMeter meter;
         QElapsedTimer timer;
         timer.start();
         const QList<ClipboardItem> items = read();

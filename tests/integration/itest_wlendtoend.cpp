@@ -85,6 +85,16 @@ class ItestWlEndToEnd final : public QObject {
                           {u"application/x-ringle-test"_qs, QByteArray("\0\1\2\3", 4)}};
     std::unique_ptr<LineProcess> m_clipboardOwner;
 
+    // The app started on the model server that proofreads `typo`, and the editor holding it selected.
+    std::unique_ptr<LineProcess> readyToProofread(RingleProcess &ringle, bool replaceDirectly)
+    {
+        if (!ringle.useModelServer(m_server.url())
+            || (replaceDirectly && !ringle.configure(u"showResultFirst"_qs, u"false"_qs))
+            || !m_server.setDefault(ModelServerProcess::completion(fixed)) || !ringle.start())
+            return nullptr;
+        return TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
+    }
+
     bool gesture(int dx, int dy, const QString &combo = shortcut)
     {
         return m_input.shortcutGesture(combo, centre, dx, dy);
@@ -126,11 +136,7 @@ private Q_SLOTS:
     void proofreadReplacesDirectlyAndTheClipboardComesBack()
     {
         RingleProcess ringle;
-        QVERIFY(ringle.useModelServer(m_server.url()));
-        QVERIFY(ringle.configure(u"showResultFirst"_qs, u"false"_qs));
-        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
+        auto editor = readyToProofread(ringle, true);
         QVERIFY(editor);
 
         QVERIFY(gesture(0, -90));
@@ -142,10 +148,7 @@ private Q_SLOTS:
     void resultPanelReplaceIsClickedBesideTheText()
     {
         RingleProcess ringle;
-        QVERIFY(ringle.useModelServer(m_server.url()));
-        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
+        auto editor = readyToProofread(ringle, false);
         QVERIFY(editor);
 
         // The gesture by hand, to see the wheel with Proofread highlighted.
@@ -278,11 +281,7 @@ private Q_SLOTS:
     void mouseTriggerTakesTheSameRoad()
     {
         RingleProcess ringle;
-        QVERIFY(ringle.useModelServer(m_server.url()));
-        QVERIFY(ringle.configure(u"showResultFirst"_qs, u"false"_qs));
-        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
+        auto editor = readyToProofread(ringle, true);
         QVERIFY(editor);
 
         QVERIFY(m_input.mouseGesture(u"ctrl+alt"_qs, 3, centre, 0, -90));

@@ -1,68 +1,19 @@
 #include "datacontrol.h"
 
-#include "ext-data-control-v1-client-protocol.h"
-#include "wlr-data-control-unstable-v1-client-protocol.h"
+#include "platform/wayland/datacontrolprotocols.h"
 
 #include <algorithm>
 #include <list>
 #include <unistd.h>
 
 namespace {
-// The two versions differ in names only; these let one implementation speak both.
-struct ExtProtocol {
-    using Manager = ext_data_control_manager_v1;
-    using Device = ext_data_control_device_v1;
-    using Source = ext_data_control_source_v1;
-    using Offer = ext_data_control_offer_v1;
-    using DeviceListener = ext_data_control_device_v1_listener;
-    using SourceListener = ext_data_control_source_v1_listener;
-    using OfferListener = ext_data_control_offer_v1_listener;
-    static constexpr const wl_interface *manager = &ext_data_control_manager_v1_interface;
-    static constexpr uint32_t newest = 1;
-    static constexpr auto createSource = ext_data_control_manager_v1_create_data_source;
-    static constexpr auto getDevice = ext_data_control_manager_v1_get_data_device;
-    static constexpr auto destroyManager = ext_data_control_manager_v1_destroy;
-    static constexpr auto setSelection = ext_data_control_device_v1_set_selection;
-    static constexpr auto listenDevice = ext_data_control_device_v1_add_listener;
-    static constexpr auto destroyDevice = ext_data_control_device_v1_destroy;
-    static constexpr auto offer = ext_data_control_source_v1_offer;
-    static constexpr auto listenSource = ext_data_control_source_v1_add_listener;
-    static constexpr auto destroySource = ext_data_control_source_v1_destroy;
-    static constexpr auto receive = ext_data_control_offer_v1_receive;
-    static constexpr auto listenOffer = ext_data_control_offer_v1_add_listener;
-    static constexpr auto destroyOffer = ext_data_control_offer_v1_destroy;
-};
-
-struct WlrProtocol {
-    using Manager = zwlr_data_control_manager_v1;
-    using Device = zwlr_data_control_device_v1;
-    using Source = zwlr_data_control_source_v1;
-    using Offer = zwlr_data_control_offer_v1;
-    using DeviceListener = zwlr_data_control_device_v1_listener;
-    using SourceListener = zwlr_data_control_source_v1_listener;
-    using OfferListener = zwlr_data_control_offer_v1_listener;
-    static constexpr const wl_interface *manager = &zwlr_data_control_manager_v1_interface;
-    static constexpr uint32_t newest = 2;
-    static constexpr auto createSource = zwlr_data_control_manager_v1_create_data_source;
-    static constexpr auto getDevice = zwlr_data_control_manager_v1_get_data_device;
-    static constexpr auto destroyManager = zwlr_data_control_manager_v1_destroy;
-    static constexpr auto setSelection = zwlr_data_control_device_v1_set_selection;
-    static constexpr auto listenDevice = zwlr_data_control_device_v1_add_listener;
-    static constexpr auto destroyDevice = zwlr_data_control_device_v1_destroy;
-    static constexpr auto offer = zwlr_data_control_source_v1_offer;
-    static constexpr auto listenSource = zwlr_data_control_source_v1_add_listener;
-    static constexpr auto destroySource = zwlr_data_control_source_v1_destroy;
-    static constexpr auto receive = zwlr_data_control_offer_v1_receive;
-    static constexpr auto listenOffer = zwlr_data_control_offer_v1_add_listener;
-    static constexpr auto destroyOffer = zwlr_data_control_offer_v1_destroy;
-};
 
 template <class P> class OfferOn final : public SelectionOffer {
 public:
     explicit OfferOn(typename P::Offer *proxy)
         : m_proxy(proxy)
     {
-        P::listenOffer(proxy, &s_listener, this);
+        P::addOfferListener(proxy, &s_listener, this);
     }
     ~OfferOn() override { P::destroyOffer(m_proxy); }
     OfferOn(const OfferOn &) = delete;
@@ -84,11 +35,11 @@ template <class P> class DataControlOn final : public DataControl {
 public:
     DataControlOn(wl_registry *registry, Global global, wl_seat *seat, Hooks hooks)
         : m_manager(static_cast<typename P::Manager *>(
-              wl_registry_bind(registry, global.name, P::manager, std::min(global.version, P::newest))))
+              wl_registry_bind(registry, global.name, P::managerInterface, std::min(global.version, P::maxVersion))))
         , m_device(P::getDevice(m_manager, seat))
         , m_hooks(std::move(hooks))
     {
-        P::listenDevice(m_device, &s_deviceListener, this);
+        P::addDeviceListener(m_device, &s_deviceListener, this);
     }
     ~DataControlOn() override
     {
@@ -108,10 +59,10 @@ public:
     {
         if (!m_device)
             return;
-        Source &source = m_sources.emplace_back(Source{this, P::createSource(m_manager), contents});
-        P::listenSource(source.proxy, &s_sourceListener, &source);
+        Source &source = m_sources.emplace_back(Source{this, P::newSource(m_manager), contents});
+        P::addSourceListener(source.proxy, &s_sourceListener, &source);
         for (const auto &[type, bytes] : contents)
-            P::offer(source.proxy, type.constData());
+            P::offerType(source.proxy, type.constData());
         P::setSelection(m_device, source.proxy);
         m_owned = &source;
     }
@@ -215,8 +166,8 @@ std::unique_ptr<DataControl> DataControl::create(wl_registry *registry, Global e
                                                  Hooks hooks)
 {
     if (ext.offered())
-        return std::make_unique<DataControlOn<ExtProtocol>>(registry, ext, seat, std::move(hooks));
+        return std::make_unique<DataControlOn<DataControlProtocols::Ext>>(registry, ext, seat, std::move(hooks));
     if (wlr.offered())
-        return std::make_unique<DataControlOn<WlrProtocol>>(registry, wlr, seat, std::move(hooks));
+        return std::make_unique<DataControlOn<DataControlProtocols::Wlr>>(registry, wlr, seat, std::move(hooks));
     return nullptr;
 }
