@@ -4,6 +4,7 @@
 #include "base/ringleerror.h"
 #include "lineprocess.h"
 #include "modelserverprocess.h"
+#include "panelbuttonpoint.h"
 #include "ringleprocess.h"
 #include "testrings.h"
 #include "wheel/wheelset.h"
@@ -20,6 +21,7 @@
 
 using TestSupport::editorWith;
 using TestSupport::Formats;
+using TestSupport::buttonPoint;
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
 using TestSupport::fixed;
@@ -32,18 +34,6 @@ using TestSupport::xdotool;
 
 namespace {
 const QString explanation = QStringLiteral("The sentence says that it contains a typing mistake.");
-
-// The screen point of a panel button from the panel's diagnostics line "… button NAME X Y".
-std::optional<QPoint> buttonPoint(const QString &line)
-{
-    const QStringList words = line.split(QLatin1Char(' '));
-    if (words.size() < 3)
-        return std::nullopt;
-    bool xOk = false;
-    bool yOk = false;
-    const QPoint point(words.at(words.size() - 2).toInt(&xOk), words.last().toInt(&yOk));
-    return xOk && yOk ? std::optional<QPoint>(point) : std::nullopt;
-}
 
 // The title of the window that has the keyboard focus.
 QString focusedWindowName()

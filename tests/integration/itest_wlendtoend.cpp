@@ -4,6 +4,7 @@
 #include "actions/shortcutlisting.h"
 #include "lineprocess.h"
 #include "modelserverprocess.h"
+#include "panelbuttonpoint.h"
 #include "ringleprocess.h"
 #include "testrings.h"
 #include "testsupport.h"
@@ -20,6 +21,7 @@
 #include <QTest>
 
 using TestSupport::Formats;
+using TestSupport::buttonPoint;
 using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
 using TestSupport::WaylandInput;
@@ -33,18 +35,6 @@ const QString shortcut = QStringLiteral("ctrl+alt+h");
 QString shown(const QString &kind, const QString &text)
 {
     return RingleProcess::resultPanelShows(kind, text);
-}
-
-// "… button NAME X Y" -> the point.
-std::optional<QPoint> buttonPoint(const QString &line)
-{
-    const QStringList words = line.split(u' ');
-    if (words.size() < 3)
-        return std::nullopt;
-    bool xOk = false;
-    bool yOk = false;
-    const QPoint point(words.at(words.size() - 2).toInt(&xOk), words.last().toInt(&yOk));
-    return xOk && yOk ? std::optional<QPoint>(point) : std::nullopt;
 }
 
 // The identifier the scripts tool lists for the script `name` in the configuration home.
@@ -213,9 +203,7 @@ private Q_SLOTS:
     void keyCombinationSlotActsOnTheEditor()
     {
         RingleProcess ringle;
-        QVERIFY(TestSupport::useTestRing(ringle));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 2, 2);
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
 
         QVERIFY(gesture(90, 0)); // Select All, on the right
@@ -328,9 +316,7 @@ private Q_SLOTS:
     void shortcutChangedWhileRunning()
     {
         RingleProcess ringle;
-        QVERIFY(TestSupport::useTestRing(ringle));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 2, 2);
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
 
         // Ctrl+Alt+J: key code 38, control and option in the stored form.

@@ -5,7 +5,6 @@
 #include "lineprocess.h"
 #include "modelserverprocess.h"
 #include "ringleprocess.h"
-#include "testrings.h"
 #include "testsupport.h"
 #include "waylandtestsupport.h"
 #include "wheel/wheelset.h"
@@ -76,15 +75,6 @@ class ItestWlHotKeys final : public QObject {
     Q_OBJECT
 
     WaylandInput m_input;
-
-    // The test ring's app started, and the editor with the caret in its text.
-    static std::unique_ptr<TestSupport::LineProcess> editorAndRingle(RingleProcess &ringle)
-    {
-        auto editor = TestSupport::waylandEditorWith(typo, 2, 2);
-        if (!editor || !TestSupport::useTestRing(ringle) || !ringle.start())
-            return nullptr;
-        return editor;
-    }
 
     // The wheel opened at the centre with `ringle wheel <gesture>`.
     bool openedByCommand(RingleProcess &ringle, const QString &gesture)
@@ -157,7 +147,7 @@ private Q_SLOTS:
     void aReloadOfSwaysConfigurationKeepsTheShortcut()
     {
         RingleProcess ringle;
-        auto editor = editorAndRingle(ringle);
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
         QVERIFY(TestSupport::swayCommand(u"reload"_qs));
         QVERIFY2(!ringle.waitForLine(u"adding Ringle's bindings again"_qs, 5000).isEmpty(), qPrintable(ringle.transcript()));
@@ -169,7 +159,7 @@ private Q_SLOTS:
     void theWheelFromTheCommandLine()
     {
         RingleProcess ringle;
-        auto editor = editorAndRingle(ringle);
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
         QVERIFY2(openedByCommand(ringle, u"press"_qs), qPrintable(ringle.transcript()));
         QVERIFY(m_input.send(u"moveby 90 0"_qs));
@@ -183,7 +173,7 @@ private Q_SLOTS:
     void theWheelToggledAndChosenByAClick()
     {
         RingleProcess ringle;
-        auto editor = editorAndRingle(ringle);
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
         QVERIFY2(openedByCommand(ringle, u"toggle"_qs), qPrintable(ringle.transcript()));
         QVERIFY(m_input.send(u"moveby 0 90"_qs)); // Explain, at the bottom: not chosen

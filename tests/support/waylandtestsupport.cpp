@@ -1,5 +1,9 @@
 #include "waylandtestsupport.h"
 
+#include "ringleprocess.h"
+#include "testrings.h"
+#include "wheelgestures.h"
+
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,6 +112,14 @@ std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, in
     auto editor = std::make_unique<LineProcess>();
     if (!editor->start(programPath(u"testeditor"_qs), {u"--title"_qs, QString::fromLatin1(QTest::currentTestFunction())})
         || !waitUntilSwayFocuses(editor->pid()) || !setAndSelect(*editor, text, from, to))
+        return nullptr;
+    return editor;
+}
+
+std::unique_ptr<LineProcess> waylandEditorAndRingle(RingleProcess &ringle)
+{
+    auto editor = waylandEditorWith(typo, 2, 2);
+    if (!editor || !useTestRing(ringle) || !ringle.start())
         return nullptr;
     return editor;
 }

@@ -10,6 +10,8 @@
 #include <optional>
 
 namespace TestSupport {
+class RingleProcess;
+
 // tests/programs/waylandinput: a virtual keyboard (full keymap) and pointer on the seat, driven as
 // a user would. One instance for a whole test program: a seat's devices come and go with it.
 class WaylandInput final {
@@ -43,6 +45,8 @@ bool swayCommand(const QString &command);
 
 // The test editor on Wayland, focused by sway, holding `text` with [from, to) selected.
 std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to);
+// That editor with the caret in `typo`, then Ringle started with the test rings; null when either fails.
+std::unique_ptr<LineProcess> waylandEditorAndRingle(RingleProcess &ringle);
 // A screenshot of the whole output with grim, when RINGLE_SCREENSHOT_DIR names where to keep it.
 void waylandScreenshot(const QString &name);
 } // namespace TestSupport

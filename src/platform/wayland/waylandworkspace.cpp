@@ -4,17 +4,17 @@
 #include "platform/wayland/swayipc.h"
 
 WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, ForeignToplevels *toplevels, DesktopEntryIndex index)
-    : m_sway(sway)
+    : XdgWorkspace(std::move(index))
+    , m_sway(sway)
     , m_toplevels(toplevels)
-    , m_apps(std::move(index))
 {
 }
 
-RunningApp WaylandWorkspace::appFor(const QString &appId, std::optional<DesktopEntry> *entry)
+RunningApp WaylandWorkspace::appForId(const QString &appId, std::optional<DesktopEntry> *entry)
 {
     // A Wayland app id is the desktop-file id by convention; older toolkits use the binary's name,
     // which the matching rule's class comparisons find.
-    return m_apps.appFor(appId, appId, appId, entry);
+    return appFor(appId, appId, appId, entry);
 }
 
 bool WaylandWorkspace::knowsFrontApplication() const
@@ -29,7 +29,7 @@ std::optional<RunningApp> WaylandWorkspace::frontApplication()
         const std::optional<SwayWindow> window = m_sway->focusedWindow(swayTimeout);
         if (!window || (window->appId.isEmpty() && window->pid == 0))
             return std::nullopt;
-        RunningApp app = appFor(window->appId, &entry);
+        RunningApp app = appForId(window->appId, &entry);
         app.pid = window->pid;
         app.instance = quint64(window->id);
         return app;
@@ -39,7 +39,7 @@ std::optional<RunningApp> WaylandWorkspace::frontApplication()
     const std::optional<ForeignToplevels::Toplevel> front = m_toplevels->activated();
     if (!front || front->appId.isEmpty())
         return std::nullopt;
-    RunningApp app = appFor(front->appId, &entry);
+    RunningApp app = appForId(front->appId, &entry);
     app.instance = front->serial;
     return app;
 }
@@ -49,7 +49,7 @@ QList<RunningApp> WaylandWorkspace::runningApplications()
     QList<RunningApp> apps;
     const auto addApp = [&](const QString &appId, qint64 pid, quint64 instance) {
         std::optional<DesktopEntry> entry;
-        RunningApp app = appFor(appId, &entry);
+        RunningApp app = appForId(appId, &entry);
         if (!entry || entry->noDisplay)
             return;
         app.pid = pid;
@@ -87,29 +87,4 @@ std::optional<QPoint> WaylandWorkspace::windowOrigin(qint64 processId)
     if (!window || window->xwayland)
         return std::nullopt;
     return window->contentOrigin();
-}
-
-std::optional<ApplicationInfo> WaylandWorkspace::application(const QString &appId)
-{
-    return m_apps.application(appId);
-}
-
-QList<ApplicationInfo> WaylandWorkspace::installedApplications()
-{
-    return m_apps.installedApplications();
-}
-
-bool WaylandWorkspace::openApplication(const QString &appId)
-{
-    return m_apps.openApplication(appId);
-}
-
-bool WaylandWorkspace::openUrl(const QUrl &url)
-{
-    return m_apps.openUrl(url);
-}
-
-QCoro::Task<std::optional<ApplicationInfo>> WaylandWorkspace::applicationForUrl(const QUrl &url)
-{
-    return m_apps.applicationForUrl(url);
 }

@@ -4,15 +4,15 @@
 #include "platform/x11/x11windowprops.h"
 
 X11Workspace::X11Workspace(X11Connection &connection, DesktopEntryIndex index)
-    : m_connection(connection)
-    , m_apps(std::move(index))
+    : XdgWorkspace(std::move(index))
+    , m_connection(connection)
 {
 }
 
 RunningApp X11Workspace::appForWindow(quint32 window, std::optional<DesktopEntry> *entry)
 {
     const auto [instance, cls] = X11WindowProps::wmClass(m_connection, window);
-    RunningApp app = m_apps.appFor(X11WindowProps::gtkApplicationId(m_connection, window), instance, cls, entry);
+    RunningApp app = appFor(X11WindowProps::gtkApplicationId(m_connection, window), instance, cls, entry);
     app.pid = X11WindowProps::pid(m_connection, window);
     if (app.pid == 0)
         app.instance = X11WindowProps::owningClient(m_connection, window);
@@ -48,29 +48,4 @@ QList<RunningApp> X11Workspace::runningApplications()
             apps.append(app);
     }
     return apps;
-}
-
-std::optional<ApplicationInfo> X11Workspace::application(const QString &appId)
-{
-    return m_apps.application(appId);
-}
-
-QList<ApplicationInfo> X11Workspace::installedApplications()
-{
-    return m_apps.installedApplications();
-}
-
-bool X11Workspace::openApplication(const QString &appId)
-{
-    return m_apps.openApplication(appId);
-}
-
-bool X11Workspace::openUrl(const QUrl &url)
-{
-    return m_apps.openUrl(url);
-}
-
-QCoro::Task<std::optional<ApplicationInfo>> X11Workspace::applicationForUrl(const QUrl &url)
-{
-    return m_apps.applicationForUrl(url);
 }

@@ -1,4 +1,4 @@
-#include "platform/linux/xdgapplications.h"
+#include "platform/linux/xdgworkspace.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -17,12 +17,12 @@ ApplicationInfo infoFor(const DesktopEntry &e)
 }
 } // namespace
 
-XdgApplications::XdgApplications(DesktopEntryIndex index)
+XdgWorkspace::XdgWorkspace(DesktopEntryIndex index)
     : m_index(std::move(index))
 {
 }
 
-RunningApp XdgApplications::appFor(const QString &applicationId, const QString &instance, const QString &windowClass,
+RunningApp XdgWorkspace::appFor(const QString &applicationId, const QString &instance, const QString &windowClass,
                                    std::optional<DesktopEntry> *entry)
 {
     *entry = m_index.matchWindow(applicationId, instance, windowClass);
@@ -38,7 +38,7 @@ RunningApp XdgApplications::appFor(const QString &applicationId, const QString &
     return app;
 }
 
-std::optional<ApplicationInfo> XdgApplications::application(const QString &appId)
+std::optional<ApplicationInfo> XdgWorkspace::application(const QString &appId)
 {
     const std::optional<DesktopEntry> entry = m_index.find(appId);
     if (!entry)
@@ -46,7 +46,7 @@ std::optional<ApplicationInfo> XdgApplications::application(const QString &appId
     return infoFor(*entry);
 }
 
-QList<ApplicationInfo> XdgApplications::installedApplications()
+QList<ApplicationInfo> XdgWorkspace::installedApplications()
 {
     QList<ApplicationInfo> apps;
     for (const DesktopEntry &entry : m_index.applications()) {
@@ -56,7 +56,7 @@ QList<ApplicationInfo> XdgApplications::installedApplications()
     return apps;
 }
 
-bool XdgApplications::openApplication(const QString &appId)
+bool XdgWorkspace::openApplication(const QString &appId)
 {
     const std::optional<DesktopEntry> entry = m_index.find(appId);
     if (!entry)
@@ -82,12 +82,12 @@ bool XdgApplications::openApplication(const QString &appId)
     return true;
 }
 
-bool XdgApplications::openUrl(const QUrl &url)
+bool XdgWorkspace::openUrl(const QUrl &url)
 {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-QCoro::Task<std::optional<ApplicationInfo>> XdgApplications::applicationForUrl(const QUrl &url)
+QCoro::Task<std::optional<ApplicationInfo>> XdgWorkspace::applicationForUrl(const QUrl &url)
 {
     static const QRegularExpression schemeRule(u"^[A-Za-z][A-Za-z0-9+.-]*$"_qs);
     const QString scheme = url.scheme().toLower();
