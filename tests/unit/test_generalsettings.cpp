@@ -12,6 +12,7 @@
 #include "platform/fake/fakekeyboardlayout.h"
 #include "platform/fake/fakeondevicemodel.h"
 #include "platform/fake/memorydefaults.h"
+#include "ui/desktopstatusrows.h"
 #include "ui/generalsettingsview.h"
 #include "ui/modelsettingssection.h"
 #include "ui/settingscontext.h"
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -349,6 +351,51 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_view->accessibilityStatus()->text(),
                                   GeneralSettingsView::accessibilityText(AccessibilityStatus::State::missing), 1500);
         QVERIFY(!m_view->turnOnButton()->isVisible());
+    }
+
+    // Only what is missing gets a row, so the tab fits small screens; a piece that starts working
+    // (a tray that appears) loses its row when the tab shows again, and the rows stay above the
+    // last error.
+    void theStatusShowsOnlyWhatTheDesktopLacks()
+    {
+        const DesktopCapability tray{DesktopCapability::Kind::tray, false, QStringLiteral("no system tray runs"),
+                                     QStringLiteral("Open the settings with \"ringle --settings\".")};
+        QList<DesktopCapability> lines{
+            {DesktopCapability::Kind::shortcut, true, QStringLiteral("grabbed from the X server"), {}},
+            {DesktopCapability::Kind::accessibility, false, QStringLiteral("off"), QStringLiteral("Turn it on.")},
+            {DesktopCapability::Kind::modelServer, false, QStringLiteral("none"), QStringLiteral("Start one.")},
+            tray,
+            {DesktopCapability::Kind::keystrokes, false, QStringLiteral("no virtual keyboard"), {}},
+        };
+        m_fixture->context.desktopCapabilities = [&lines] { return lines; };
+        showView();
+        DesktopStatusRows &rows = *m_view->desktopStatus();
+        QVERIFY(!rows.row(DesktopCapability::Kind::shortcut));
+        QVERIFY(!rows.row(DesktopCapability::Kind::accessibility));
+        QVERIFY(!rows.row(DesktopCapability::Kind::modelServer));
+        QCOMPARE(rows.row(DesktopCapability::Kind::tray)->text(),
+                 QStringLiteral("No system tray runs. Open the settings with \"ringle --settings\"."));
+        QCOMPARE(rows.row(DesktopCapability::Kind::keystrokes)->text(), QStringLiteral("No virtual keyboard."));
+
+        const auto rowOf = [](QWidget *widget) {
+            int row = -1;
+            QFormLayout::ItemRole role;
+            static_cast<QFormLayout *>(widget->parentWidget()->layout())->getWidgetPosition(widget, &row, &role);
+            return row;
+        };
+        const int lastError = rowOf(m_view->lastError());
+        QVERIFY(rowOf(rows.row(DesktopCapability::Kind::tray)) < lastError);
+
+        lines[3].works = true;
+        m_view->hide();
+        m_view->show();
+        QVERIFY(!rows.row(DesktopCapability::Kind::tray));
+        QVERIFY(rows.row(DesktopCapability::Kind::keystrokes));
+        lines[3] = tray;
+        m_view->hide();
+        m_view->show();
+        QVERIFY(rowOf(rows.row(DesktopCapability::Kind::tray)) < rowOf(m_view->lastError()));
+        QCOMPARE(rowOf(m_view->lastError()), lastError);
     }
 
     void startAtLoginShowsWhatHolds()
