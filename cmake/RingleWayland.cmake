@@ -9,6 +9,9 @@ if(NOT WAYLAND_SCANNER)
     find_program(WAYLAND_SCANNER wayland-scanner REQUIRED)
 endif()
 
+# KDE's own protocols (KWin's fake input), from plasma-wayland-protocols.
+find_package(PlasmaWaylandProtocols REQUIRED)
+
 # The protocols Debian packages in wayland-protocols, by their path below its folder.
 set(RINGLE_SYSTEM_PROTOCOLS ${WAYLAND_PROTOCOLS_DIR})
 set(RINGLE_OWN_PROTOCOLS ${PROJECT_SOURCE_DIR}/src/platform/wayland/protocols)

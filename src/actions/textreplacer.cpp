@@ -1,5 +1,7 @@
 #include "actions/textreplacer.h"
 
+#include <QDeadlineTimer>
+
 #include "actions/keystroke.h"
 #include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
@@ -114,7 +116,12 @@ QCoro::Task<QString> TextReplacer::copySelection()
 QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
 {
     throwIfStopped();
-    const std::optional<RunningApp> front = m_workspace.frontApplication();
+    std::optional<RunningApp> front = m_workspace.frontApplication();
+    for (const QDeadlineTimer deadline(focusReturnTimeout); app && !isSameApp(front, app) && !deadline.hasExpired();) {
+        co_await MonotonicSleep::sleepFor(changePollInterval);
+        throwIfStopped();
+        front = m_workspace.frontApplication();
+    }
     if (!isSameApp(front, app)) {
         m_clipboard.writeText(text, true);
         throw RingleError::focusChanged();

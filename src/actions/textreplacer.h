@@ -24,6 +24,9 @@ public:
     static constexpr std::chrono::milliseconds changeTimeout{800};
     static constexpr std::chrono::milliseconds changePollInterval{20};
     static constexpr std::chrono::milliseconds restoreDelay{500};
+    // How long Replace waits for the application to be in front again after the panel's click
+    // (KWin gives a clicked panel the focus until it is gone).
+    static constexpr std::chrono::milliseconds focusReturnTimeout{500};
 
     using Transform = std::function<QCoro::Task<QString>(QString)>;
     using Body = std::function<QCoro::Task<std::optional<QString>>(std::optional<QString>)>;

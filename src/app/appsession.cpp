@@ -57,6 +57,12 @@ std::unique_ptr<AppSession> AppSession::create(std::unique_ptr<DesktopBackend> d
 {
     std::unique_ptr<AppSession> session(
         new AppSession(std::make_unique<Parts>(defaults, status, notifications, std::move(desktop))));
+    Parts &p = *session->m_parts;
+    // A change made in the desktop's own shortcut settings is stored as if recorded in Ringle's.
+    p.backend->setShortcutChangeHandler([&shortcuts = p.core.shortcuts](std::optional<Key> key, KeyModifiers modifiers) {
+        shortcuts.setShortcut(key ? std::optional<GlobalShortcuts::Shortcut>({*key, modifiers}) : std::nullopt,
+                              GlobalShortcuts::Name::actionWheel());
+    });
     session->controller().start();
     return session;
 }

@@ -61,7 +61,8 @@ Choice choose(const Environment &e)
         return {DesktopBackend::Kind::wayland, {}, {}};
     if (!e.display.isEmpty() && e.x11Reachable()) {
         return {DesktopBackend::Kind::x11, {},
-                tr("This Wayland compositor lacks %1, so Ringle uses XWayland: it works in the XWayland apps.")
+                tr("This Wayland compositor lacks %1, so Ringle uses XWayland: it works in the XWayland apps. "
+                   "\"ringle doctor --backend=wayland\" says what to do.")
                     .arg(missing.join(u", "_qs))};
     }
     // Half the road on Wayland is better than none; `ringle doctor` says what is missing.

@@ -113,7 +113,7 @@ QString usage()
               "  1  Ringle could not start (for example, no display), or doctor found something missing\n"
               "  2  wrong usage\n"
               "\n"
-              "Ringle runs on Wayland (sway and other wlroots compositors) and on X11.\n")
+              "Ringle runs on Wayland (KDE Plasma, sway and other wlroots compositors) and on X11.\n")
         .arg(AppIdentity::desktopId());
 }
 

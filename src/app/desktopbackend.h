@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys/key.h"
 #include "platform/desktopcapability.h"
 #include "platform/platform.h"
 
@@ -32,6 +33,9 @@ public:
     virtual QCoro::Task<void> handOverClipboard() = 0;
     // Called once when the desktop goes away under Ringle.
     virtual void setLostHandler(std::function<void(const QString &reason)> handler) = 0;
+    // Called when the user gives the wheel's shortcut another combination in the desktop's own
+    // settings (none: cleared there); never on desktops without such settings.
+    virtual void setShortcutChangeHandler(std::function<void(std::optional<Key>, KeyModifiers)>) {}
     // The desktop as the user knows it: "sway (Wayland)", "X11".
     virtual QString name() const = 0;
     // What this desktop offers of the shortcut, mouse trigger, overlay, clipboard, keystrokes, app

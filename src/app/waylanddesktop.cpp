@@ -4,6 +4,8 @@
 #include "platform/linux/statusnotifierwatch.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/kglobalaccelbinder.h"
+#include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandplatform.h"
 
@@ -45,11 +47,18 @@ void WaylandDesktop::setLostHandler(std::function<void(const QString &)> handler
     QObject::connect(m_wayland.get(), &WaylandPlatform::lost, m_wayland.get(), std::move(handler));
 }
 
+void WaylandDesktop::setShortcutChangeHandler(std::function<void(std::optional<Key>, KeyModifiers)> handler)
+{
+    QObject::connect(m_wayland.get(), &WaylandPlatform::shortcutChangedByDesktop, m_wayland.get(), std::move(handler));
+}
+
 QString WaylandDesktop::name() const
 {
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").section(u':', 0, 0);
     if (m_wayland->sway())
         return QStringLiteral("sway (Wayland)");
+    if (m_wayland->kwin() || m_wayland->kglobalaccel())
+        return QStringLiteral("KDE Plasma (Wayland)");
     return desktop.isEmpty() ? QStringLiteral("Wayland") : desktop + QStringLiteral(" (Wayland)");
 }
 
@@ -60,20 +69,27 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
     const WaylandConnection &c = m_wayland->connection();
     const bool sway = m_wayland->sway() != nullptr;
     const bool portal = m_wayland->portal() != nullptr;
+    const bool kglobalaccel = m_wayland->kglobalaccel() != nullptr;
+    const bool kwin = kglobalaccel || m_wayland->kwin() != nullptr;
     const bool clipboard = m_wayland->dataControl() != nullptr;
     const bool keys = m_wayland->canPostKeys();
     const bool tray = StatusNotifierWatch::hasWatcher();
     const QString dataControl = c.offers("ext_data_control_manager_v1") ? tr("over ext-data-control") : tr("over wlr-data-control");
     const ForeignToplevels *toplevels = m_wayland->toplevels();
-    const bool front = sway || (toplevels && toplevels->knowsActivated());
+    const bool front = sway || m_wayland->kwin() || (toplevels && toplevels->knowsActivated());
     return {
-        sway     ? DesktopCapability{Kind::shortcut, true, tr("bound in sway over its IPC"), {}}
+        sway           ? DesktopCapability{Kind::shortcut, true, tr("bound in sway over its IPC"), {}}
+        : kglobalaccel ? DesktopCapability{Kind::shortcut, true,
+                                           tr("bound in KWin's global shortcuts (Plasma's shortcut settings list it)"), {}}
         : portal ? DesktopCapability{Kind::shortcut, true, tr("bound through the desktop's GlobalShortcuts portal"), {}}
                  : DesktopCapability{Kind::shortcut, false, tr("this compositor lets no program bind keys"),
                                      tr("Bind \"ringle wheel press\" to a key and \"ringle wheel release\" to its "
                                         "release in the compositor's configuration (the README has the lines).")},
         sway ? DesktopCapability{Kind::mouseTrigger, true, tr("bound in sway for the whole window"), {}}
-             : DesktopCapability{Kind::mouseTrigger, false, tr("this compositor lets no program bind a mouse button"),
+        : kwin
+            ? DesktopCapability{Kind::mouseTrigger, false, tr("KWin lets no program bind a mouse button"),
+                                tr("Open the wheel with the keyboard shortcut.")}
+            : DesktopCapability{Kind::mouseTrigger, false, tr("this compositor lets no program bind a mouse button"),
                                  tr("Open the wheel with the shortcut.")},
         {Kind::overlay, true,
          tr("layer-shell surfaces (version %1)").arg(c.offeredVersion("zwlr_layer_shell_v1")), {}},
@@ -81,17 +97,30 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
                   : DesktopCapability{Kind::clipboard, false, tr("the compositor offers no data-control protocol"),
                                       tr("Use a compositor that offers ext-data-control-v1 or wlr-data-control, or "
                                          "start Ringle with --backend=x11 to work in XWayland apps.")},
-        keys ? DesktopCapability{Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}}
-             : DesktopCapability{Kind::keystrokes, false, tr("the compositor offers no virtual keyboard"),
+        keys && m_wayland->postsThroughFakeInput()
+            ? DesktopCapability{Kind::keystrokes, true, tr("KWin's fake input, with your keymap"), {}}
+        : keys ? DesktopCapability{Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}}
+        : kwin
+            ? DesktopCapability{Kind::keystrokes, false, tr("KWin has not granted Ringle its fake input"),
+                                tr("KWin grants it to programs whose desktop entry asks for it: install Ringle's "
+                                   "package (or, for a build of your own, run scripts/run once), then start Ringle "
+                                   "again.")}
+            : DesktopCapability{Kind::keystrokes, false, tr("the compositor offers no virtual keyboard"),
                                  tr("Use a compositor that offers zwp_virtual_keyboard_v1, or start Ringle with "
                                     "--backend=x11 to work in XWayland apps.")},
         front ? DesktopCapability{Kind::frontApplication, true,
-                                  sway ? tr("from sway's tree") : tr("from the compositor's list of windows"), {}}
+                                  sway            ? tr("from sway's tree")
+                                  : m_wayland->kwin() ? tr("from Ringle's KWin script")
+                                                    : tr("from the compositor's list of windows"),
+                                  {}}
               : DesktopCapability{Kind::frontApplication, false, tr("the compositor does not tell which window is in front"),
                                   tr("Sets bound to apps are not chosen here; the default set opens instead.")},
-        tray ? DesktopCapability{Kind::tray, true, tr("a StatusNotifierItem tray runs"), {}}
-             : DesktopCapability{Kind::tray, false, tr("no tray runs"),
-                                 tr("Start a panel with a tray (waybar's tray module, or swaybar); meanwhile "
-                                    "\"ringle --settings\" opens the settings.")},
+        tray   ? DesktopCapability{Kind::tray, true, tr("a StatusNotifierItem tray runs"), {}}
+        : kwin ? DesktopCapability{Kind::tray, false, tr("no tray runs"),
+                                   tr("Add the System Tray widget to a Plasma panel; meanwhile \"ringle --settings\" "
+                                      "opens the settings.")}
+               : DesktopCapability{Kind::tray, false, tr("no tray runs"),
+                                   tr("Start a panel with a tray (waybar's tray module, or swaybar); meanwhile "
+                                      "\"ringle --settings\" opens the settings.")},
     };
 }

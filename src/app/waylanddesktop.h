@@ -19,6 +19,7 @@ public:
     QString name() const override;
     QList<DesktopCapability> capabilities() override;
     void setLostHandler(std::function<void(const QString &)> handler) override;
+    void setShortcutChangeHandler(std::function<void(std::optional<Key>, KeyModifiers)> handler) override;
 
     WaylandPlatform &wayland() { return *m_wayland; }
 

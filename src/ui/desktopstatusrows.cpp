@@ -34,10 +34,12 @@ QString DesktopStatusRows::sentence(const DesktopCapability &line)
 
 bool DesktopStatusRows::needsRow(const DesktopCapability &line)
 {
-    // Accessibility and the model have rows of their own above; what works needs no row, so the
-    // window keeps fitting small screens (`ringle doctor` lists everything).
-    return !line.works && line.kind != DesktopCapability::Kind::accessibility
-        && line.kind != DesktopCapability::Kind::modelServer;
+    // Accessibility and the model have rows of their own, the shortcut and the mouse trigger their
+    // sentences in the Action Wheel section; what works needs no row, so the window keeps fitting
+    // small screens (`ringle doctor` lists everything).
+    using Kind = DesktopCapability::Kind;
+    return !line.works && line.kind != Kind::accessibility && line.kind != Kind::modelServer
+        && line.kind != Kind::shortcut && line.kind != Kind::mouseTrigger;
 }
 
 void DesktopStatusRows::show(const QList<DesktopCapability> &lines)

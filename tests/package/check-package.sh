@@ -39,6 +39,10 @@ done
 
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "desktop entry"
+# KWin grants its fake input by the installed executable's path.
+grep -qx 'Exec=/usr/bin/ringle' "$work/root/usr/share/applications/$id.desktop" \
+    && grep -qx 'X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input' "$work/root/usr/share/applications/$id.desktop" \
+    || fail "the desktop entry does not ask KWin for its fake input"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 zcat "$work/root/usr/share/man/man1/ringle-config.1.gz" | grep -q 'start-at-login' || fail "ringle-config(1) lacks the commands"
 

@@ -12,12 +12,13 @@
 #include <csignal>
 
 namespace TestSupport {
-namespace {
-QString ringlePath()
+QString RingleProcess::appPath()
 {
+    // A session may run a copy of its own (KWin's grants go by the executable).
+    if (const QString app = qEnvironmentVariable("RINGLE_APP"); !app.isEmpty())
+        return app;
     return QDir(qEnvironmentVariable("RINGLE_BUILD_DIR")).filePath(QStringLiteral("src/app/ringle"));
 }
-} // namespace
 
 RingleProcess::RingleProcess()
 {
@@ -48,7 +49,7 @@ bool RingleProcess::configure(const QString &key, const QString &value)
 {
     QProcess config;
     config.setProcessEnvironment(m_process.processEnvironment());
-    config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("set"), key, value});
+    config.start(appPath(), {QStringLiteral("config"), QStringLiteral("set"), key, value});
     return config.waitForFinished(15000) && config.exitStatus() == QProcess::NormalExit && config.exitCode() == 0;
 }
 
@@ -63,7 +64,7 @@ std::optional<QString> RingleProcess::configured(const QString &key)
 {
     QProcess config;
     config.setProcessEnvironment(m_process.processEnvironment());
-    config.start(ringlePath(), {QStringLiteral("config"), QStringLiteral("get"), key});
+    config.start(appPath(), {QStringLiteral("config"), QStringLiteral("get"), key});
     if (!config.waitForFinished(15000) || config.exitStatus() != QProcess::NormalExit || config.exitCode() != 0)
         return std::nullopt;
     return QString::fromUtf8(config.readAllStandardOutput()).trimmed();
@@ -90,7 +91,7 @@ bool RingleProcess::openSettings()
 {
     QProcess opener;
     opener.setProcessEnvironment(m_process.processEnvironment());
-    opener.start(ringlePath(), {QStringLiteral("--settings")});
+    opener.start(appPath(), {QStringLiteral("--settings")});
     return opener.waitForFinished(15000) && opener.exitStatus() == QProcess::NormalExit && opener.exitCode() == 0;
 }
 
@@ -103,7 +104,7 @@ bool RingleProcess::useModelServer(const QUrl &server)
 
 bool RingleProcess::start()
 {
-    m_process.start(ringlePath(), {});
+    m_process.start(appPath(), {});
     return m_process.waitForStarted(10000) && !waitForLine(QStringLiteral("ringle.controller: started")).isEmpty();
 }
 

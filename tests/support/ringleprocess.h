@@ -14,6 +14,9 @@ namespace TestSupport {
 // the event loop.
 class RingleProcess final {
 public:
+    // The app's executable: the build's, or the copy a session runs (RINGLE_APP).
+    static QString appPath();
+
     RingleProcess();
     ~RingleProcess();
     RingleProcess(const RingleProcess &) = delete;

@@ -107,11 +107,26 @@ bool swayCommand(const QString &command)
     return swaymsg.waitForFinished(5000) && swaymsg.exitCode() == 0;
 }
 
+bool waitUntilEditorFocused(LineProcess &editor, int timeoutMs)
+{
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        return waitUntilSwayFocuses(editor.pid(), timeoutMs);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (editor.request("active") == "active 1")
+            return true;
+        editor.request("activate");
+        QTest::qWait(50);
+    }
+    qWarning() << "the test editor never had the keyboard";
+    return false;
+}
+
 std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to)
 {
     auto editor = std::make_unique<LineProcess>();
     if (!editor->start(programPath(u"testeditor"_qs), {u"--title"_qs, QString::fromLatin1(QTest::currentTestFunction())})
-        || !waitUntilSwayFocuses(editor->pid()) || !setAndSelect(*editor, text, from, to))
+        || !waitUntilEditorFocused(*editor) || !setAndSelect(*editor, text, from, to))
         return nullptr;
     return editor;
 }

@@ -43,7 +43,10 @@ bool waitUntilSwayFocuses(qint64 pid, int timeoutMs = 20000);
 // A sway command through swaymsg; whether sway ran it.
 bool swayCommand(const QString &command);
 
-// The test editor on Wayland, focused by sway, holding `text` with [from, to) selected.
+// Waits until the test editor's window has the keyboard: sway is asked where it runs, else the
+// editor itself.
+bool waitUntilEditorFocused(LineProcess &editor, int timeoutMs = 20000);
+// The test editor on Wayland, focused, holding `text` with [from, to) selected.
 std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to);
 // That editor with the caret in `typo`, then Ringle started with the test rings; null when either fails.
 std::unique_ptr<LineProcess> waylandEditorAndRingle(RingleProcess &ringle);

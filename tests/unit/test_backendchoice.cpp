@@ -1,6 +1,7 @@
 // Which desktop backend Ringle runs on: Wayland where a compositor offers what it needs, else X11,
 // either forced by the user; one sentence when none can be used.
 #include "app/backendchoice.h"
+#include "platform/wayland/waylandprobe.h"
 
 #include <QTest>
 
@@ -10,7 +11,7 @@ using Kind = DesktopBackend::Kind;
 using Gaps = BackendChoice::WaylandGaps;
 const Gaps none;
 const Gaps noLayerShell{{u"zwlr_layer_shell_v1"_qs}, {}};
-// KWin's case: the wheel can show, but no key can be sent.
+// KWin's case without its fake input granted: the wheel can show, but no key can be sent.
 const Gaps noKeyboard{{}, {u"zwp_virtual_keyboard_manager_v1"_qs}};
 
 BackendChoice::Environment environment(const QString &forced, const QByteArray &display, bool x11Up,
@@ -93,6 +94,21 @@ private Q_SLOTS:
         const QString said = kind ? choice.note : choice.problem;
         QVERIFY2(says.isEmpty() ? said.isEmpty() : said.startsWith(says), qPrintable(said));
         QVERIFY(!kind || choice.problem.isEmpty());
+    }
+
+    // Keys go through a virtual keyboard or, where KWin grants it, its fake input; a clipboard through
+    // either data-control protocol.
+    void theRoadNeedsAClipboardAndAKeyboard()
+    {
+        WaylandProbe::Result kwin;
+        kwin.interfaces = {u"zwlr_data_control_manager_v1"_qs, u"org_kde_kwin_fake_input"_qs};
+        QCOMPARE(WaylandProbe::missingForTheRoad(kwin), QStringList());
+        WaylandProbe::Result sway;
+        sway.interfaces = {u"ext_data_control_manager_v1"_qs, u"zwp_virtual_keyboard_manager_v1"_qs};
+        QCOMPARE(WaylandProbe::missingForTheRoad(sway), QStringList());
+        WaylandProbe::Result bare;
+        QCOMPARE(WaylandProbe::missingForTheRoad(bare),
+                 (QStringList{u"ext_data_control_manager_v1"_qs, u"zwp_virtual_keyboard_manager_v1"_qs}));
     }
 
     void neverAsksTheDisplayItDoesNotNeed()

@@ -378,6 +378,28 @@ private Q_SLOTS:
         QCOMPARE(rig.fake.clipboard.readCount(), 0);
     }
 
+    // A click on the panel may hand the focus to the panel until it is gone: Replace waits for the
+    // application to be back in front, but not for long.
+    void pasteWaitsForTheFocusToComeBack()
+    {
+        Rig rig;
+        rig.fake.workspace.setFrontApplication(otherApp);
+        QTimer::singleShot(150, [&rig] { rig.fake.workspace.setFrontApplication(editor); });
+        const auto start = Clock::now();
+        QVERIFY(!TaskRunner::run(rig.replacer.paste(u"result"_qs, editor)));
+        const qint64 waited = msBetween(start, rig.fake.keyboard.postTimes().first());
+        QVERIFY2(waited >= 140 && waited < int(TextReplacer::focusReturnTimeout.count()), qPrintable(QString::number(waited)));
+        QCOMPARE(rig.app.pasted(), QStringList{u"result"_qs});
+
+        Rig late;
+        late.fake.workspace.setFrontApplication(otherApp);
+        const auto lateStart = Clock::now();
+        const auto error = TaskRunner::run(late.replacer.paste(u"result"_qs, editor));
+        QCOMPARE(TaskRunner::errorAs<RingleError>(error), RingleError::focusChanged());
+        QVERIFY(msBetween(lateStart, Clock::now()) >= int(TextReplacer::focusReturnTimeout.count()) - 5);
+        QVERIFY(late.fake.keyboard.events().isEmpty());
+    }
+
     // Quitting while an action runs: the user's content comes back at once, and nothing is pasted
     // or written afterwards, wherever the action was.
     void stopPutsTheUsersContentBack_data()

@@ -25,8 +25,9 @@ public:
         quint32 version = 0;
     };
 
-    // How long start-up may wait for the compositor's first answers.
-    static constexpr std::chrono::milliseconds startupTimeout{3000};
+    // How long start-up may wait for the compositor's first answers. KWin reads the whole
+    // executable of a program it grants an interface before it answers it: seconds for a big one.
+    static constexpr std::chrono::milliseconds startupTimeout{10000};
 
     // Connects to `display` (a name in XDG_RUNTIME_DIR or an absolute path; empty: WAYLAND_DISPLAY)
     // and learns the globals. None when there is no compositor or it does not answer in time.

@@ -6,7 +6,10 @@
 #include "platform/linux/qtscreens.h"
 #include "platform/unavailableondevicemodel.h"
 #include "platform/wayland/datacontrolclipboard.h"
+#include "platform/wayland/fakeinputkeyboard.h"
 #include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/kglobalaccelbinder.h"
+#include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/portalshortcutbinder.h"
 #include "platform/wayland/swaybindings.h"
 #include "platform/wayland/swayfocusmonitor.h"
@@ -86,10 +89,15 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     } else {
         p->m_clipboard = std::make_unique<NoClipboard>();
     }
-    p->m_keyboard = std::make_unique<VirtualKeyboard>(c, *p->m_seat);
+    if (!VirtualKeyboard::isOffered(c) && FakeInputKeyboard::isOffered(c))
+        p->m_keyboard = std::make_unique<FakeInputKeyboard>(c, *p->m_seat);
+    else
+        p->m_keyboard = std::make_unique<VirtualKeyboard>(c, *p->m_seat);
+    if (!p->m_sway)
+        p->m_kwin = KWinWindows::create();
     WaylandSeat *seat = p->m_seat.get();
     p->m_screens = std::make_unique<QtScreens>([seat] { return seat->lastPointerPosition(); });
-    p->m_workspace = std::make_unique<WaylandWorkspace>(p->m_sway.get(), p->m_toplevels.get());
+    p->m_workspace = std::make_unique<WaylandWorkspace>(p->m_sway.get(), p->m_kwin.get(), p->m_toplevels.get());
     p->m_sound = std::make_unique<DesktopSound>();
     WaylandWorkspace *workspace = p->m_workspace.get();
     p->m_accessibility = std::make_unique<AtspiAccessibility>(
@@ -100,6 +108,14 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     std::unique_ptr<ShortcutBinder> binder;
     if (p->m_sway) {
         binder = std::make_unique<SwayShortcutBinder>(*p->m_sway, *p->m_swayBindings, *p->m_seat);
+    } else if (std::unique_ptr<KGlobalAccelBinder> kglobalaccel = KGlobalAccelBinder::create()) {
+        p->m_kglobalaccel = kglobalaccel.get();
+        WaylandPlatform *platform = p.get();
+        kglobalaccel->setChangeHandler([platform](quint64, std::optional<KGlobalAccelKeys::Combination> now) {
+            Q_EMIT platform->shortcutChangedByDesktop(now ? std::optional<Key>(now->key) : std::nullopt,
+                                                      now ? now->modifiers : KeyModifiers());
+        });
+        binder = std::move(kglobalaccel);
     } else if (std::unique_ptr<PortalShortcutBinder> portal = PortalShortcutBinder::create()) {
         p->m_portal = portal.get();
         binder = std::move(portal);
@@ -139,6 +155,7 @@ WaylandPlatform::~WaylandPlatform()
     m_mouseTap.reset();
     m_hotKeys.reset();
     m_swayBindings.reset();
+    m_kwin.reset();
     m_inputMonitor.reset();
     m_accessibility.reset();
     m_keyboard.reset();
@@ -148,7 +165,12 @@ WaylandPlatform::~WaylandPlatform()
 
 bool WaylandPlatform::canPostKeys() const
 {
-    return VirtualKeyboard::isOffered(*m_connection);
+    return VirtualKeyboard::isOffered(*m_connection) || FakeInputKeyboard::isOffered(*m_connection);
+}
+
+bool WaylandPlatform::postsThroughFakeInput() const
+{
+    return !VirtualKeyboard::isOffered(*m_connection) && FakeInputKeyboard::isOffered(*m_connection);
 }
 
 Platform WaylandPlatform::platform()

@@ -6,12 +6,17 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include "keys/key.h"
 #include <memory>
 
 class AtspiAccessibility;
 class AtspiStatusSwitch;
 class DataControlClipboard;
 class ForeignToplevels;
+class KGlobalAccelBinder;
+class KWinWindows;
+class SeatKeyboard;
 class GlobalInputMonitor;
 class OnDeviceModel;
 class OverlaySurfaces;
@@ -20,7 +25,6 @@ class QtScreens;
 class Sound;
 class SwayBindings;
 class SwayIpc;
-class VirtualKeyboard;
 class WaylandConnection;
 class WaylandHotKeyService;
 class WaylandKeyboardLayout;
@@ -52,13 +56,21 @@ public:
     WaylandMouseTap &mouseTap() { return *m_mouseTap; }
     WaylandWorkspace &workspace() { return *m_workspace; }
     ForeignToplevels *toplevels() const { return m_toplevels.get(); }
-    // The desktop's GlobalShortcuts portal, where it binds the shortcut (not under sway).
+    // The desktop's GlobalShortcuts portal, where it binds the shortcut (not under sway or KWin).
     PortalShortcutBinder *portal() const { return m_portal; }
+    // KWin's global shortcuts and Ringle's script there, under KWin.
+    KGlobalAccelBinder *kglobalaccel() const { return m_kglobalaccel; }
+    KWinWindows *kwin() const { return m_kwin.get(); }
     bool canPostKeys() const;
+    // Whether keys go through KWin's fake input.
+    bool postsThroughFakeInput() const;
 
 Q_SIGNALS:
     // The compositor went away; Ringle cannot go on.
     void lost(const QString &reason);
+    // The user gave the wheel's shortcut another combination in the desktop's own settings (none
+    // when cleared there).
+    void shortcutChangedByDesktop(std::optional<Key> key, KeyModifiers modifiers);
 
 private:
     WaylandPlatform() = default;
@@ -74,7 +86,8 @@ private:
     std::unique_ptr<ForeignToplevels> m_toplevels;
     std::unique_ptr<Clipboard> m_clipboard;
     DataControlClipboard *m_dataControl = nullptr;
-    std::unique_ptr<VirtualKeyboard> m_keyboard;
+    std::unique_ptr<SeatKeyboard> m_keyboard;
+    std::unique_ptr<KWinWindows> m_kwin;
     std::unique_ptr<QtScreens> m_screens;
     std::unique_ptr<WaylandWorkspace> m_workspace;
     std::unique_ptr<Sound> m_sound;
@@ -82,6 +95,7 @@ private:
     std::unique_ptr<AtspiStatusSwitch> m_accessibilitySwitch;
     std::unique_ptr<WaylandHotKeyService> m_hotKeys;
     PortalShortcutBinder *m_portal = nullptr;
+    KGlobalAccelBinder *m_kglobalaccel = nullptr;
     std::unique_ptr<WaylandMouseTap> m_mouseTap;
     std::unique_ptr<GlobalInputMonitor> m_inputMonitor;
     std::unique_ptr<WaylandKeyboardLayout> m_keyboardLayout;

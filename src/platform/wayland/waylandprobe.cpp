@@ -8,7 +8,7 @@
 
 namespace WaylandProbe {
 namespace {
-constexpr int timeoutMs = 2000;
+constexpr int timeoutMs = int(WaylandConnection::startupTimeout.count());
 
 void global(void *data, wl_registry *, uint32_t, const char *interface, uint32_t version)
 {
@@ -93,7 +93,9 @@ QStringList missingForTheRoad(const Result &result)
     if (!result.interfaces.contains(u"ext_data_control_manager_v1"_qs)
         && !result.interfaces.contains(u"zwlr_data_control_manager_v1"_qs))
         missing.append(u"ext_data_control_manager_v1"_qs);
-    if (!result.interfaces.contains(u"zwp_virtual_keyboard_manager_v1"_qs))
+    // KWin lists its fake input only to the programs it grants it.
+    if (!result.interfaces.contains(u"zwp_virtual_keyboard_manager_v1"_qs)
+        && !result.interfaces.contains(u"org_kde_kwin_fake_input"_qs))
         missing.append(u"zwp_virtual_keyboard_manager_v1"_qs);
     return missing;
 }

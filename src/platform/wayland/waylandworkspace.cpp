@@ -1,11 +1,13 @@
 #include "platform/wayland/waylandworkspace.h"
 
 #include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/swayipc.h"
 
-WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, ForeignToplevels *toplevels, DesktopEntryIndex index)
+WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, KWinWindows *kwin, ForeignToplevels *toplevels, DesktopEntryIndex index)
     : XdgWorkspace(std::move(index))
     , m_sway(sway)
+    , m_kwin(kwin)
     , m_toplevels(toplevels)
 {
 }
@@ -19,7 +21,7 @@ RunningApp WaylandWorkspace::appForId(const QString &appId, std::optional<Deskto
 
 bool WaylandWorkspace::knowsFrontApplication() const
 {
-    return (m_sway && m_sway->isOpen()) || (m_toplevels && m_toplevels->knowsActivated());
+    return (m_sway && m_sway->isOpen()) || m_kwin || (m_toplevels && m_toplevels->knowsActivated());
 }
 
 std::optional<RunningApp> WaylandWorkspace::frontApplication()
@@ -32,6 +34,14 @@ std::optional<RunningApp> WaylandWorkspace::frontApplication()
         RunningApp app = appForId(window->appId, &entry);
         app.pid = window->pid;
         app.instance = quint64(window->id);
+        return app;
+    }
+    if (m_kwin) {
+        const std::optional<KWinWindowReport::Window> &window = m_kwin->latest().active;
+        if (!window || window->appId().isEmpty())
+            return std::nullopt;
+        RunningApp app = appForId(window->appId(), &entry);
+        app.pid = window->pid;
         return app;
     }
     if (!m_toplevels)
@@ -63,6 +73,9 @@ QList<RunningApp> WaylandWorkspace::runningApplications()
     if (m_sway && m_sway->isOpen()) {
         for (const SwayWindow &w : m_sway->windows(swayTimeout))
             addApp(w.appId, w.pid, quint64(w.id));
+    } else if (m_kwin) {
+        for (const KWinWindowReport::Window &w : m_kwin->latest().windows)
+            addApp(w.appId(), w.pid, 0);
     } else if (m_toplevels) {
         for (const ForeignToplevels::Toplevel &t : m_toplevels->toplevels())
             addApp(t.appId, 0, t.serial);
@@ -72,6 +85,16 @@ QList<RunningApp> WaylandWorkspace::runningApplications()
 
 std::optional<QPoint> WaylandWorkspace::windowOrigin(qint64 processId)
 {
+    if (m_kwin) {
+        const KWinWindowReport &report = m_kwin->latest();
+        if (report.active && report.active->pid == processId)
+            return report.active->area.topLeft();
+        for (const KWinWindowReport::Window &w : report.windows) {
+            if (w.pid == processId)
+                return w.area.topLeft();
+        }
+        return std::nullopt;
+    }
     if (!m_sway || !m_sway->isOpen())
         return std::nullopt;
     const std::optional<SwayWindow> focused = m_sway->focusedWindow(swayTimeout);

@@ -6,18 +6,20 @@
 #include <optional>
 
 class ForeignToplevels;
+class KWinWindows;
 class SwayIpc;
 
-// Applications on a Wayland desktop: the window in front from sway's tree (with its process id and
-// place) where sway runs, else from the compositor's list of windows; applications from XDG
-// desktop entries as on X11.
+// Applications on a Wayland desktop: the window in front from sway's tree or from Ringle's KWin
+// script (with its process id and place), else from the compositor's list of windows; applications
+// from XDG desktop entries as on X11.
 class WaylandWorkspace final : public XdgWorkspace {
 public:
     // How long one question to sway may take.
     static constexpr std::chrono::milliseconds swayTimeout{250};
 
-    // Either may be null.
-    WaylandWorkspace(SwayIpc *sway, ForeignToplevels *toplevels, DesktopEntryIndex index = DesktopEntryIndex());
+    // Any may be null.
+    WaylandWorkspace(SwayIpc *sway, KWinWindows *kwin, ForeignToplevels *toplevels,
+                     DesktopEntryIndex index = DesktopEntryIndex());
 
     std::optional<RunningApp> frontApplication() override;
     QList<RunningApp> runningApplications() override;
@@ -33,5 +35,6 @@ private:
     RunningApp appForId(const QString &appId, std::optional<DesktopEntry> *entry);
 
     SwayIpc *m_sway;
+    KWinWindows *m_kwin;
     ForeignToplevels *m_toplevels;
 };

@@ -7,6 +7,7 @@
 //   selectviewer <f> <t>  the same in the read-only text             -> ok
 //   selection             -> selection <json> (of the focused text)
 //   activate              raise and activate the window              -> ok
+//   active                -> active 1 while the window has the keyboard, else active 0
 //   quit
 // Options: --title <title>, --ignore-copy (swallows the copy keys, like an app that forbids copying),
 // --no-stdin (started by something else than a test: takes no commands and stays until closed).
@@ -106,6 +107,8 @@ int main(int argc, char *argv[])
             window.raise();
             window.activateWindow();
             replyLine("ok");
+        } else if (cmd == "active") {
+            replyLine(window.isActiveWindow() ? "active 1" : "active 0");
         } else if (cmd == "quit") {
             app.quit();
         } else {

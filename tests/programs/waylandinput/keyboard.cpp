@@ -3,6 +3,7 @@
 #include "eventtime.h"
 #include "waylandtoolconnection.h"
 
+#include "fake-input-client-protocol.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <QString>
@@ -45,9 +46,15 @@ VirtualKeyboard::VirtualKeyboard(WaylandConnection &connection, zwp_virtual_keyb
     , m_keyboard(zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat))
 {}
 
+VirtualKeyboard::VirtualKeyboard(WaylandConnection &connection, org_kde_kwin_fake_input *fakeInput)
+    : m_connection(connection)
+    , m_fakeInput(fakeInput)
+{}
+
 VirtualKeyboard::~VirtualKeyboard()
 {
-    zwp_virtual_keyboard_v1_destroy(m_keyboard);
+    if (m_keyboard)
+        zwp_virtual_keyboard_v1_destroy(m_keyboard);
     xkb_state_unref(m_state);
     xkb_keymap_unref(m_keymap);
     xkb_context_unref(m_context);
@@ -71,6 +78,8 @@ bool VirtualKeyboard::start()
         return false;
     }
     m_state = xkb_state_new(m_keymap);
+    if (m_fakeInput)
+        return true;
     char *text = xkb_keymap_get_as_string(m_keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
     if (!text) {
         std::fprintf(stderr, "waylandinput: cannot write the keymap out\n");
@@ -229,6 +238,12 @@ xkb_keycode_t VirtualKeyboard::keyAtLevel(xkb_keysym_t keysym, xkb_level_index_t
 
 void VirtualKeyboard::send(xkb_keycode_t code, bool down)
 {
+    if (m_fakeInput) {
+        // KWin works the modifiers out from the keys.
+        org_kde_kwin_fake_input_keyboard_key(m_fakeInput, code - 8, down ? WL_KEYBOARD_KEY_STATE_PRESSED
+                                                                         : WL_KEYBOARD_KEY_STATE_RELEASED);
+        return;
+    }
     zwp_virtual_keyboard_v1_key(m_keyboard, eventTime(), code - 8,
                                 down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     // The compositor takes a virtual keyboard's modifiers from us, not from its keys.

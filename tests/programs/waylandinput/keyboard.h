@@ -12,6 +12,7 @@ class WaylandConnection;
 struct wl_seat;
 struct zwp_virtual_keyboard_manager_v1;
 struct zwp_virtual_keyboard_v1;
+struct org_kde_kwin_fake_input;
 
 class VirtualKeyboard final {
 public:
@@ -22,6 +23,9 @@ public:
     };
 
     VirtualKeyboard(WaylandConnection &connection, zwp_virtual_keyboard_manager_v1 *manager, wl_seat *seat);
+    // KWin's fake input, which reads the keys with KWin's own keymap (the same names: keep
+    // XKB_DEFAULT_* alike for both).
+    VirtualKeyboard(WaylandConnection &connection, org_kde_kwin_fake_input *fakeInput);
     ~VirtualKeyboard();
     VirtualKeyboard(const VirtualKeyboard &) = delete;
     VirtualKeyboard &operator=(const VirtualKeyboard &) = delete;
@@ -51,6 +55,7 @@ private:
 
     WaylandConnection &m_connection;
     zwp_virtual_keyboard_v1 *m_keyboard = nullptr;
+    org_kde_kwin_fake_input *m_fakeInput = nullptr;
     xkb_context *m_context = nullptr;
     xkb_keymap *m_keymap = nullptr;
     xkb_state *m_state = nullptr;

@@ -25,6 +25,7 @@
 #include "pointer.h"
 #include "waylandtoolconnection.h"
 
+#include "fake-input-client-protocol.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
@@ -32,6 +33,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 // Clients make their wl_keyboard and wl_pointer only once the seat announces them.
@@ -42,10 +44,14 @@ struct Globals {
     uint32_t capabilities = 0;
     zwp_virtual_keyboard_manager_v1 *keyboards = nullptr;
     zwlr_virtual_pointer_manager_v1 *pointers = nullptr;
+    // KWin's, where the others are missing.
+    org_kde_kwin_fake_input *fakeInput = nullptr;
     OutputLayout layout;
 
     ~Globals()
     {
+        if (fakeInput)
+            org_kde_kwin_fake_input_destroy(fakeInput);
         if (pointers)
             zwlr_virtual_pointer_manager_v1_destroy(pointers);
         if (keyboards)
@@ -80,6 +86,8 @@ const wl_registry_listener registryListener = {
             else if (is(zwlr_virtual_pointer_manager_v1_interface) && !globals->pointers)
                 globals->pointers =
                     static_cast<zwlr_virtual_pointer_manager_v1 *>(bind(&zwlr_virtual_pointer_manager_v1_interface, 2));
+            else if (is(org_kde_kwin_fake_input_interface) && version >= 4 && !globals->fakeInput)
+                globals->fakeInput = static_cast<org_kde_kwin_fake_input *>(bind(&org_kde_kwin_fake_input_interface, 4));
             else if (is(zxdg_output_manager_v1_interface))
                 globals->layout.setManager(
                     static_cast<zxdg_output_manager_v1 *>(bind(&zxdg_output_manager_v1_interface, 3)));
@@ -235,18 +243,29 @@ int main(int argc, char *argv[])
     wl_registry_add_listener(registry.get(), &registryListener, &globals);
     if (!connection.roundtrip())
         return 1;
-    const char *missing = !globals.seat        ? "a seat"
-                          : !globals.keyboards ? "virtual keyboards"
-                          : !globals.pointers  ? "virtual pointers"
-                                               : nullptr;
+    const bool fake = globals.fakeInput && (!globals.keyboards || !globals.pointers);
+    const char *missing = !globals.seat                  ? "a seat"
+                          : fake                         ? nullptr
+                          : !globals.keyboards           ? "virtual keyboards (nor KWin's fake input for this program)"
+                          : !globals.pointers            ? "virtual pointers"
+                                                         : nullptr;
     if (missing) {
         std::fprintf(stderr, "waylandinput: the compositor offers no %s\n", missing);
         return 1;
     }
+    if (fake)
+        org_kde_kwin_fake_input_authenticate(globals.fakeInput, "waylandinput", "acts as the user in tests");
     // The seat has no keyboard or pointer before the first virtual device: make both at once.
-    VirtualKeyboard keyboard(connection, globals.keyboards, globals.seat);
-    VirtualPointer pointer(globals.pointers, globals.seat, globals.layout);
-    if (!keyboard.start())
+    std::optional<VirtualKeyboard> keyboard;
+    std::optional<VirtualPointer> pointer;
+    if (fake) {
+        keyboard.emplace(connection, globals.fakeInput);
+        pointer.emplace(globals.fakeInput, globals.layout);
+    } else {
+        keyboard.emplace(connection, globals.keyboards, globals.seat);
+        pointer.emplace(globals.pointers, globals.seat, globals.layout);
+    }
+    if (!keyboard->start())
         return 1;
     // Also brings the outputs' logical geometry.
     const uint32_t both = WL_SEAT_CAPABILITY_KEYBOARD | WL_SEAT_CAPABILITY_POINTER;
@@ -254,13 +273,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "waylandinput: the seat did not take the virtual devices\n");
         return 1;
     }
-    InputTool tool(connection, keyboard, pointer);
+    InputTool tool(connection, *keyboard, *pointer);
     // Other clients' devices follow the seat's news a moment later; keys sent before are lost.
     QTimer::singleShot(settleMs, [] { replyLine("ready " + QByteArray::number(QCoreApplication::applicationPid())); });
     const int status = app.exec();
     if (connection.alive()) {
-        keyboard.releaseAll();
-        pointer.releaseAll();
+        keyboard->releaseAll();
+        pointer->releaseAll();
         connection.roundtrip(1000);
     }
     return status;

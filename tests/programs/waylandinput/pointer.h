@@ -11,10 +11,13 @@ class OutputLayout;
 struct wl_seat;
 struct zwlr_virtual_pointer_manager_v1;
 struct zwlr_virtual_pointer_v1;
+struct org_kde_kwin_fake_input;
 
 class VirtualPointer final {
 public:
     VirtualPointer(zwlr_virtual_pointer_manager_v1 *manager, wl_seat *seat, const OutputLayout &layout);
+    // KWin's fake input, in desktop coordinates.
+    VirtualPointer(org_kde_kwin_fake_input *fakeInput, const OutputLayout &layout);
     ~VirtualPointer();
     VirtualPointer(const VirtualPointer &) = delete;
     VirtualPointer &operator=(const VirtualPointer &) = delete;
@@ -36,6 +39,7 @@ private:
     void button(uint32_t button, bool down);
 
     zwlr_virtual_pointer_v1 *m_pointer = nullptr;
+    org_kde_kwin_fake_input *m_fakeInput = nullptr;
     const OutputLayout &m_layout;
     QList<uint32_t> m_held;
 };

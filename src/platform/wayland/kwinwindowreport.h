@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+// What Ringle's KWin script reports: the window in front, the windows there are and the pointer,
+// read from its JSON with every field checked.
+struct KWinWindowReport {
+    struct Window {
+        QString desktopFile;   // the desktop-file name, without ".desktop"; may be empty
+        QString resourceClass; // may be empty
+        qint64 pid = 0;
+        QRect area;            // the client area on the desktop
+
+        // The id a set's application rule matches: the desktop-file name, else the class.
+        QString appId() const { return desktopFile.isEmpty() ? resourceClass : desktopFile; }
+    };
+
+    std::optional<Window> active;
+    QList<Window> windows;
+    std::optional<QPoint> cursor;
+
+    // Longer reports are refused; a desktop has far fewer windows than this allows.
+    static constexpr qsizetype maxSize = 256 * 1024;
+
+    // None when the text is not a report.
+    static std::optional<KWinWindowReport> parse(const QByteArray &json);
+};

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Second half of kwin-session.sh, inside the D-Bus session: KWin, the accessibility bus, then the
+# command.  kwin-session-inner.sh KWIN COMMAND [ARGS...]
+set -uo pipefail
+kwin=$1
+shift
+socket=wayland-ringle
+width=${RINGLE_KWIN_SIZE%x*}
+height=${RINGLE_KWIN_SIZE#*x}
+# QPainter compositing: llvmpipe's OpenGL would take a core of its own.
+KWIN_COMPOSE=Q QT_QPA_PLATFORM=offscreen "$kwin" --virtual --no-lockscreen \
+    --width "$width" --height "$height" --socket "$socket" >"$KWIN_LOG" 2>&1 &
+kwin_pid=$!
+ready=0
+for _ in $(seq 1 200); do
+    if [ -S "$XDG_RUNTIME_DIR/$socket" ] && dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+        org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1; then
+        ready=1
+        break
+    fi
+    kill -0 "$kwin_pid" 2>/dev/null || break
+    sleep 0.05
+done
+if [ "$ready" != 1 ]; then
+    echo "kwin-session: KWin did not start:" >&2
+    cat "$KWIN_LOG" >&2
+    exit 1
+fi
+
+export WAYLAND_DISPLAY="$socket"
+export XDG_SESSION_TYPE=wayland
+export XDG_CURRENT_DESKTOP=KDE
+export KDE_FULL_SESSION=true
+export KDE_SESSION_VERSION=5
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_QPA_PLATFORM=wayland
+# As under sway: no OpenGL driver for Qt's Wayland plugin to load and leak at unload.
+export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
+export NO_AT_BRIDGE=0
+unset DISPLAY SWAYSOCK
+
+launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$launcher" ] && "$launcher" --launch-immediately >/dev/null 2>&1 &
+"$@"
+status=$?
+if [ "$status" -ne 0 ] && ! kill -0 "$kwin_pid" 2>/dev/null; then
+    echo "kwin-session: KWin ended during the run:" >&2
+    tail -n 40 "$KWIN_LOG" >&2
+fi
+kill "$kwin_pid" 2>/dev/null
+wait "$kwin_pid" 2>/dev/null
+exit $status
