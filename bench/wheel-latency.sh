@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The wheel's shortcut pressed to its first frame, on X11 (Xvfb) and on Wayland (headless sway) in
-# one run, and the idle app's memory on each:
+# The wheel's shortcut pressed to its first frame, on X11 (Xvfb), on Wayland under headless sway and
+# under a headless KWin in one run, and the idle app's memory on each:
 #   bench/wheel-latency.sh BUILD_DIR [OPENS]
 # BUILD_DIR holds a release build of ringle and the test programs waylandinput and testeditor
 # (cmake --build BUILD_DIR --target ringle ringle-shortcuts waylandinput testeditor). The app logs the
@@ -14,10 +14,11 @@ sessions=$here/../tests/integration
 export RINGLE_BENCH_BUILD=$build RINGLE_BENCH_OPENS=$opens
 
 if [ -z "${RINGLE_BENCH_BACKEND:-}" ]; then
-    for backend in x11 wayland; do
+    for backend in x11 wayland kwin; do
         session=$sessions/x11-session.sh
         [ $backend = wayland ] && session=$sessions/wayland-session.sh
-        RINGLE_BENCH_BACKEND=$backend "$session" "$0" "$build" "$opens"
+        [ $backend = kwin ] && session=$sessions/kwin-session.sh
+        RINGLE_BUILD_DIR=$build RINGLE_BENCH_BACKEND=$backend "$session" "$0" "$build" "$opens"
     done
     exit 0
 fi
@@ -34,7 +35,7 @@ export XDG_CONFIG_HOME=$work/config QT_LOGGING_RULES="ringle.latency.debug=true;
 export QT_MESSAGE_PATTERN="%{category}: %{message}"
 
 "$build/tests/programs/testeditor/testeditor" --title Bench --no-stdin >/dev/null 2>&1 &
-if [ "$RINGLE_BENCH_BACKEND" = wayland ]; then
+if [ "$RINGLE_BENCH_BACKEND" != x11 ]; then
     mkfifo "$work/input"
     "$build/tests/programs/waylandinput/waylandinput" <"$work/input" >"$work/input.log" 2>&1 &
     exec 7>"$work/input"
@@ -45,7 +46,8 @@ else
     xdotool mousemove 640 400
 fi
 sleep 1
-"$build/src/app/ringle" >"$work/ringle.log" 2>&1 &
+# Under KWin the session's copy, which KWin grants its fake input.
+"${RINGLE_APP:-$build/src/app/ringle}" >"$work/ringle.log" 2>&1 &
 pid=$!
 until grep -q "ringle.controller: started" "$work/ringle.log"; do
     kill -0 $pid 2>/dev/null || { cat "$work/ringle.log" >&2; exit 1; }
@@ -59,7 +61,7 @@ kill $pid
 wait $pid 2>/dev/null || true
 
 frame="first frame"
-[ "$RINGLE_BENCH_BACKEND" = wayland ] && frame="committed"
+[ "$RINGLE_BENCH_BACKEND" != x11 ] && frame="committed"
 # One latency in milliseconds per open, from each press to the frame that follows it.
 awk -v frame="$frame" '
     /ringle.latency: press / { pressed = $NF }

@@ -7,8 +7,13 @@ shift
 socket=wayland-ringle
 width=${RINGLE_KWIN_SIZE%x*}
 height=${RINGLE_KWIN_SIZE#*x}
-# QPainter compositing: llvmpipe's OpenGL would take a core of its own.
-KWIN_COMPOSE=Q QT_QPA_PLATFORM=offscreen "$kwin" --virtual --no-lockscreen \
+# QPainter compositing: llvmpipe's OpenGL would take a core of its own. Screenshots need OpenGL
+# (RINGLE_SCREENSHOT_DIR set), and the screenshot tool is trusted without a desktop entry.
+compose=(env KWIN_COMPOSE=Q)
+if [ -n "${RINGLE_SCREENSHOT_DIR:-}" ]; then
+    compose=(env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1)
+fi
+"${compose[@]}" QT_QPA_PLATFORM=offscreen "$kwin" --virtual --no-lockscreen \
     --width "$width" --height "$height" --socket "$socket" >"$KWIN_LOG" 2>&1 &
 kwin_pid=$!
 ready=0

@@ -3,7 +3,7 @@
 # session bus and the accessibility bus. KWin does not run as root, and it grants its fake input
 # only to programs of its own user whose desktop entry asks for it: run as root, this makes an
 # ordinary user and runs everything as that user. The programs granted fake input are Ringle and
-# the test input tool of RINGLE_BUILD_DIR. Everything started here ends with it.
+# the test tools of RINGLE_BUILD_DIR. Everything started here ends with it.
 #   kwin-session.sh COMMAND [ARGS...]
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
@@ -59,7 +59,11 @@ if [ -n "${RINGLE_BUILD_DIR:-}" ]; then
     export RINGLE_APP="$workdir/app/ringle"
     [ "${RINGLE_KWIN_GRANT:-1}" = 1 ] && grant "$RINGLE_APP" org.ringle.Ringle-test
 fi
-[ -n "${RINGLE_BUILD_DIR:-}" ] && grant "$RINGLE_BUILD_DIR/tests/programs/waylandinput/waylandinput" org.ringle.waylandinput
+if [ -n "${RINGLE_BUILD_DIR:-}" ]; then
+    grant "$RINGLE_BUILD_DIR/tests/programs/waylandinput/waylandinput" org.ringle.waylandinput
+    # Run by hand: tests/integration/kwin-session.sh <build>/tests/programs/clipboardstress/clipboardstress
+    grant "$RINGLE_BUILD_DIR/tests/programs/clipboardstress/clipboardstress" org.ringle.clipboardstress
+fi
 kbuildsycoca5 --noincremental >/dev/null 2>&1 || true
 
 # /usr/bin/kwin_wayland carries a file capability this sandbox refuses; a copy has none.

@@ -142,7 +142,11 @@ std::unique_ptr<LineProcess> waylandEditorAndRingle(RingleProcess &ringle)
 void waylandScreenshot(const QString &name)
 {
     const QString dir = qEnvironmentVariable("RINGLE_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
+    if (dir.isEmpty())
+        return;
+    if (qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        QProcess::execute(programPath(u"kwinscreenshot"_qs), {dir + u'/' + name});
+    else
         QProcess::execute(u"grim"_qs, {dir + u'/' + name});
 }
 } // namespace TestSupport

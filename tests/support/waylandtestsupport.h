@@ -50,6 +50,7 @@ bool waitUntilEditorFocused(LineProcess &editor, int timeoutMs = 20000);
 std::unique_ptr<LineProcess> waylandEditorWith(const QString &text, int from, int to);
 // That editor with the caret in `typo`, then Ringle started with the test rings; null when either fails.
 std::unique_ptr<LineProcess> waylandEditorAndRingle(RingleProcess &ringle);
-// A screenshot of the whole output with grim, when RINGLE_SCREENSHOT_DIR names where to keep it.
+// A screenshot of the whole output (grim under sway, KWin's own under KWin), when
+// RINGLE_SCREENSHOT_DIR names where to keep it.
 void waylandScreenshot(const QString &name);
 } // namespace TestSupport

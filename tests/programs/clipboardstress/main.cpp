@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     LineProcess editor, owner, reader;
     const QString tool = wayland ? u"waylandclipboardtool"_qs : u"clipboardtool"_qs;
     const bool editorUp = wayland ? editor.start(TestSupport::programPath(u"testeditor"_qs), {u"--title"_qs, u"Stress"_qs})
-                                        && TestSupport::waitUntilSwayFocuses(editor.pid())
+                                        && TestSupport::waitUntilEditorFocused(editor)
                                   : TestSupport::startTestEditor(editor, u"Stress"_qs);
     if (!editorUp || !owner.start(TestSupport::programPath(tool)) || !reader.start(TestSupport::programPath(tool))) {
         std::fprintf(stderr, "could not start the helper programs\n");
