@@ -252,6 +252,26 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
     }
 
+    // A user lets go of the key before the modifiers: KWin reports the release then, and the keys
+    // Ringle posts must not take on the modifiers still held.
+    void theModifiersLetGoLastDoNotJoinTheKeys()
+    {
+        RingleProcess ringle;
+        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+        auto editor = TestSupport::waylandEditorAndRingle(ringle);
+        QVERIFY(editor);
+
+        QVERIFY(m_input.send(u"move %1 %2"_qs.arg(centre.x()).arg(centre.y())));
+        QVERIFY(m_input.send(u"hold "_qs + shortcut));
+        QVERIFY(m_input.send(u"wait 150"_qs));
+        QVERIFY(m_input.send(u"moveby 90 0"_qs)); // Select All, on the right
+        QVERIFY(m_input.send(u"wait 150"_qs));
+        QVERIFY(m_input.send(u"keyup h"_qs));
+        QVERIFY(m_input.send(u"wait 120"_qs));
+        QVERIFY(m_input.send(u"release ctrl+alt"_qs));
+        QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
+    }
+
     void theSetOfTheAppInFrontIsChosen()
     {
         RingleProcess ringle;

@@ -20,6 +20,8 @@ protected:
     bool ready() override { return m_input != nullptr; }
     void send(quint32 keycode, bool down) override;
     void flush() override;
+    // KWin reads these keys into the same state as the user's keyboard.
+    bool sharesModifiersWithTheUser() const override { return true; }
 
 private:
     WaylandConnection &m_connection;

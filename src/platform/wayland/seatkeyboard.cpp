@@ -8,6 +8,8 @@
 
 #include <QLoggingCategory>
 
+#include <xkbcommon/xkbcommon.h>
+
 #include <algorithm>
 #include <map>
 
@@ -23,6 +25,8 @@ void SeatKeyboard::post(const QList<KeyEvent> &events)
     }
     const XkbKeyLookup lookup(m_seat.keymap());
     constexpr quint32 layout = 0;
+    if (sharesModifiersWithTheUser())
+        releaseModifierKeys(lookup);
     // The modifier keys this sequence holds down, by keycode.
     std::map<quint32, KeyModifiers::Flag> down;
     KeyModifiers state;
@@ -67,6 +71,18 @@ void SeatKeyboard::post(const QList<KeyEvent> &events)
     if (!state.isEmpty())
         sendModifiers({});
     flush();
+}
+
+void SeatKeyboard::releaseModifierKeys(const XkbKeyLookup &lookup)
+{
+    // Both sides' keys: a release of a key nobody holds changes nothing.
+    static constexpr quint32 keysyms[] = {XKB_KEY_Control_L, XKB_KEY_Control_R, XKB_KEY_Alt_L, XKB_KEY_Alt_R,
+                                          XKB_KEY_Shift_L,   XKB_KEY_Shift_R,   XKB_KEY_Super_L, XKB_KEY_Super_R,
+                                          XKB_KEY_Meta_L,    XKB_KEY_Meta_R,    XKB_KEY_ISO_Level3_Shift};
+    for (const quint32 keysym : keysyms) {
+        if (const std::optional<XkbKeyLookup::Location> at = lookup.find(keysym))
+            send(at->keycode, false);
+    }
 }
 
 KeyModifiers SeatKeyboard::heldModifiers()

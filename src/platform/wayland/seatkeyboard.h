@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 class WaylandSeat;
+class XkbKeyLookup;
 
 // Synthetic keys in the seat's keymap (the user's layout, so a German keyboard posts Ctrl+Z on its
 // own Z key), the modifiers pressed as real keys before each key and let go after the sequence.
@@ -31,8 +32,13 @@ protected:
     virtual void send(quint32 keycode, bool down) = 0;
     // For a compositor that must be told the modifier state rather than working it out.
     virtual void sendModifiers(KeyModifiers) {}
+    // Whether the compositor mixes the user's held modifiers into these keys, so the sequence
+    // first lets go of every modifier key (the user may still hold the shortcut's).
+    virtual bool sharesModifiersWithTheUser() const { return false; }
     virtual void flush() = 0;
 
 private:
+    void releaseModifierKeys(const XkbKeyLookup &lookup);
+
     WaylandSeat &m_seat;
 };
