@@ -4,11 +4,11 @@
 // shortcut as Plasma's own settings see it, and what `ringle doctor` says here.
 #include "lineprocess.h"
 #include "modelserverprocess.h"
-#include "panelbuttonpoint.h"
 #include "platform/wayland/kglobalaccelkeys.h"
 #include "ringleprocess.h"
 #include "testrings.h"
 #include "testsupport.h"
+#include "waylandroad.h"
 #include "waylandtestsupport.h"
 #include "wheel/wheelset.h"
 #include "wheel/wheelstore.h"
@@ -27,24 +27,16 @@
 #include <csignal>
 
 using KGlobalAccelKeys::Sequence;
-using TestSupport::Formats;
-using TestSupport::LineProcess;
 using TestSupport::RingleProcess;
 using TestSupport::WaylandInput;
-using TestSupport::buttonPoint;
-using TestSupport::fixed;
+using TestSupport::WaylandRoad;
 using TestSupport::typo;
 
 namespace {
-const QPoint centre(640, 420);
-const QString shortcut = u"ctrl+alt+h"_qs;
+constexpr QPoint centre = WaylandRoad::centre;
+const QString shortcut = WaylandRoad::shortcut;
 const QStringList wheelAction{u"ringle"_qs, u"actionWheel"_qs, u"Ringle"_qs, u"Open the Action Wheel"_qs};
 constexpr int ctrlAlt = int(Qt::ControlModifier | Qt::AltModifier);
-
-QString shown(const QString &kind, const QString &text)
-{
-    return RingleProcess::resultPanelShows(kind, text);
-}
 
 QDBusMessage kwinCall(const QString &service, const QString &path, const QString &interface, const QString &method,
                       const QVariantList &arguments)
@@ -78,16 +70,6 @@ bool ringleScriptLoaded()
     return loaded.isValid() && loaded.value();
 }
 
-// The clipboard's content as a second data-control client reads it.
-Formats clipboardNow()
-{
-    LineProcess reader;
-    if (!reader.start(TestSupport::programPath(u"waylandclipboardtool"_qs)))
-        return {};
-    const QByteArray reply = reader.request("dump");
-    return reply.startsWith("dump ") ? TestSupport::decodeFormats(reply.mid(5)) : Formats{};
-}
-
 struct Run {
     int code = -1;
     QString out;
@@ -109,155 +91,39 @@ Run ringleCommand(const QString &program, const QString &configHome, const QStri
 class ItestKwEndToEnd final : public QObject {
     Q_OBJECT
 
-    ModelServerProcess m_server;
-    WaylandInput m_input;
-    Formats m_userContent{{u"text/plain;charset=utf-8"_qs, QByteArrayLiteral("the user's own copy")},
-                          {u"text/html"_qs, QByteArrayLiteral("<b>the user's own copy</b>")},
-                          {u"application/x-ringle-test"_qs, QByteArray("\0\1\2\3", 4)}};
-    std::unique_ptr<LineProcess> m_clipboardOwner;
+    WaylandRoad m_road{u"kwin"_qs};
+    WaylandInput &m_input = m_road.input();
 
-    std::unique_ptr<LineProcess> readyToProofread(RingleProcess &ringle, bool replaceDirectly)
-    {
-        if (!ringle.useModelServer(m_server.url())
-            || (replaceDirectly && !ringle.configure(u"showResultFirst"_qs, u"false"_qs))
-            || !m_server.setDefault(ModelServerProcess::completion(fixed)) || !ringle.start())
-            return nullptr;
-        return TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
-    }
-
-    bool gesture(int dx, int dy, const QString &combo = shortcut)
-    {
-        return m_input.shortcutGesture(combo, centre, dx, dy);
-    }
-
-    static void sayOnFailure(RingleProcess &ringle)
-    {
-        if (QTest::currentTestFailed())
-            qInfo().noquote() << ringle.transcript();
-    }
-
-    void verifyUserClipboardBack()
-    {
-        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(clipboardNow()), TestSupport::contentOf(m_userContent), 10000);
-    }
+    bool gesture(int dx, int dy, const QString &combo = shortcut) { return m_road.gesture(dx, dy, combo); }
 
 private Q_SLOTS:
     void initTestCase()
     {
         KGlobalAccelKeys::registerTypes();
-        QVERIFY(m_server.isRunning());
-        QVERIFY(m_input.start());
+        m_road.start();
     }
+    void init() { m_road.beginCase(); }
+    void cleanup() { m_road.endCase(); }
 
-    void init()
-    {
-        m_server.forgetEvents();
-        m_clipboardOwner = std::make_unique<LineProcess>();
-        QVERIFY(m_clipboardOwner->start(TestSupport::programPath(u"waylandclipboardtool"_qs)));
-        QCOMPARE(m_clipboardOwner->request("own " + TestSupport::encodeFormats(m_userContent)), QByteArray("ok"));
-    }
-
-    void cleanup()
-    {
-        m_input.send(u"releaseall"_qs);
-        m_clipboardOwner.reset();
-    }
-
-    void proofreadReplacesDirectlyAndTheClipboardComesBack()
-    {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
-        auto editor = readyToProofread(ringle, true);
-        QVERIFY(editor);
-
-        QVERIFY(gesture(0, -90));
-        QVERIFY(!ringle.waitForLine(shown(u"working"_qs, u"Proofreading…"_qs)).isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 15000);
-        verifyUserClipboardBack();
-    }
-
-    void resultPanelReplaceIsClickedBesideTheText()
-    {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
-        auto editor = readyToProofread(ringle, false);
-        QVERIFY(editor);
-
-        QVERIFY(m_input.send(u"move %1 %2"_qs.arg(centre.x()).arg(centre.y())));
-        QVERIFY(m_input.send(u"hold "_qs + shortcut));
-        QVERIFY(ringle.seesWithin(u"ringle.wheel.overlay: painted"_qs, 3000));
-        QVERIFY(m_input.send(u"moveby 0 -90"_qs));
-        QVERIFY(m_input.send(u"wait 300"_qs));
-        TestSupport::waylandScreenshot(u"kwin-wheel.png"_qs);
-        QVERIFY(m_input.send(u"release "_qs + shortcut));
-        QVERIFY(!ringle.waitForLine(shown(u"result"_qs, fixed)).isEmpty());
-        const std::optional<QPoint> replace = buttonPoint(ringle.waitForLine(u"button replace"_qs, 3000));
-        QVERIFY(replace);
-        QVERIFY(ringle.seesWithin(u"painted result"_qs, 3000));
-        QTest::qWait(300);
-        TestSupport::waylandScreenshot(u"kwin-result-panel.png"_qs);
-        QVERIFY(m_input.send(u"move %1 %2"_qs.arg(replace->x()).arg(replace->y())));
-        QVERIFY(m_input.send(u"click 1"_qs));
-        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 10000);
-        verifyUserClipboardBack();
-    }
+    void proofreadReplacesDirectlyAndTheClipboardComesBack() { m_road.proofreadReplacesDirectly(); }
+    // KWin gives a clicked panel the focus until it is gone: Replace must wait for the editor.
+    void resultPanelReplaceIsClickedBesideTheText() { m_road.resultPanelReplaceIsClicked(); }
 
     void mousepadIsProofreadInPlace()
     {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
-        QVERIFY(ringle.useModelServer(m_server.url()));
-        QVERIFY(ringle.configure(u"showResultFirst"_qs, u"false"_qs));
-        QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
-        QVERIFY(ringle.start());
-        QTemporaryDir home;
-        QFile file(home.filePath(u"typo.txt"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(typo.toUtf8());
-        file.close();
-        QProcess mousepad;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
-        environment.insert(u"XDG_CONFIG_HOME"_qs, home.path());
-        environment.insert(u"XDG_DATA_HOME"_qs, home.path());
-        mousepad.setProcessEnvironment(environment);
-        mousepad.start(u"mousepad"_qs, {u"--disable-server"_qs, file.fileName()});
-        QVERIFY(mousepad.waitForStarted());
-        const auto closeMousepad = qScopeGuard([&mousepad] {
-            mousepad.kill();
-            mousepad.waitForFinished();
-        });
         // KWin gives a new window the keyboard; Ringle's script reports it in front.
-        QVERIFY(ringle.seesWithin(u"in front: mousepad"_qs, 20000));
-        QTest::qWait(500);
-        QVERIFY(m_input.send(u"key ctrl+a"_qs));
-
-        QVERIFY(gesture(0, -90));
-        QVERIFY(!ringle.waitForLine(shown(u"done"_qs, QString())).isEmpty());
-        verifyUserClipboardBack();
-        QVERIFY(m_input.send(u"key ctrl+a"_qs));
-        QVERIFY(m_input.send(u"key ctrl+c"_qs));
-        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs),
-                                  fixed.toUtf8(), 5000);
+        m_road.mousepadIsProofreadInPlace(
+            [](RingleProcess &ringle, qint64) { return ringle.seesWithin(u"in front: mousepad"_qs, 20000); });
     }
 
-    void keyCombinationSlotActsOnTheEditor()
-    {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
-        auto editor = TestSupport::waylandEditorAndRingle(ringle);
-        QVERIFY(editor);
-
-        QVERIFY(gesture(90, 0)); // Select All, on the right
-        QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
-    }
+    void keyCombinationSlotActsOnTheEditor() { m_road.keyCombinationSlotActsOnTheEditor(); }
 
     // A user lets go of the key before the modifiers: KWin reports the release then, and the keys
     // Ringle posts must not take on the modifiers still held.
     void theModifiersLetGoLastDoNotJoinTheKeys()
     {
         RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+        const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
         auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
 
@@ -275,7 +141,7 @@ private Q_SLOTS:
     void theSetOfTheAppInFrontIsChosen()
     {
         RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+        const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
         QList<WheelSet> sets = WheelStore::shippedDefault();
         WheelSet editorSet = sets.first();
         editorSet.id = QUuid::createUuid();
@@ -296,40 +162,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
     }
 
-    void askTakesTheKeyboardAndGivesItBack()
-    {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
-        QVERIFY(ringle.useModelServer(m_server.url()));
-        QVERIFY(TestSupport::useAskRing(ringle));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 0, int(typo.size()));
-        QVERIFY(editor);
-
-        QVERIFY(gesture(0, -90));
-        QVERIFY(!ringle.waitForLine(u"ringle.ask: opened with a quote"_qs).isEmpty());
-        QList<QByteArray> words;
-        for (const QString &word : u"It has two typing mistakes."_qs.split(u' '))
-            words.append(ModelServerProcess::deltaEvent(word + u' '));
-        words.append("data: [DONE]\n\n");
-        QVERIFY(m_server.enqueue(ModelServerProcess::eventStream(words, 100)));
-        QTest::qWait(300);
-        QVERIFY(m_input.send(u"type What is wrong?"_qs));
-        QVERIFY(m_input.send(u"key Return"_qs));
-        QVERIFY(!ringle.waitForLine(u"ringle.ask: answering messages 2"_qs).isEmpty());
-        const QList<QJsonObject> requests = m_server.requests(1, 5000);
-        QCOMPARE(requests.size(), 1);
-        QVERIFY(requests.first().value(u"body"_qs).toString().contains(u"What is wrong?"_qs));
-        QVERIFY(!ringle.waitForLine(u"ringle.ask: idle messages 2"_qs).isEmpty());
-        QTest::qWait(300);
-        TestSupport::waylandScreenshot(u"kwin-ask.png"_qs);
-
-        QVERIFY(m_input.send(u"key Escape"_qs));
-        QVERIFY(!ringle.waitForLine(u"ringle.ask: closed"_qs).isEmpty());
-        QTest::qWait(300);
-        QVERIFY(m_input.send(u"type z"_qs));
-        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), u"z"_qs, 5000);
-    }
+    void askTakesTheKeyboardAndGivesItBack() { m_road.askTakesTheKeyboardAndGivesItBack(); }
 
     // Changed in Ringle's settings, then in Plasma's (through KGlobalAccel, as its settings do):
     // each time the new combination opens the wheel and the old one does not; Plasma's change is
@@ -337,7 +170,7 @@ private Q_SLOTS:
     void theShortcutFollowsBothSettings()
     {
         RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+        const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
         auto editor = TestSupport::waylandEditorAndRingle(ringle);
         QVERIFY(editor);
         QCOMPARE(shortcutKeys(wheelAction), QList<int>{ctrlAlt | Qt::Key_H});
@@ -394,7 +227,7 @@ private Q_SLOTS:
         ModelServerProcess server;
         QVERIFY(server.setDefault(ModelServerProcess::modelList({u"test-model"_qs})));
         RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+        const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
         QVERIFY(ringle.useModelServer(server.url()));
         const Run granted = ringleCommand(RingleProcess::appPath(), ringle.configHome(), {u"doctor"_qs});
         for (const char *line : {"Shortcut          works: bound in KWin's global shortcuts",
