@@ -15,8 +15,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RINGLE_HOMEPAGE}")
-# Library dependencies are read from the executables by dpkg-shlibdeps, not listed by hand.
+# Library dependencies are read from the executables by dpkg-shlibdeps, not listed by hand, but for
+# libcurl, which Ringle loads with its first request rather than links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85)")
 # What Ringle uses at run time without linking it: the accessibility bus (selected text and caret),
 # image plugins for site icons in formats Qt lacks itself, the system's certificate store for https,
 # xdg-open for addresses, Qt's Wayland platform for the settings window on Wayland (without it that

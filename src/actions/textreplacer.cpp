@@ -116,11 +116,22 @@ QCoro::Task<QString> TextReplacer::copySelection()
 QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
 {
     throwIfStopped();
+    // This is Replace clicked on Ringle's panel, which KWin gives the focus until the panel is
+    // gone, and says so only a moment after the click.
+    co_await MonotonicSleep::sleepFor(panelClickSettle);
+    throwIfStopped();
     std::optional<RunningApp> front = m_workspace.frontApplication();
+    bool cameBack = false;
     for (const QDeadlineTimer deadline(focusReturnTimeout); app && !isSameApp(front, app) && !deadline.hasExpired();) {
         co_await MonotonicSleep::sleepFor(changePollInterval);
         throwIfStopped();
         front = m_workspace.frontApplication();
+        cameBack = isSameApp(front, app);
+    }
+    // The compositor says which window is in front a moment before that window has the keyboard.
+    if (cameBack) {
+        co_await MonotonicSleep::sleepFor(keyboardReturnDelay);
+        throwIfStopped();
     }
     if (!isSameApp(front, app)) {
         m_clipboard.writeText(text, true);
@@ -129,7 +140,7 @@ QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> ap
     ClipboardSnapshot snapshot = co_await ClipboardSnapshot::take(m_clipboard);
     throwIfStopped();
     owe(snapshot);
-    co_await pasteAndRestore(std::move(text), front, std::move(snapshot));
+    co_await pasteOver(std::move(text), std::move(app), std::move(snapshot));
 }
 
 QCoro::Task<void> TextReplacer::replaceSelection(Transform transform)

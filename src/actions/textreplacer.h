@@ -27,6 +27,8 @@ public:
     // How long Replace waits for the application to be in front again after the panel's click
     // (KWin gives a clicked panel the focus until it is gone).
     static constexpr std::chrono::milliseconds focusReturnTimeout{500};
+    static constexpr std::chrono::milliseconds keyboardReturnDelay{100};
+    static constexpr std::chrono::milliseconds panelClickSettle{100};
 
     using Transform = std::function<QCoro::Task<QString>(QString)>;
     using Body = std::function<QCoro::Task<std::optional<QString>>(std::optional<QString>)>;

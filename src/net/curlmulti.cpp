@@ -1,5 +1,7 @@
 #include "net/curlmulti.h"
 
+#include "net/curllibrary.h"
+
 #include <QSocketNotifier>
 
 namespace {
@@ -16,13 +18,6 @@ void retire(QSocketNotifier *&notifier)
 
 CurlMulti::CurlMulti()
 {
-    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(initialised);
-    m_multi = curl_multi_init();
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
 }
@@ -33,21 +28,33 @@ CurlMulti::~CurlMulti()
         delete watch.read;
         delete watch.write;
     }
-    curl_multi_cleanup(m_multi);
+    if (m_multi)
+        m_curl->multi_cleanup(m_multi);
 }
 
-void CurlMulti::add(CURL *easy)
+void CurlMulti::add(const CurlLibrary &curl, CURL *easy)
 {
-    curl_multi_add_handle(m_multi, easy);
+    if (!m_multi) {
+        m_curl = &curl;
+        m_multi = m_curl->multi_init();
+        m_curl->multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
+        m_curl->multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+        m_curl->multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
+        m_curl->multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+    }
+    m_curl->multi_add_handle(m_multi, easy);
 }
 
 void CurlMulti::remove(CURL *easy)
 {
-    curl_multi_remove_handle(m_multi, easy);
+    if (m_multi)
+        m_curl->multi_remove_handle(m_multi, easy);
 }
 
 void CurlMulti::kick()
 {
+    if (!m_multi)
+        return;
     m_timer.start(0);
 }
 
@@ -90,22 +97,24 @@ void CurlMulti::watch(curl_socket_t socket, int what)
 
 void CurlMulti::act(curl_socket_t socket, int events)
 {
+    if (!m_multi)
+        return;
     int running = 0;
-    curl_multi_socket_action(m_multi, socket, events, &running);
+    m_curl->multi_socket_action(m_multi, socket, events, &running);
     collectFinished();
 }
 
 void CurlMulti::collectFinished()
 {
     int left = 0;
-    while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+    while (CURLMsg *message = m_curl->multi_info_read(m_multi, &left)) {
         if (message->msg != CURLMSG_DONE)
             continue;
         CURL *easy = message->easy_handle;
         const CURLcode result = message->data.result;
         Transfer *transfer = nullptr;
-        curl_easy_getinfo(easy, CURLINFO_PRIVATE, &transfer);
-        curl_multi_remove_handle(m_multi, easy);
+        m_curl->easy_getinfo(easy, CURLINFO_PRIVATE, &transfer);
+        m_curl->multi_remove_handle(m_multi, easy);
         if (transfer)
             transfer->transferDone(result);
     }

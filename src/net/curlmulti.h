@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <curl/curl.h>
 
+struct CurlLibrary;
+
 class QSocketNotifier;
 
 // Drives libcurl's multi interface from the Qt event loop: curl says which sockets to watch and
@@ -22,7 +24,8 @@ public:
     CurlMulti();
     ~CurlMulti() override;
 
-    void add(CURL *easy);
+    // Easy handles come from `curl`, which must be loaded; the first one starts curl's multi handle.
+    void add(const CurlLibrary &curl, CURL *easy);
     // Stops a transfer; an unfinished one loses its connection.
     void remove(CURL *easy);
     // Lets curl run at once, e.g. after a paused transfer was resumed.
@@ -40,6 +43,7 @@ private:
     void act(curl_socket_t socket, int events);
     void collectFinished();
 
+    const CurlLibrary *m_curl = nullptr;
     CURLM *m_multi = nullptr;
     QTimer m_timer;
     QHash<curl_socket_t, Watch> m_watches;

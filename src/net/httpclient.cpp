@@ -2,14 +2,13 @@
 
 #include "net/curlmulti.h"
 
-HttpClient::HttpClient()
-    : m_multi(std::make_shared<CurlMulti>())
-{
-}
+HttpClient::HttpClient() = default;
 
 HttpClient::~HttpClient() = default;
 
 std::unique_ptr<HttpStream> HttpClient::open(const HttpRequest &request)
 {
+    if (!m_multi)
+        m_multi = std::make_shared<CurlMulti>();
     return std::make_unique<HttpStream>(m_multi, request, m_authorities);
 }

@@ -1,9 +1,11 @@
 #include "net/httpstream.h"
 
+#include "net/curllibrary.h"
 #include "net/httprequest.h"
 #include "net/netlogging.h"
 #include "net/proxyenvironment.h"
 
+#include <algorithm>
 #include <coroutine>
 
 namespace {
@@ -82,52 +84,69 @@ HttpStream::HttpStream(std::shared_ptr<CurlMulti> multi, const HttpRequest &requ
     m_inactivity.setSingleShot(true);
     m_inactivity.setInterval(request.inactivityTimeout);
     connect(&m_inactivity, &QTimer::timeout, this, [this] { m_timedOut = true; });
+    // libcurl is loaded with the first request, not before (see CurlLibrary).
+    CurlLibrary::whenLoaded(this, [this, request, tlsAuthorities](const CurlLibrary *curl) { begin(curl, request, tlsAuthorities); });
+}
 
-    m_easy = curl_easy_init();
+void HttpStream::begin(const CurlLibrary *curl, const HttpRequest &request, const QByteArray &tlsAuthorities)
+{
+    if (m_cancelled)
+        return;
+    if (!curl) {
+        // Every read ends in this failure; nothing is asked of curl.
+        const QByteArray why = ("Ringle cannot load libcurl: " + CurlLibrary::loadError()).toUtf8().left(CURL_ERROR_SIZE - 1);
+        std::copy(why.cbegin(), why.cend(), m_errorText);
+        transferDone(CURLE_FAILED_INIT);
+        return;
+    }
+    m_curl = curl;
+    m_easy = m_curl->easy_init();
     const QByteArray url = request.url.toEncoded();
-    curl_easy_setopt(m_easy, CURLOPT_URL, url.constData());
-    curl_easy_setopt(m_easy, CURLOPT_PRIVATE, static_cast<CurlMulti::Transfer *>(this));
-    curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorText);
-    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    m_curl->easy_setopt(m_easy, CURLOPT_URL, url.constData());
+    m_curl->easy_setopt(m_easy, CURLOPT_PRIVATE, static_cast<CurlMulti::Transfer *>(this));
+    m_curl->easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_errorText);
+    m_curl->easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    m_curl->easy_setopt(m_easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
     const bool secure = request.url.scheme() == QLatin1String("https");
-    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    m_curl->easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
     // Never from https down to plain http.
-    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
-    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, request.maxRedirects > 0 ? 1L : 0L);
-    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, long(request.maxRedirects));
+    m_curl->easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
+    m_curl->easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, request.maxRedirects > 0 ? 1L : 0L);
+    m_curl->easy_setopt(m_easy, CURLOPT_MAXREDIRS, long(request.maxRedirects));
     const QByteArray proxy = proxyFor(request.url, ProxyEnvironment::fromProcess()).toUtf8();
-    curl_easy_setopt(m_easy, CURLOPT_PROXY, proxy.constData()); // empty: direct, whatever curl would read itself
+    m_curl->easy_setopt(m_easy, CURLOPT_PROXY, proxy.constData()); // empty: direct, whatever curl would read itself
     if (!tlsAuthorities.isEmpty()) {
         curl_blob authorities{const_cast<char *>(tlsAuthorities.constData()), size_t(tlsAuthorities.size()),
                               CURL_BLOB_COPY};
-        curl_easy_setopt(m_easy, CURLOPT_CAINFO_BLOB, &authorities);
-        curl_easy_setopt(m_easy, CURLOPT_CAPATH, nullptr);
+        m_curl->easy_setopt(m_easy, CURLOPT_CAINFO_BLOB, &authorities);
+        m_curl->easy_setopt(m_easy, CURLOPT_CAPATH, nullptr);
     }
 
     for (const auto &[name, value] : request.headers)
-        m_headers = curl_slist_append(m_headers, QByteArray(name + ": " + value).constData());
-    m_headers = curl_slist_append(m_headers, "Expect:"); // no 100-continue round trip
-    curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headers);
+        m_headers = m_curl->slist_append(m_headers, QByteArray(name + ": " + value).constData());
+    m_headers = m_curl->slist_append(m_headers, "Expect:"); // no 100-continue round trip
+    m_curl->easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headers);
     if (request.method == "POST" || !request.body.isEmpty()) {
-        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
-        curl_easy_setopt(m_easy, CURLOPT_COPYPOSTFIELDS, request.body.constData());
+        m_curl->easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
+        m_curl->easy_setopt(m_easy, CURLOPT_COPYPOSTFIELDS, request.body.constData());
     }
     if (request.method != "GET" && request.method != "POST")
-        curl_easy_setopt(m_easy, CURLOPT_CUSTOMREQUEST, request.method.constData());
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &HttpStream::onBody);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+        m_curl->easy_setopt(m_easy, CURLOPT_CUSTOMREQUEST, request.method.constData());
+    m_curl->easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &HttpStream::onBody);
+    m_curl->easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
 
     qCDebug(lcNet) << request.method.constData() << request.url.toDisplayString() << (proxy.isEmpty() ? "" : "via proxy");
-    m_multi->add(m_easy);
+    m_multi->add(*m_curl, m_easy);
     m_attached = true;
 }
 
 HttpStream::~HttpStream()
 {
     detach();
-    curl_easy_cleanup(m_easy);
-    curl_slist_free_all(m_headers);
+    if (!m_easy)
+        return;
+    m_curl->easy_cleanup(m_easy);
+    m_curl->slist_free_all(m_headers);
 }
 
 void HttpStream::detach()
@@ -165,7 +184,7 @@ void HttpStream::transferDone(CURLcode result)
     m_attached = false; // curl has let go of it
     m_result = result;
     if (result != CURLE_OK && !m_tooLarge)
-        qCDebug(lcNet) << "request failed:" << curl_easy_strerror(result) << m_errorText;
+        qCDebug(lcNet) << "request failed:" << (m_curl ? m_curl->easy_strerror(result) : "") << m_errorText;
     if (m_waiting)
         m_waiting->wakeUp();
 }
@@ -189,7 +208,7 @@ QCoro::Task<std::optional<QByteArray>> HttpStream::nextChunk()
                 m_buffer.remove(0, kReadBytes);
             }
             if (std::exchange(m_paused, false) && m_attached) {
-                curl_easy_pause(m_easy, CURLPAUSE_CONT);
+                m_curl->easy_pause(m_easy, CURLPAUSE_CONT);
                 m_multi->kick();
             }
             co_return chunk;
@@ -217,7 +236,7 @@ QCoro::Task<QByteArray> HttpStream::readRest()
 std::optional<int> HttpStream::statusCode() const
 {
     long status = 0;
-    if (curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status <= 0)
+    if (!m_easy || m_curl->easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status <= 0)
         return std::nullopt;
     return int(status);
 }
@@ -225,7 +244,8 @@ std::optional<int> HttpStream::statusCode() const
 QUrl HttpStream::finalUrl() const
 {
     char *url = nullptr;
-    curl_easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &url);
+    if (m_easy)
+        m_curl->easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &url);
     return url ? QUrl::fromEncoded(url) : QUrl();
 }
 
@@ -247,6 +267,6 @@ void HttpStream::throwFailure() const
     if (m_timedOut)
         throw HttpFailure(Kind::unreachable, QStringLiteral("the server went silent"));
     const CURLcode result = m_result.value_or(CURLE_OK);
-    const QString message = QString::fromUtf8(m_errorText[0] ? m_errorText : curl_easy_strerror(result));
+    const QString message = QString::fromUtf8(m_errorText[0] || !m_curl ? m_errorText : m_curl->easy_strerror(result));
     throw HttpFailure(kindOf(result), message);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+struct CurlLibrary;
 struct HttpRequest;
 
 // The answer to one request, read as its body arrives. At most a small buffer of it waits for us:
@@ -19,7 +20,8 @@ struct HttpRequest;
 // drops the request. Failures are thrown as HttpFailure; an HTTP status of any kind is an answer.
 class HttpStream final : public QObject, private CurlMulti::Transfer {
 public:
-    // `tlsAuthorities`: PEM certificates to trust instead of the system's store, or empty.
+    // `tlsAuthorities`: PEM certificates to trust instead of the system's store, or empty. Where
+    // libcurl cannot be loaded, every read fails and says so.
     HttpStream(std::shared_ptr<CurlMulti> multi, const HttpRequest &request, const QByteArray &tlsAuthorities);
     ~HttpStream() override;
 
@@ -39,13 +41,15 @@ private:
 
     static size_t onBody(char *data, size_t size, size_t count, void *self);
     size_t takeBody(const char *data, size_t size);
+    void begin(const CurlLibrary *curl, const HttpRequest &request, const QByteArray &tlsAuthorities);
     void transferDone(CURLcode result) override;
     void detach();
     bool hasNews() const;
     [[noreturn]] void throwFailure() const;
 
     std::shared_ptr<CurlMulti> m_multi;
-    CURL *m_easy = nullptr;
+    const CurlLibrary *m_curl = nullptr; // set once loaded
+    CURL *m_easy = nullptr;              // none before libcurl is loaded, or when it cannot be
     struct curl_slist *m_headers = nullptr;
     char m_errorText[CURL_ERROR_SIZE] = {};
     bool m_attached = false;

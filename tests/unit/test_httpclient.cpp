@@ -94,6 +94,22 @@ private Q_SLOTS:
     }
     void init() { m_server.forgetEvents(); }
 
+    // Kept out of memory until a request needs it; first, before any other case sends one.
+    void libcurlIsLoadedWithTheFirstRequest()
+    {
+        const auto loaded = [] {
+            QFile maps(u"/proc/self/maps"_qs);
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcurl");
+        };
+        HttpClient client;
+        QVERIFY(!loaded());
+        QVERIFY(m_server.enqueue(S::text(200, "hello")));
+        const auto outcome = TaskRunner::run(fetch(client, get(m_server.url())));
+        QVERIFY(outcome.value);
+        QCOMPARE(outcome.value->body, QByteArray("hello"));
+        QVERIFY(loaded());
+    }
+
     void followsARedirect()
     {
         QVERIFY(m_server.enqueue(redirect(302, "/final")));

@@ -348,8 +348,8 @@ private Q_SLOTS:
         const auto start = Clock::now();
         const auto error = TaskRunner::run(rig.replacer.paste(u"result"_qs, editor));
         QVERIFY(!error);
-        // Pasting does not wait for the modifiers.
-        QVERIFY(msBetween(start, rig.fake.keyboard.postTimes().first()) < 100);
+        // Pasting does not wait for the modifiers, only for the click on the panel to settle.
+        QVERIFY(msBetween(start, rig.fake.keyboard.postTimes().first()) < int(TextReplacer::panelClickSettle.count()) + 100);
         QCOMPARE(rig.fake.keyboard.events(), ctrlV);
         QCOMPARE(rig.app.pasted(), QStringList{u"result"_qs});
         QCOMPARE(rig.fake.clipboard.textWrites(), (QList<FakeClipboard::TextWrite>{{u"result"_qs, true}}));
@@ -388,7 +388,9 @@ private Q_SLOTS:
         const auto start = Clock::now();
         QVERIFY(!TaskRunner::run(rig.replacer.paste(u"result"_qs, editor)));
         const qint64 waited = msBetween(start, rig.fake.keyboard.postTimes().first());
-        QVERIFY2(waited >= 140 && waited < int(TextReplacer::focusReturnTimeout.count()), qPrintable(QString::number(waited)));
+        QVERIFY2(waited >= 140 + int(TextReplacer::keyboardReturnDelay.count())
+                     && waited < int((TextReplacer::panelClickSettle + TextReplacer::focusReturnTimeout).count()),
+                 qPrintable(QString::number(waited)));
         QCOMPARE(rig.app.pasted(), QStringList{u"result"_qs});
 
         Rig late;
