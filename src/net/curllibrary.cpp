@@ -51,25 +51,39 @@ const CurlLibrary *load()
     find(library.easy_pause, "curl_easy_pause");
     find(library.slist_append, "curl_slist_append");
     find(library.slist_free_all, "curl_slist_free_all");
-    if (!complete)
-        return nullptr;
     // Kept loaded for the rest of the run: curl's global state lives in it.
-    if (const CURLcode result = library.global_init(CURL_GLOBAL_DEFAULT); result != CURLE_OK) {
-        error() = QStringLiteral("libcurl did not initialise (code %1)").arg(int(result));
-        return nullptr;
-    }
-    return &library;
+    return complete ? &library : nullptr;
+}
+
+// The loaded library (any thread), then initialised once on the thread that sends requests:
+// OpenSSL keeps per-thread state for the thread that initialises it, which a worker that ends
+// would leave behind.
+const CurlLibrary *found()
+{
+    static const CurlLibrary *const library = load();
+    return library;
+}
+
+const CurlLibrary *initialised()
+{
+    static const CurlLibrary *const library = [] {
+        const CurlLibrary *curl = found();
+        if (curl) {
+            if (const CURLcode result = curl->global_init(CURL_GLOBAL_DEFAULT); result != CURLE_OK) {
+                error() = QStringLiteral("libcurl did not initialise (code %1)").arg(int(result));
+                curl = nullptr;
+            }
+        }
+        loaded = true;
+        return curl;
+    }();
+    return library;
 }
 } // namespace
 
 const CurlLibrary *CurlLibrary::get()
 {
-    static const CurlLibrary *const library = [] {
-        const CurlLibrary *found = load();
-        loaded = true;
-        return found;
-    }();
-    return library;
+    return initialised();
 }
 
 bool CurlLibrary::isLoaded()
@@ -85,11 +99,11 @@ void CurlLibrary::whenLoaded(QObject *context, std::function<void(const CurlLibr
     }
     // The global pool is waited for at exit, so no load is cut off while it holds the loader.
     QThreadPool::globalInstance()->start([guard = QPointer<QObject>(context), done = std::move(done)]() mutable {
-        const CurlLibrary *library = get();
+        found();
         if (QObject *target = guard.data())
-            QMetaObject::invokeMethod(target, [guard, done = std::move(done), library] {
+            QMetaObject::invokeMethod(target, [guard, done = std::move(done)] {
                 if (guard)
-                    done(library);
+                    done(initialised());
             }, Qt::QueuedConnection);
     });
 }
