@@ -34,7 +34,11 @@ std::unique_ptr<KWinWindows> KWinWindows::create(QDBusConnection bus)
 
 KWinWindows::KWinWindows(QDBusConnection bus)
     : m_bus(std::move(bus))
+    , m_kwinWatcher(kwinService, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
+    , m_kwinOwner(m_bus.interface()->serviceOwner(kwinService))
 {
+    connect(&m_kwinWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &owner) { m_kwinOwner = owner; });
 }
 
 KWinWindows::~KWinWindows()
@@ -93,8 +97,7 @@ void KWinWindows::unload()
 void KWinWindows::report(const QString &json)
 {
     // Only KWin runs the script; another program could otherwise make Ringle pick the wrong set.
-    const QString owner = m_bus.interface()->serviceOwner(kwinService);
-    if (!calledFromDBus() || owner.isEmpty() || message().service() != owner) {
+    if (!calledFromDBus() || m_kwinOwner.isEmpty() || message().service() != m_kwinOwner) {
         qCWarning(lcKWin) << "a window report not from KWin is ignored:" << (calledFromDBus() ? message().service() : QString());
         return;
     }

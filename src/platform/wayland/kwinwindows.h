@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QTemporaryFile>
 #include <memory>
@@ -39,6 +40,9 @@ private:
     void unload();
 
     QDBusConnection m_bus;
+    // Who KWin is on the bus, followed rather than asked at every report.
+    QDBusServiceWatcher m_kwinWatcher;
+    QString m_kwinOwner;
     QTemporaryFile m_script;
     KWinWindowReport m_latest;
     bool m_reported = false;
