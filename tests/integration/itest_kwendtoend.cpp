@@ -70,22 +70,6 @@ bool ringleScriptLoaded()
     return loaded.isValid() && loaded.value();
 }
 
-struct Run {
-    int code = -1;
-    QString out;
-};
-
-Run ringleCommand(const QString &program, const QString &configHome, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_CONFIG_HOME"_qs, configHome);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
-}
 } // namespace
 
 class ItestKwEndToEnd final : public QObject {
@@ -229,27 +213,28 @@ private Q_SLOTS:
         RingleProcess ringle;
         const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
         QVERIFY(ringle.useModelServer(server.url()));
-        const Run granted = ringleCommand(RingleProcess::appPath(), ringle.configHome(), {u"doctor"_qs});
+        QString granted;
+        const int grantedCode = ringle.command({u"doctor"_qs}, &granted);
         for (const char *line : {"Shortcut          works: bound in KWin's global shortcuts",
                                  "Mouse trigger     missing: KWin lets no program bind a mouse button",
                                  "Wheel and panels  works: layer-shell surfaces", "Clipboard         works: over wlr-data-control",
                                  "Keystrokes        works: KWin's fake input, with your keymap",
                                  "App in front      works: from Ringle's KWin script"})
-            QVERIFY2(granted.out.contains(QLatin1String(line)), qPrintable(granted.out));
-        QVERIFY2(granted.out.startsWith(u"Ringle on KDE Plasma (Wayland):\n"_qs), qPrintable(granted.out));
-        QCOMPARE(granted.code, 0);
-        qInfo().noquote() << granted.out;
+            QVERIFY2(granted.contains(QLatin1String(line)), qPrintable(granted));
+        QVERIFY2(granted.startsWith(u"Ringle on KDE Plasma (Wayland):\n"_qs), qPrintable(granted));
+        QCOMPARE(grantedCode, 0);
+        qInfo().noquote() << granted;
 
         // A copy KWin has no desktop entry for is not granted the fake input.
         QTemporaryDir bin;
         const QString copy = bin.filePath(u"ringle"_qs);
         QVERIFY(QFile::copy(RingleProcess::appPath(), copy));
         QVERIFY(QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner));
-        const Run refused = ringleCommand(copy, ringle.configHome(), {u"--backend=wayland"_qs, u"doctor"_qs});
-        QCOMPARE(refused.code, 1);
-        QVERIFY2(refused.out.contains(u"Keystrokes        missing: KWin has not granted Ringle its fake input"_qs), qPrintable(refused.out));
-        QVERIFY2(refused.out.contains(u"to do: KWin grants it to programs whose desktop entry asks for it"_qs), qPrintable(refused.out));
-        qInfo().noquote() << refused.out;
+        QString refused;
+        QCOMPARE(ringle.command({u"--backend=wayland"_qs, u"doctor"_qs}, &refused, copy), 1);
+        QVERIFY2(refused.contains(u"Keystrokes        missing: KWin has not granted Ringle its fake input"_qs), qPrintable(refused));
+        QVERIFY2(refused.contains(u"to do: KWin grants it to programs whose desktop entry asks for it"_qs), qPrintable(refused));
+        qInfo().noquote() << refused;
     }
 };
 

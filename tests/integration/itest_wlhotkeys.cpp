@@ -55,20 +55,6 @@ private:
     QProcess m_process;
     QString m_seen;
 };
-
-int ringleCommand(RingleProcess &ringle, const QStringList &arguments, QString *out = nullptr)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_CONFIG_HOME"_qs, ringle.configHome());
-    process.setProcessEnvironment(environment);
-    process.start(TestSupport::buildPath(u"src/app/ringle"_qs), arguments);
-    if (!process.waitForFinished(30000))
-        return -1;
-    if (out)
-        *out = QString::fromUtf8(process.readAllStandardOutput());
-    return process.exitCode();
-}
 } // namespace
 
 class ItestWlHotKeys final : public QObject {
@@ -80,7 +66,7 @@ class ItestWlHotKeys final : public QObject {
     bool openedByCommand(RingleProcess &ringle, const QString &gesture)
     {
         return m_input.send(u"move %1 %2"_qs.arg(centre.x()).arg(centre.y()))
-            && ringleCommand(ringle, {u"wheel"_qs, gesture}) == 0
+            && ringle.command({u"wheel"_qs, gesture}) == 0
             && !ringle.waitForLine(u"ringle.wheel.overlay: painted"_qs).isEmpty();
     }
 
@@ -165,7 +151,7 @@ private Q_SLOTS:
         QVERIFY(m_input.send(u"moveby 90 0"_qs));
         QVERIFY(m_input.sync());
         QTest::qWait(100);
-        QCOMPARE(ringleCommand(ringle, {u"wheel"_qs, u"release"_qs}), 0);
+        QCOMPARE(ringle.command({u"wheel"_qs, u"release"_qs}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
     }
 
@@ -177,7 +163,7 @@ private Q_SLOTS:
         QVERIFY(editor);
         QVERIFY2(openedByCommand(ringle, u"toggle"_qs), qPrintable(ringle.transcript()));
         QVERIFY(m_input.send(u"moveby 0 90"_qs)); // Explain, at the bottom: not chosen
-        QCOMPARE(ringleCommand(ringle, {u"wheel"_qs, u"toggle"_qs}), 0);
+        QCOMPARE(ringle.command({u"wheel"_qs, u"toggle"_qs}), 0);
         QVERIFY2(!ringle.waitForLine(u"on slot 2"_qs).isEmpty(), qPrintable(ringle.transcript()));
 
         QVERIFY2(openedByCommand(ringle, u"toggle"_qs), qPrintable(ringle.transcript()));
@@ -195,7 +181,7 @@ private Q_SLOTS:
         RingleProcess ringle;
         QVERIFY(ringle.useModelServer(server.url()));
         QString out;
-        QCOMPARE(ringleCommand(ringle, {u"doctor"_qs}, &out), 0);
+        QCOMPARE(ringle.command({u"doctor"_qs}, &out), 0);
         for (const char *line : {"Shortcut          works: bound in sway over its IPC",
                                  "Mouse trigger     works: bound in sway for the whole window",
                                  "Clipboard         works: over wlr-data-control",

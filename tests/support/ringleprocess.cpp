@@ -95,6 +95,20 @@ bool RingleProcess::openSettings()
     return opener.waitForFinished(15000) && opener.exitStatus() == QProcess::NormalExit && opener.exitCode() == 0;
 }
 
+int RingleProcess::command(const QStringList &arguments, QString *out, const QString &program) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return -1;
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitCode();
+}
+
 bool RingleProcess::useModelServer(const QUrl &server)
 {
     return configure(QStringLiteral("modelProvider"), QStringLiteral("ollama"))

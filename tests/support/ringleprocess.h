@@ -28,6 +28,9 @@ public:
     // Sets a variable of the app's environment (and of its config commands); before start().
     void setEnvironment(const QString &name, const QString &value);
     qint64 pid() const { return m_process.processId(); }
+    // `program` (the app by default) run to its end with `arguments` in this configuration home:
+    // its exit status, -1 when it did not end within 30 s; `out` takes its standard output.
+    int command(const QStringList &arguments, QString *out = nullptr, const QString &program = appPath()) const;
     // `ringle config set KEY VALUE` in this configuration home; false when it refused.
     bool configure(const QString &key, const QString &value);
     // `ringle --settings`: the running app opens its settings window.
