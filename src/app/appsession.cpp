@@ -63,6 +63,7 @@ std::unique_ptr<AppSession> AppSession::create(std::unique_ptr<DesktopBackend> d
         shortcuts.setShortcut(key ? std::optional<GlobalShortcuts::Shortcut>({*key, modifiers}) : std::nullopt,
                               GlobalShortcuts::Name::actionWheel());
     });
+    p.backend->askForAccess();
     session->controller().start();
     return session;
 }

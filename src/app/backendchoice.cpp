@@ -1,5 +1,6 @@
 #include "app/backendchoice.h"
 
+#include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/waylandprobe.h"
 #include "platform/x11/x11displayprobe.h"
 
@@ -87,7 +88,11 @@ Environment current(const QString &forcedByOption)
         const WaylandProbe::Result result = WaylandProbe::probe();
         if (!result.reachable)
             return std::nullopt;
-        return WaylandGaps{WaylandProbe::missingEssentials(result), WaylandProbe::missingForTheRoad(result)};
+        QStringList road = WaylandProbe::missingForTheRoad(result);
+        // Where the compositor takes no client's keys, the desktop's portal may post them.
+        if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
+            road.removeAll(WaylandProbe::virtualKeyboard);
+        return WaylandGaps{WaylandProbe::missingEssentials(result), road};
     };
     return e;
 }

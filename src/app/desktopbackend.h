@@ -36,6 +36,9 @@ public:
     // Called when the user gives the wheel's shortcut another combination in the desktop's own
     // settings (none: cleared there); never on desktops without such settings.
     virtual void setShortcutChangeHandler(std::function<void(std::optional<Key>, KeyModifiers)>) {}
+    // Once, as the app starts (not for `ringle doctor`): asks the user for what the desktop grants
+    // only with their consent, without waiting for the answer.
+    virtual void askForAccess() {}
     // The desktop as the user knows it: "sway (Wayland)", "X11".
     virtual QString name() const = 0;
     // What this desktop offers of the shortcut, mouse trigger, overlay, clipboard, keystrokes, app

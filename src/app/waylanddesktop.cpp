@@ -6,6 +6,7 @@
 #include "platform/wayland/foreigntoplevels.h"
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
+#include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandplatform.h"
 
@@ -62,6 +63,58 @@ QString WaylandDesktop::name() const
     return desktop.isEmpty() ? QStringLiteral("Wayland") : desktop + QStringLiteral(" (Wayland)");
 }
 
+DesktopCapability WaylandDesktop::keystrokeLine() const
+{
+    using Kind = DesktopCapability::Kind;
+    using State = PortalRemoteKeyboard::State;
+    const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    const bool kwin = m_wayland->kglobalaccel() || m_wayland->kwin();
+    const QString grantFakeInput = tr("KWin grants its fake input to programs whose desktop entry asks for it: install "
+                                      "Ringle's package (or, for a build of your own, run scripts/run once), then "
+                                      "start Ringle again.");
+    switch (m_wayland->keyRoad()) {
+    case WaylandPlatform::KeyRoad::virtualKeyboard:
+        return {Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}};
+    case WaylandPlatform::KeyRoad::fakeInput:
+        return {Kind::keystrokes, true, tr("KWin's fake input, with your keymap"), {}};
+    case WaylandPlatform::KeyRoad::remoteDesktop:
+        break;
+    case WaylandPlatform::KeyRoad::none:
+        return kwin ? DesktopCapability{Kind::keystrokes, false, tr("KWin has not granted Ringle its fake input"), grantFakeInput}
+                    : DesktopCapability{Kind::keystrokes, false, tr("the compositor offers no virtual keyboard"),
+                                        tr("Use a compositor that offers zwp_virtual_keyboard_v1, or start Ringle with "
+                                           "--backend=x11 to work in XWayland apps.")};
+    }
+    const PortalRemoteKeyboard &remote = *m_wayland->remoteDesktop();
+    const QString askAgain = kwin ? grantFakeInput + u' ' + tr("Or start Ringle again and allow the keyboard when the desktop asks.")
+                                  : tr("Start Ringle again and allow the keyboard when the desktop asks.");
+    switch (remote.state()) {
+    case State::idle:
+        return {Kind::keystrokes, true,
+                remote.wasGrantedBefore()
+                    ? tr("the RemoteDesktop portal, which you allowed before")
+                    : tr("the RemoteDesktop portal, once you allow it (the desktop asks when Ringle starts)"),
+                {}};
+    case State::opening:
+    case State::asking:
+        return {Kind::keystrokes, false, tr("waiting for you to allow Ringle to control the keyboard"),
+                tr("Answer the desktop's question about remote control: allow the keyboard.")};
+    case State::granted:
+        return {Kind::keystrokes, true, tr("the RemoteDesktop portal, with your keymap"), {}};
+    case State::refused:
+        return {Kind::keystrokes, false, tr("Ringle was not allowed to control the keyboard"), askAgain};
+    case State::ended:
+        break;
+    }
+    return {Kind::keystrokes, false, tr("the RemoteDesktop portal ended Ringle's session"), askAgain};
+}
+
+void WaylandDesktop::askForAccess()
+{
+    if (PortalRemoteKeyboard *remote = m_wayland->remoteDesktop())
+        remote->begin();
+}
+
 QList<DesktopCapability> WaylandDesktop::capabilities()
 {
     using Kind = DesktopCapability::Kind;
@@ -72,7 +125,6 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
     const bool kglobalaccel = m_wayland->kglobalaccel() != nullptr;
     const bool kwin = kglobalaccel || m_wayland->kwin() != nullptr;
     const bool clipboard = m_wayland->dataControl() != nullptr;
-    const bool keys = m_wayland->canPostKeys();
     const bool tray = StatusNotifierWatch::hasWatcher();
     const QString dataControl = c.offers("ext_data_control_manager_v1") ? tr("over ext-data-control") : tr("over wlr-data-control");
     const ForeignToplevels *toplevels = m_wayland->toplevels();
@@ -97,17 +149,7 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
                   : DesktopCapability{Kind::clipboard, false, tr("the compositor offers no data-control protocol"),
                                       tr("Use a compositor that offers ext-data-control-v1 or wlr-data-control, or "
                                          "start Ringle with --backend=x11 to work in XWayland apps.")},
-        keys && m_wayland->postsThroughFakeInput()
-            ? DesktopCapability{Kind::keystrokes, true, tr("KWin's fake input, with your keymap"), {}}
-        : keys ? DesktopCapability{Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}}
-        : kwin
-            ? DesktopCapability{Kind::keystrokes, false, tr("KWin has not granted Ringle its fake input"),
-                                tr("KWin grants it to programs whose desktop entry asks for it: install Ringle's "
-                                   "package (or, for a build of your own, run scripts/run once), then start Ringle "
-                                   "again.")}
-            : DesktopCapability{Kind::keystrokes, false, tr("the compositor offers no virtual keyboard"),
-                                 tr("Use a compositor that offers zwp_virtual_keyboard_v1, or start Ringle with "
-                                    "--backend=x11 to work in XWayland apps.")},
+        keystrokeLine(),
         front ? DesktopCapability{Kind::frontApplication, true,
                                   sway            ? tr("from sway's tree")
                                   : m_wayland->kwin() ? tr("from Ringle's KWin script")

@@ -18,12 +18,15 @@ public:
     QCoro::Task<void> handOverClipboard() override;
     QString name() const override;
     QList<DesktopCapability> capabilities() override;
+    void askForAccess() override;
     void setLostHandler(std::function<void(const QString &)> handler) override;
     void setShortcutChangeHandler(std::function<void(std::optional<Key>, KeyModifiers)> handler) override;
 
     WaylandPlatform &wayland() { return *m_wayland; }
 
 private:
+    DesktopCapability keystrokeLine() const;
+
     std::unique_ptr<WaylandPlatform> m_wayland;
     std::unique_ptr<StatusNotifierWatch> m_trayHosts;
 };

@@ -2,6 +2,7 @@
 #include "platform/wayland/portalshortcutbinder.h"
 
 #include "lineprocess.h"
+#include "privatebus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -47,9 +48,7 @@ private:
     // The ids and triggers of the newest session's last list.
     Lines boundList() { return ask("bound").split(' ').mid(2); }
 
-    // A bus of the test's own, so that no real portal answers and none is started on demand.
-    std::unique_ptr<QTemporaryDir> m_busDir;
-    std::unique_ptr<QProcess> m_busDaemon;
+    std::unique_ptr<TestSupport::PrivateBus> m_private;
     QString m_address;
     QDBusConnection m_bus{QString()};
     std::unique_ptr<TestSupport::LineProcess> m_portal;
@@ -65,36 +64,23 @@ void TestPortalShortcutBinder::initTestCase()
 void TestPortalShortcutBinder::init()
 {
     m_events.clear();
-    m_busDir = std::make_unique<QTemporaryDir>();
-    QFile config(m_busDir->filePath(u"bus.conf"_qs));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("<busconfig><type>session</type><listen>unix:dir=" + m_busDir->path().toUtf8()
-                 + "</listen><policy context='default'><allow send_destination='*' eavesdrop='true'/>"
-                   "<allow eavesdrop='true'/><allow own='*'/></policy></busconfig>\n");
-    config.close();
-    m_busDaemon = std::make_unique<QProcess>();
-    m_busDaemon->start(u"dbus-daemon"_qs, {u"--config-file="_qs + config.fileName(), u"--print-address"_qs, u"--nofork"_qs});
-    QVERIFY(m_busDaemon->waitForReadyRead(5000));
-    m_address = QString::fromUtf8(m_busDaemon->readLine().trimmed());
-    m_bus = QDBusConnection::connectToBus(m_address, QString::fromLatin1(QTest::currentTestFunction()));
-    QVERIFY(m_bus.isConnected());
+    m_private = std::make_unique<TestSupport::PrivateBus>();
+    QVERIFY(m_private->start(QString::fromLatin1(QTest::currentTestFunction())));
+    m_address = m_private->address();
+    m_bus = m_private->bus();
 }
 
 void TestPortalShortcutBinder::cleanup()
 {
     m_portal.reset();
-    QDBusConnection::disconnectFromBus(m_bus.name());
     m_bus = QDBusConnection(QString());
-    if (m_busDaemon) {
-        m_busDaemon->kill();
-        m_busDaemon->waitForFinished();
-    }
+    m_private.reset();
 }
 
 std::unique_ptr<PortalShortcutBinder> TestPortalShortcutBinder::binderWith(const Lines &settings)
 {
     m_portal = std::make_unique<TestSupport::LineProcess>();
-    if (!m_portal->start(TestSupport::programPath(u"fakeshortcutportal"_qs), {u"--bus"_qs, m_address}))
+    if (!m_portal->start(TestSupport::programPath(u"fakeportal"_qs), {u"--bus"_qs, m_address}))
         return nullptr;
     for (const QByteArray &setting : settings) {
         if (ask("set " + setting) != "ok")

@@ -4,6 +4,7 @@
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 
@@ -57,16 +58,38 @@ bool PortalRequest::send(const QDBusMessage &call, QDeadlineTimer deadline)
 {
     m_error = QDBusError::NoError;
     const QDBusMessage reply = m_bus.call(call, QDBus::Block, remainingMs(deadline));
+    follow(reply);
+    if (m_error != QDBusError::NoError)
+        qCInfo(lcPortalRequest) << "the portal failed" << call.member() << reply.errorName() << reply.errorMessage();
+    return m_error == QDBusError::NoError;
+}
+
+void PortalRequest::sendWithoutWaiting(const QDBusMessage &call)
+{
+    m_error = QDBusError::NoError;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, member = call.member()] {
+        watcher->deleteLater();
+        follow(watcher->reply());
+        if (m_error == QDBusError::NoError || m_answer)
+            return;
+        qCInfo(lcPortalRequest) << "the portal failed" << member << watcher->error().name() << watcher->error().message();
+        unsubscribe();
+        m_answer = Answer{};
+        Q_EMIT answered(m_answer->response, m_answer->results);
+    });
+}
+
+void PortalRequest::follow(const QDBusMessage &reply)
+{
     if (reply.type() != QDBusMessage::ReplyMessage) {
         m_error = QDBusError(reply).type();
-        qCInfo(lcPortalRequest) << "the portal failed" << call.member() << reply.errorName() << reply.errorMessage();
-        return false;
+        return;
     }
     const QList<QVariant> args = reply.arguments();
     if (args.isEmpty() || args.first().metaType() != QMetaType::fromType<QDBusObjectPath>()) {
         m_error = QDBusError::InvalidSignature;
-        qCInfo(lcPortalRequest) << "the portal answered" << call.member() << "without a request handle";
-        return false;
+        return;
     }
     // Portals before 0.9 pick a path of their own; their answer may then be lost to the race
     // the predicted path avoids, but a later one still arrives.
@@ -75,7 +98,6 @@ bool PortalRequest::send(const QDBusMessage &call, QDeadlineTimer deadline)
         unsubscribe();
         subscribe(handle);
     }
-    return true;
 }
 
 std::optional<PortalRequest::Answer> PortalRequest::wait(QDeadlineTimer deadline)

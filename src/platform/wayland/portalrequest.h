@@ -28,6 +28,8 @@ public:
     QString token() const { return m_token; }
     // Makes the call; false when it fails or is not answered before `deadline` (error() says how).
     bool send(const QDBusMessage &call, QDeadlineTimer deadline);
+    // Makes the call without waiting: its failure comes as answered() with response 2.
+    void sendWithoutWaiting(const QDBusMessage &call);
     QDBusError::ErrorType error() const { return m_error; }
     // The outcome, waiting for it until `deadline` at most; none when it has not come by then, in
     // which case answered() brings it if it comes at all.
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void onResponse(const QDBusMessage &message);
 
 private:
+    // Follows the handle a portal answered with, where it is not the predicted one.
+    void follow(const QDBusMessage &reply);
     void subscribe(const QString &path);
     void unsubscribe();
 

@@ -1,6 +1,7 @@
 #include "platform/wayland/portalshortcutbinder.h"
 
 #include "platform/wayland/portalrequest.h"
+#include "platform/wayland/portalsession.h"
 #include "platform/wayland/portalshortcutformat.h"
 
 #include <QDBusObjectPath>
@@ -12,10 +13,10 @@ Q_LOGGING_CATEGORY(lcPortalKeys, "ringle.wayland.portal")
 
 using namespace std::chrono_literals;
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+using PortalSession::path;
+using PortalSession::service;
+using PortalSession::sessionInterface;
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 const QString idPrefix = QStringLiteral("ringle-");
 
 // Each of the steps of opening a session, and a bound shortcut's answer: long enough for a portal
@@ -25,15 +26,7 @@ constexpr std::chrono::milliseconds answerBound = 2s;
 
 bool offersGlobalShortcuts(QDBusConnection &bus)
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(portalService, portalPath, u"org.freedesktop.DBus.Properties"_qs, u"Get"_qs);
-    get << shortcutsInterface << u"version"_qs;
-    const QDBusMessage reply = bus.call(get, QDBus::Block, int(callBound.count()));
-    const QVariant version = reply.arguments().value(0).value<QDBusVariant>().variant();
-    if (reply.type() != QDBusMessage::ReplyMessage || version.metaType() != QMetaType::fromType<uint>() || version.toUInt() < 1) {
-        qCInfo(lcPortalKeys) << "no GlobalShortcuts portal:" << reply.errorName() << reply.errorMessage() << version;
-        return false;
-    }
-    return true;
+    return PortalSession::version(bus, shortcutsInterface, QDeadlineTimer(callBound)) >= 1;
 }
 
 QString portalIdOf(quint64 id)
@@ -55,7 +48,7 @@ std::unique_ptr<PortalShortcutBinder> PortalShortcutBinder::create(QDBusConnecti
 
 PortalShortcutBinder::PortalShortcutBinder(QDBusConnection bus)
     : m_bus(std::move(bus))
-    , m_portalWatcher(portalService, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
+    , m_portalWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
     // A session lives in the portal process that made it; a portal started on demand has none.
     connect(&m_portalWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
@@ -63,9 +56,9 @@ PortalShortcutBinder::PortalShortcutBinder(QDBusConnection bus)
                 if (!oldOwner.isEmpty())
                     endSession("the portal went away");
             });
-    const bool following = m_bus.connect(portalService, portalPath, shortcutsInterface, u"Activated"_qs, this,
+    const bool following = m_bus.connect(service, path, shortcutsInterface, u"Activated"_qs, this,
                                          SLOT(onActivated(QDBusObjectPath, QString)))
-        && m_bus.connect(portalService, portalPath, shortcutsInterface, u"Deactivated"_qs, this,
+        && m_bus.connect(service, path, shortcutsInterface, u"Deactivated"_qs, this,
                          SLOT(onDeactivated(QDBusObjectPath, QString)));
     if (!following)
         qCWarning(lcPortalKeys) << "cannot follow the portal's shortcut signals";
@@ -78,25 +71,10 @@ PortalShortcutBinder::~PortalShortcutBinder()
 
 bool PortalShortcutBinder::openSession(QDeadlineTimer deadline)
 {
-    PortalRequest request(m_bus);
-    const QString sessionToken = PortalRequest::newToken();
-    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath, shortcutsInterface, u"CreateSession"_qs);
-    call << QVariantMap{{u"handle_token"_qs, request.token()}, {u"session_handle_token"_qs, sessionToken}};
-    if (!request.send(call, deadline))
+    m_session = PortalSession::create(m_bus, shortcutsInterface, deadline);
+    if (m_session.isEmpty())
         return false;
-    const std::optional<PortalRequest::Answer> answer = request.wait(deadline);
-    if (!answer) {
-        qCInfo(lcPortalKeys) << "the portal did not answer CreateSession in time";
-        request.close();
-        return false;
-    }
-    const QString session = PortalShortcutFormat::objectPath(answer->results.value(u"session_handle"_qs));
-    if (answer->response != 0 || session.isEmpty()) {
-        qCInfo(lcPortalKeys) << "the portal refused a session:" << answer->response << answer->results;
-        return false;
-    }
-    m_session = session;
-    m_bus.connect(portalService, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
+    m_bus.connect(service, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
     return true;
 }
 
@@ -107,8 +85,8 @@ void PortalShortcutBinder::closeSession()
     m_pending.reset();
     if (m_session.isEmpty())
         return;
-    m_bus.disconnect(portalService, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
-    m_bus.send(QDBusMessage::createMethodCall(portalService, m_session, sessionInterface, u"Close"_qs));
+    m_bus.disconnect(service, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
+    PortalSession::close(m_bus, m_session);
     m_session.clear();
 }
 
@@ -127,7 +105,7 @@ void PortalShortcutBinder::endSession(const char *why)
 {
     if (m_session.isEmpty())
         return;
-    m_bus.disconnect(portalService, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
+    m_bus.disconnect(service, m_session, sessionInterface, u"Closed"_qs, this, SLOT(onSessionClosed()));
     m_session.clear();
     m_pending.reset();
     dropAll(why);
@@ -217,7 +195,7 @@ bool PortalShortcutBinder::callBindShortcuts()
         list.append({portalIdOf(it.key()),
                      {{u"description"_qs, tr("Open the action wheel")}, {u"preferred_trigger"_qs, it->trigger}}});
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath, shortcutsInterface, u"BindShortcuts"_qs);
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, shortcutsInterface, u"BindShortcuts"_qs);
     call << QVariant::fromValue(QDBusObjectPath(m_session)) << PortalShortcutFormat::shortcutList(list) << QString()
          << QVariantMap{{u"handle_token"_qs, m_pending->token()}};
     return m_pending->send(call, QDeadlineTimer(callBound));

@@ -20,7 +20,7 @@ Q_LOGGING_CATEGORY(lcKeys, "ringle.wayland.keys")
 void SeatKeyboard::post(const QList<KeyEvent> &events)
 {
     if (!ready()) {
-        qCWarning(lcKeys) << "the compositor takes no synthetic keys from Ringle; keys cannot be sent";
+        qCWarning(lcKeys) << whyNotReady() << "- keys cannot be sent";
         return;
     }
     const XkbKeyLookup lookup(m_seat.keymap());

@@ -26,8 +26,9 @@ public:
 
 protected:
     WaylandSeat &seat() const { return m_seat; }
-    // Whether keys can be sent now.
+    // Whether keys can be sent now, and what the log says when not.
     virtual bool ready() = 0;
+    virtual const char *whyNotReady() const { return "the compositor takes no synthetic keys from Ringle"; }
     // `keycode` is the keymap's (evdev code + 8).
     virtual void send(quint32 keycode, bool down) = 0;
     // For a compositor that must be told the modifier state rather than working it out.

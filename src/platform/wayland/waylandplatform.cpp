@@ -10,6 +10,7 @@
 #include "platform/wayland/foreigntoplevels.h"
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
+#include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/portalshortcutbinder.h"
 #include "platform/wayland/swaybindings.h"
 #include "platform/wayland/swayfocusmonitor.h"
@@ -89,10 +90,7 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     } else {
         p->m_clipboard = std::make_unique<NoClipboard>();
     }
-    if (!VirtualKeyboard::isOffered(c) && FakeInputKeyboard::isOffered(c))
-        p->m_keyboard = std::make_unique<FakeInputKeyboard>(c, *p->m_seat);
-    else
-        p->m_keyboard = std::make_unique<VirtualKeyboard>(c, *p->m_seat);
+    p->chooseKeyboard();
     if (!p->m_sway)
         p->m_kwin = KWinWindows::create();
     WaylandSeat *seat = p->m_seat.get();
@@ -134,6 +132,27 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     return p;
 }
 
+void WaylandPlatform::chooseKeyboard()
+{
+    WaylandConnection &c = *m_connection;
+    if (VirtualKeyboard::isOffered(c)) {
+        m_keyboard = std::make_unique<VirtualKeyboard>(c, *m_seat);
+        m_keyRoad = KeyRoad::virtualKeyboard;
+    } else if (FakeInputKeyboard::isOffered(c)) {
+        m_keyboard = std::make_unique<FakeInputKeyboard>(c, *m_seat);
+        m_keyRoad = KeyRoad::fakeInput;
+    } else if (std::unique_ptr<PortalRemoteKeyboard> remote =
+                   PortalRemoteKeyboard::create(*m_seat, PortalRemoteKeyboard::defaultTokenPath())) {
+        m_remoteDesktop = remote.get();
+        m_keyboard = std::move(remote);
+        m_keyRoad = KeyRoad::remoteDesktop;
+    } else {
+        // Posts nothing, and says so, until the compositor offers a way.
+        m_keyboard = std::make_unique<VirtualKeyboard>(c, *m_seat);
+        m_keyRoad = KeyRoad::none;
+    }
+}
+
 void WaylandPlatform::connectToSway()
 {
     const QString socket = SwayIpc::socketPath();
@@ -161,16 +180,6 @@ WaylandPlatform::~WaylandPlatform()
     m_keyboard.reset();
     m_clipboard.reset();
     m_overlays.reset();
-}
-
-bool WaylandPlatform::canPostKeys() const
-{
-    return VirtualKeyboard::isOffered(*m_connection) || FakeInputKeyboard::isOffered(*m_connection);
-}
-
-bool WaylandPlatform::postsThroughFakeInput() const
-{
-    return !VirtualKeyboard::isOffered(*m_connection) && FakeInputKeyboard::isOffered(*m_connection);
 }
 
 Platform WaylandPlatform::platform()

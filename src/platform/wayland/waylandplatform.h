@@ -20,6 +20,7 @@ class SeatKeyboard;
 class GlobalInputMonitor;
 class OnDeviceModel;
 class OverlaySurfaces;
+class PortalRemoteKeyboard;
 class PortalShortcutBinder;
 class QtScreens;
 class Sound;
@@ -61,9 +62,11 @@ public:
     // KWin's global shortcuts and Ringle's script there, under KWin.
     KGlobalAccelBinder *kglobalaccel() const { return m_kglobalaccel; }
     KWinWindows *kwin() const { return m_kwin.get(); }
-    bool canPostKeys() const;
-    // Whether keys go through KWin's fake input.
-    bool postsThroughFakeInput() const;
+    // How synthetic keys reach the app in front.
+    enum class KeyRoad { virtualKeyboard, fakeInput, remoteDesktop, none };
+    KeyRoad keyRoad() const { return m_keyRoad; }
+    // The RemoteDesktop portal's keyboard, where keys go through it.
+    PortalRemoteKeyboard *remoteDesktop() const { return m_remoteDesktop; }
 
 Q_SIGNALS:
     // The compositor went away; Ringle cannot go on.
@@ -75,6 +78,7 @@ Q_SIGNALS:
 private:
     WaylandPlatform() = default;
     void connectToSway();
+    void chooseKeyboard();
 
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandGlobals> m_globals;
@@ -87,6 +91,8 @@ private:
     std::unique_ptr<Clipboard> m_clipboard;
     DataControlClipboard *m_dataControl = nullptr;
     std::unique_ptr<SeatKeyboard> m_keyboard;
+    KeyRoad m_keyRoad = KeyRoad::none;
+    PortalRemoteKeyboard *m_remoteDesktop = nullptr;
     std::unique_ptr<KWinWindows> m_kwin;
     std::unique_ptr<QtScreens> m_screens;
     std::unique_ptr<WaylandWorkspace> m_workspace;

@@ -96,7 +96,7 @@ QStringList missingForTheRoad(const Result &result)
     // KWin lists its fake input only to the programs it grants it.
     if (!result.interfaces.contains(u"zwp_virtual_keyboard_manager_v1"_qs)
         && !result.interfaces.contains(u"org_kde_kwin_fake_input"_qs))
-        missing.append(u"zwp_virtual_keyboard_manager_v1"_qs);
+        missing.append(virtualKeyboard);
     return missing;
 }
 } // namespace WaylandProbe

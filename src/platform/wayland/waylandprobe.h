@@ -7,6 +7,9 @@
 // What a Wayland compositor offers, asked before Qt opens its own connection (to choose the
 // backend and Qt's platform) and by `ringle doctor`. Bounded in time.
 namespace WaylandProbe {
+// The interface named when the compositor takes no client's keys.
+inline const QString virtualKeyboard = QStringLiteral("zwp_virtual_keyboard_manager_v1");
+
 struct Result {
     bool reachable = false;
     // The interfaces the compositor offers, each once.

@@ -1,6 +1,13 @@
-// A stand-in for the desktop portal's GlobalShortcuts interface on the bus at --bus ADDRESS, driven
-// over stdin/stdout, one reply per line ("ok" unless said otherwise).
+// A stand-in for the desktop portal's GlobalShortcuts and RemoteDesktop interfaces on the bus at
+// --bus ADDRESS, driven over stdin/stdout, one reply per line ("ok" unless said otherwise).
 //   set version <n>               0: the portal has no GlobalShortcuts interface
+//   set remote-version <n>        0: no RemoteDesktop interface; 2 and up keep grants (restore tokens)
+//   set remote-devices <bits>     AvailableDeviceTypes (1 keyboard, 2 pointer, 4 touch)
+//   set select-response <n>       the Response code of SelectDevices
+//   set start-response <n>        likewise for Start, and the devices and restore token it gives
+//   set start-devices <bits>
+//   set start-token <token|->
+//   set start-delay <ms>          before Start's Response (the user answering); -1: never
 //   set create-response <n>       the Response code of CreateSession (0 done, 1 cancelled, 2 other)
 //   set create-delay <ms>         before that Response; -1: never
 //   set create-results <kind>     good, string (the handle as a string), none, garbage, badsignature
@@ -16,6 +23,8 @@
 //   close-session                 the portal closes the newest open session (Closed signal)
 //   bound                         -> bound <calls> <id>=<trigger> ... (the newest session's last list)
 //   sessions                      -> sessions <open> <created> <newest session's path>
+//   selected                      -> selected <options of the newest SelectDevices, key=value ...>
+//   keys                          -> keys <keycode>:<state> ... (every NotifyKeyboardKeycode so far)
 //   quit
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -36,6 +45,7 @@ const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
+const QString remoteInterface = QStringLiteral("org.freedesktop.portal.RemoteDesktop");
 
 struct Shortcut {
     QString id;
@@ -71,6 +81,7 @@ struct Session {
     QString owner;
     int calls = 0;
     QList<Shortcut> shortcuts;
+    bool started = false;
 };
 
 class FakePortal final : public QDBusVirtualObject {
@@ -85,7 +96,13 @@ public:
                                      {u"create-delay"_qs, u"0"_qs},   {u"create-results"_qs, u"good"_qs},
                                      {u"bind-response"_qs, u"0"_qs},  {u"bind-delay"_qs, u"0"_qs},
                                      {u"bind-results"_qs, u"good"_qs}, {u"refuse"_qs, u"-"_qs},
-                                     {u"bind-once"_qs, u"0"_qs},      {u"handle"_qs, u"predicted"_qs}};
+                                     {u"bind-once"_qs, u"0"_qs},      {u"handle"_qs, u"predicted"_qs},
+                                     {u"remote-version"_qs, u"1"_qs}, {u"remote-devices"_qs, u"7"_qs},
+                                     {u"select-response"_qs, u"0"_qs}, {u"start-response"_qs, u"0"_qs},
+                                     {u"start-devices"_qs, u"1"_qs},  {u"start-token"_qs, u"-"_qs},
+                                     {u"start-delay"_qs, u"0"_qs}};
+    QStringList selected;
+    QStringList keys;
     QHash<QString, Session> sessions;
     QString newestSession;
     int created = 0;
@@ -102,6 +119,14 @@ public:
             return createSession(message);
         if (iface == shortcutsInterface && member == u"BindShortcuts" && hasShortcuts())
             return bindShortcuts(message);
+        if (iface == remoteInterface && member == u"CreateSession" && hasRemote())
+            return createSession(message);
+        if (iface == remoteInterface && member == u"SelectDevices" && hasRemote())
+            return selectDevices(message);
+        if (iface == remoteInterface && member == u"Start" && hasRemote())
+            return start(message);
+        if (iface == remoteInterface && member == u"NotifyKeyboardKeycode" && hasRemote())
+            return notifyKey(message);
         if (iface == requestInterface && member == u"Close") {
             delete m_pending.take(message.path());
             m_bus.send(message.createReply());
@@ -141,6 +166,7 @@ public:
 
 private:
     bool hasShortcuts() const { return settings.value(u"version"_qs).toUInt() > 0; }
+    bool hasRemote() const { return settings.value(u"remote-version"_qs).toUInt() > 0; }
     int setting(const char *key) const { return settings.value(QString::fromLatin1(key)).toInt(); }
 
     bool fail(const QDBusMessage &message, const QString &error)
@@ -152,9 +178,72 @@ private:
     bool getProperty(const QDBusMessage &message)
     {
         const QList<QVariant> args = message.arguments();
-        if (args.value(0).toString() != shortcutsInterface || args.value(1).toString() != u"version" || !hasShortcuts())
+        const QString iface = args.value(0).toString();
+        const QString name = args.value(1).toString();
+        QVariant value;
+        if (iface == shortcutsInterface && name == u"version" && hasShortcuts())
+            value = settings.value(u"version"_qs).toUInt();
+        else if (iface == remoteInterface && name == u"version" && hasRemote())
+            value = settings.value(u"remote-version"_qs).toUInt();
+        else if (iface == remoteInterface && name == u"AvailableDeviceTypes" && hasRemote())
+            value = settings.value(u"remote-devices"_qs).toUInt();
+        else
             return fail(message, u"org.freedesktop.DBus.Error.InvalidArgs"_qs);
-        m_bus.send(message.createReply(QVariant::fromValue(QDBusVariant(settings.value(u"version"_qs).toUInt()))));
+        m_bus.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
+        return true;
+    }
+
+    // The caller's own session, or end() when it names another.
+    QHash<QString, Session>::iterator ownSession(const QDBusMessage &message)
+    {
+        const auto it = sessions.find(message.arguments().value(0).value<QDBusObjectPath>().path());
+        return it != sessions.end() && it->owner == message.service() ? it : sessions.end();
+    }
+
+    bool selectDevices(const QDBusMessage &message)
+    {
+        if (message.signature() != u"oa{sv}" || ownSession(message) == sessions.end())
+            return fail(message, u"org.freedesktop.DBus.Error.InvalidArgs"_qs);
+        const QVariantMap options = qdbus_cast<QVariantMap>(message.arguments().value(1));
+        selected.clear();
+        for (auto it = options.cbegin(); it != options.cend(); ++it) {
+            if (it.key() != u"handle_token")
+                selected << it.key() + u'=' + it.value().toString() + u':' + QString::fromLatin1(it.value().typeName());
+        }
+        selected.sort();
+        const uint code = uint(setting("select-response"));
+        answerLater(message, options.value(u"handle_token"_qs).toString(), 0,
+                    [code](const QString &path) { return responseSignal(path, code, {}); });
+        return true;
+    }
+
+    bool start(const QDBusMessage &message)
+    {
+        const auto session = ownSession(message);
+        if (message.signature() != u"osa{sv}" || session == sessions.end())
+            return fail(message, u"org.freedesktop.DBus.Error.InvalidArgs"_qs);
+        const uint code = uint(setting("start-response"));
+        QVariantMap results{{u"devices"_qs, uint(setting("start-devices"))}};
+        if (const QString token = settings.value(u"start-token"_qs); token != u"-")
+            results.insert(u"restore_token"_qs, token);
+        const QString path = session.key();
+        answerLater(message, qdbus_cast<QVariantMap>(message.arguments().value(2)).value(u"handle_token"_qs).toString(),
+                    setting("start-delay"), [this, code, results, path](const QString &request) {
+                        if (code == 0 && sessions.contains(path))
+                            sessions[path].started = true;
+                        return responseSignal(request, code, results);
+                    });
+        return true;
+    }
+
+    bool notifyKey(const QDBusMessage &message)
+    {
+        const auto session = ownSession(message);
+        if (message.signature() != u"oa{sv}iu" || session == sessions.end() || !session->started)
+            return fail(message, u"org.freedesktop.DBus.Error.InvalidArgs"_qs);
+        const QList<QVariant> args = message.arguments();
+        keys << QString::number(args.at(2).toInt()) + u':' + QString::number(args.at(3).toUInt());
+        m_bus.send(message.createReply());
         return true;
     }
 
@@ -198,7 +287,7 @@ private:
         const QString kind = settings.value(u"create-results"_qs);
         answerLater(message, token, setting("create-delay"), [this, owner, session, code, kind](const QString &path) {
             if (code == 0) {
-                sessions.insert(session, {owner, 0, {}});
+                sessions.insert(session, {owner, 0, {}, false});
                 newestSession = session;
                 ++created;
             }
@@ -275,10 +364,10 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     const qsizetype at = args.indexOf(u"--bus"_qs);
     if (at < 0 || at + 1 >= args.size()) {
-        replyLine("error usage: fakeshortcutportal --bus ADDRESS");
+        replyLine("error usage: fakeportal --bus ADDRESS");
         return 2;
     }
-    QDBusConnection bus = QDBusConnection::connectToBus(args.at(at + 1), u"fakeshortcutportal"_qs);
+    QDBusConnection bus = QDBusConnection::connectToBus(args.at(at + 1), u"fakeportal"_qs);
     FakePortal portal(bus);
     if (!bus.isConnected() || !bus.registerVirtualObject(portalPath, &portal, QDBusConnection::SubPath)
         || !bus.registerService(service)) {
@@ -317,6 +406,10 @@ int main(int argc, char *argv[])
             if (!portal.newestSession.isEmpty())
                 reply += ' ' + portal.newestSession.toUtf8();
             replyLine(reply);
+        } else if (cmd == "selected") {
+            replyLine(("selected " + portal.selected.join(u' ')).toUtf8().trimmed());
+        } else if (cmd == "keys") {
+            replyLine(("keys " + portal.keys.join(u' ')).toUtf8().trimmed());
         } else if (cmd == "quit") {
             app.quit();
         } else {
