@@ -93,7 +93,7 @@ DesktopCapability WaylandDesktop::keystrokeLine() const
         return {Kind::keystrokes, true,
                 remote.wasGrantedBefore()
                     ? tr("the RemoteDesktop portal, which you allowed before")
-                    : tr("the RemoteDesktop portal, once you allow it (the desktop asks when Ringle starts)"),
+                    : tr("the RemoteDesktop portal (the desktop may ask you to allow it when Ringle starts)"),
                 {}};
     case State::opening:
     case State::asking:

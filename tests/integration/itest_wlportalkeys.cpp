@@ -101,7 +101,7 @@ private Q_SLOTS:
 
     void grantedKeysGoInTheSeatKeymapAfterTheQuestion()
     {
-        auto keyboard = keyboardWith({"start-delay 300"});
+        auto keyboard = keyboardWith({"start-delay 300", "key-jitter 1"});
         QVERIFY(keyboard);
         QCOMPARE(keyboard->state(), State::idle);
         // Nothing goes before the user's answer.

@@ -4,6 +4,7 @@
 set -uo pipefail
 kwin=$1
 shift
+. "$(dirname "$0")/end-bus-clients.sh"
 socket=wayland-ringle
 width=${RINGLE_KWIN_SIZE%x*}
 height=${RINGLE_KWIN_SIZE#*x}
@@ -44,6 +45,10 @@ export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
 export NO_AT_BRIDGE=0
 unset DISPLAY SWAYSOCK
 
+# As a Plasma session does, for the portals started on demand (the KDE one needs the display).
+dbus-update-activation-environment WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE XDG_CURRENT_DESKTOP \
+    KDE_FULL_SESSION KDE_SESSION_VERSION XDG_RUNTIME_DIR HOME XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME >/dev/null 2>&1 || true
+
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] && "$launcher" --launch-immediately >/dev/null 2>&1 &
 "$@"
@@ -52,6 +57,7 @@ if [ "$status" -ne 0 ] && ! kill -0 "$kwin_pid" 2>/dev/null; then
     echo "kwin-session: KWin ended during the run:" >&2
     tail -n 40 "$KWIN_LOG" >&2
 fi
+end_bus_clients
 kill "$kwin_pid" 2>/dev/null
 wait "$kwin_pid" 2>/dev/null
 exit $status

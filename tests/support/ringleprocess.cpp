@@ -118,7 +118,7 @@ bool RingleProcess::useModelServer(const QUrl &server)
 
 bool RingleProcess::start()
 {
-    m_process.start(appPath(), {});
+    m_process.start(m_program, {});
     return m_process.waitForStarted(10000) && !waitForLine(QStringLiteral("ringle.controller: started")).isEmpty();
 }
 

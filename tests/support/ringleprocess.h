@@ -25,6 +25,8 @@ public:
     QString configHome() const { return m_config.path(); }
     // Its XDG_DATA_HOME, also a folder of its own (site icons live there).
     QString dataHome() const { return m_data.path(); }
+    // Runs another executable of the app (a copy the desktop grants less); before start().
+    void setProgram(const QString &program) { m_program = program; }
     // Sets a variable of the app's environment (and of its config commands); before start().
     void setEnvironment(const QString &name, const QString &value);
     qint64 pid() const { return m_process.processId(); }
@@ -62,6 +64,7 @@ public:
 private:
     void readOutput();
 
+    QString m_program = appPath();
     QTemporaryDir m_config;
     QTemporaryDir m_data;
     QProcess m_process;

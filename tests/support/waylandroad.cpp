@@ -68,9 +68,11 @@ void WaylandRoad::verifyUserClipboardBack()
     QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()), contentOf(m_userContent), 10000);
 }
 
-void WaylandRoad::proofreadReplacesDirectly()
+void WaylandRoad::proofreadReplacesDirectly(const QString &program)
 {
     RingleProcess ringle;
+    if (!program.isEmpty())
+        ringle.setProgram(program);
     const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
     auto editor = readyToProofread(ringle, true);
     QVERIFY(editor);

@@ -45,7 +45,8 @@ public:
     // The clipboard's content as a second data-control client reads it.
     static Formats clipboardNow();
 
-    void proofreadReplacesDirectly();
+    // `program`: the app, or a copy of it the desktop grants less.
+    void proofreadReplacesDirectly(const QString &program = {});
     void resultPanelReplaceIsClicked();
     // `untilInFront` waits until mousepad (of that process id) is the app in front.
     void mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);

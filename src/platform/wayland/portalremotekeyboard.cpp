@@ -6,6 +6,7 @@
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,6 +132,7 @@ void PortalRemoteKeyboard::onCreated(quint32 response, const QVariantMap &result
 {
     m_session = response == 0 ? PortalShortcutFormat::objectPath(results.value(u"session_handle"_qs)) : QString();
     if (m_session.isEmpty()) {
+        qCInfo(lcRemoteKeys) << "the portal refused a session:" << response << results;
         end(State::ended, "the portal took no session");
         return;
     }
@@ -209,10 +211,31 @@ void PortalRemoteKeyboard::setState(State state)
 
 void PortalRemoteKeyboard::send(quint32 keycode, bool down)
 {
-    // In order on the one connection; no answer is waited for, so a key never holds up the wheel.
+    m_keys.append({keycode, down});
+    if (!m_keyInFlight)
+        sendNextKey();
+}
+
+void PortalRemoteKeyboard::sendNextKey()
+{
+    if (m_keys.isEmpty() || m_session.isEmpty()) {
+        m_keys.clear();
+        return;
+    }
+    const auto [keycode, down] = m_keys.takeFirst();
     QDBusMessage call = QDBusMessage::createMethodCall(service, PortalSession::path, remoteInterface, u"NotifyKeyboardKeycode"_qs);
     call << QVariant::fromValue(QDBusObjectPath(m_session)) << QVariantMap() << int(keycode - 8) << uint(down ? 1 : 0);
-    m_bus.send(call);
+    // One at a time: the portal may handle calls on threads of its own, so a key sent before the
+    // last one's answer could overtake it (a release before its press leaves the key held).
+    m_keyInFlight = true;
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        if (watcher->isError())
+            qCInfo(lcRemoteKeys) << "the portal did not take a key:" << watcher->error().name() << watcher->error().message();
+        m_keyInFlight = false;
+        sendNextKey();
+    });
 }
 
 QString PortalRemoteKeyboard::storedToken() const

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 class PortalRequest;
 
@@ -74,6 +75,7 @@ private:
     void onStarted(quint32 response, const QVariantMap &results);
     void end(State state, const char *why);
     void setState(State state);
+    void sendNextKey();
     void storeToken(const QString &token) const;
     QString storedToken() const;
 
@@ -85,4 +87,7 @@ private:
     std::unique_ptr<PortalRequest> m_pending;
     QTimer m_openingBound;
     State m_state = State::idle;
+    // Keys waiting for the one before them to be taken.
+    QList<std::pair<quint32, bool>> m_keys;
+    bool m_keyInFlight = false;
 };

@@ -8,6 +8,8 @@
 //   set start-devices <bits>
 //   set start-token <token|->
 //   set start-delay <ms>          before Start's Response (the user answering); -1: never
+//   set key-jitter <0|1>          1: every other key is taken 30 ms late, as a portal that handles
+//                                 calls on threads would, so a key sent before its answer overtakes it
 //   set create-response <n>       the Response code of CreateSession (0 done, 1 cancelled, 2 other)
 //   set create-delay <ms>         before that Response; -1: never
 //   set create-results <kind>     good, string (the handle as a string), none, garbage, badsignature
@@ -100,7 +102,7 @@ public:
                                      {u"remote-version"_qs, u"1"_qs}, {u"remote-devices"_qs, u"7"_qs},
                                      {u"select-response"_qs, u"0"_qs}, {u"start-response"_qs, u"0"_qs},
                                      {u"start-devices"_qs, u"1"_qs},  {u"start-token"_qs, u"-"_qs},
-                                     {u"start-delay"_qs, u"0"_qs}};
+                                     {u"start-delay"_qs, u"0"_qs},    {u"key-jitter"_qs, u"0"_qs}};
     QStringList selected;
     QStringList keys;
     QHash<QString, Session> sessions;
@@ -242,8 +244,15 @@ private:
         if (message.signature() != u"oa{sv}iu" || session == sessions.end() || !session->started)
             return fail(message, u"org.freedesktop.DBus.Error.InvalidArgs"_qs);
         const QList<QVariant> args = message.arguments();
-        keys << QString::number(args.at(2).toInt()) + u':' + QString::number(args.at(3).toUInt());
-        m_bus.send(message.createReply());
+        const QString key = QString::number(args.at(2).toInt()) + u':' + QString::number(args.at(3).toUInt());
+        const auto take = [this, key, reply = message.createReply()] {
+            keys << key;
+            m_bus.send(reply);
+        };
+        if (setting("key-jitter") && m_keyCalls++ % 2 == 0)
+            QTimer::singleShot(30, take);
+        else
+            take();
         return true;
     }
 
@@ -353,6 +362,7 @@ private:
 
     QDBusConnection m_bus;
     QHash<QString, QTimer *> m_pending;
+    int m_keyCalls = 0;
 };
 } // namespace
 
