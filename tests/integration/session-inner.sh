@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Second half of x11-session.sh, run inside the D-Bus session: accessibility bus, window manager, command.
 set -uo pipefail
+. "$(dirname "$0")/end-bus-clients.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] && "$launcher" --launch-immediately >/dev/null 2>&1 &
 wm_log=$(mktemp)
@@ -34,6 +35,7 @@ if ! kill -0 "$wm" 2>/dev/null; then
     echo "x11-session: openbox ended during the run:" >&2
     cat "$wm_log" >&2
 fi
+end_bus_clients
 kill "$wm" 2>/dev/null
 kill %1 2>/dev/null
 rm -f "$wm_log"
