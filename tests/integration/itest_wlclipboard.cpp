@@ -169,6 +169,9 @@ private:
         while (m_dirty) {
             m_dirty = false;
             const QList<ClipboardItem> items = co_await m_clipboard.readItems();
+            // A read the next change cut short holds only some of the types: read again.
+            if (m_dirty)
+                continue;
             if (!items.isEmpty()) {
                 m_kept = items;
             } else if (!m_kept.isEmpty()) {
