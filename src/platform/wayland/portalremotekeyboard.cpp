@@ -30,10 +30,11 @@ constexpr uint keyboardDevice = 1;
 constexpr uint persistUntilRevoked = 2;
 // The first version that keeps a grant between sessions.
 constexpr quint32 restoreVersion = 2;
-// The property reads; a restore token beyond this size is not one.
+// Each property read.
 constexpr std::chrono::milliseconds callBound = 2s;
 // A portal started on demand starts its desktop's half too, which may take seconds.
 constexpr std::chrono::milliseconds openingBound = 30s;
+// A restore token beyond this size is not one.
 constexpr qint64 tokenLimit = 4096;
 
 bool isToken(const QString &token)
@@ -43,23 +44,32 @@ bool isToken(const QString &token)
 }
 } // namespace
 
-bool PortalRemoteKeyboard::isOffered(QDBusConnection bus)
+namespace {
+// The RemoteDesktop version of a portal that offers a keyboard; 0 where none does.
+quint32 keyboardVersion(QDBusConnection &bus)
 {
-    if (!bus.isConnected() || PortalSession::version(bus, remoteInterface, QDeadlineTimer(callBound)) < 1)
-        return false;
+    const quint32 version = bus.isConnected() ? PortalSession::version(bus, remoteInterface, QDeadlineTimer(callBound)) : 0;
+    if (version < 1)
+        return 0;
     const QVariant types = PortalSession::property(bus, remoteInterface, u"AvailableDeviceTypes"_qs, QDeadlineTimer(callBound));
     if (types.metaType() != QMetaType::fromType<uint>() || !(types.toUInt() & keyboardDevice)) {
         qCInfo(lcRemoteKeys) << "the RemoteDesktop portal offers no keyboard:" << types;
-        return false;
+        return 0;
     }
-    return true;
+    return version;
+}
+} // namespace
+
+bool PortalRemoteKeyboard::isOffered(QDBusConnection bus)
+{
+    return keyboardVersion(bus) > 0;
 }
 
 std::unique_ptr<PortalRemoteKeyboard> PortalRemoteKeyboard::create(WaylandSeat &seat, QString tokenPath, QDBusConnection bus)
 {
-    if (!isOffered(bus))
+    const quint32 version = keyboardVersion(bus);
+    if (version == 0)
         return nullptr;
-    const quint32 version = PortalSession::version(bus, remoteInterface, QDeadlineTimer(callBound));
     return std::unique_ptr<PortalRemoteKeyboard>(new PortalRemoteKeyboard(seat, std::move(tokenPath), std::move(bus), version));
 }
 
