@@ -76,6 +76,12 @@ const modifierKeysyms = {
 
 class CallerRefused extends Error {}
 
+// Shift makes a letter's keysym upper-case (Latin-1's letters are all a shortcut can name here).
+function lowerKeysym(keysym) {
+    const upperLatin = (keysym >= 0x41 && keysym <= 0x5a) || (keysym >= 0xc0 && keysym <= 0xde && keysym !== 0xd7);
+    return upperLatin ? keysym + 0x20 : keysym;
+}
+
 // The program behind a bus name is Ringle when its executable is called "ringle".
 function isRingle(sender) {
     try {
@@ -292,6 +298,8 @@ class Shortcut {
             this.shell.emit('ShortcutReleased', '(u)', [this.id]);
             return;
         }
+        // Clutter gives events only to reactive actors; the layer lets clicks through otherwise.
+        this.shell.layer.reactive = true;
         this.shell.layer.grab_key_focus();
         this.releaseHandler = this.shell.layer.connect('key-release-event', (actor, event) => {
             if (this._releases(event.get_key_symbol()))
@@ -301,7 +309,7 @@ class Shortcut {
     }
 
     _releases(keysym) {
-        if (Clutter.keyval_to_lower(keysym) === Clutter.keyval_to_lower(this.keysym))
+        if (lowerKeysym(keysym) === lowerKeysym(this.keysym))
             return true;
         for (const [mask, keysyms] of Object.entries(modifierKeysyms)) {
             if ((this.modifiers & Number(mask)) && keysyms.includes(keysym))
@@ -313,18 +321,20 @@ class Shortcut {
     released() {
         if (!this.grab)
             return;
-        this.shell.layer.disconnect(this.releaseHandler);
-        Main.popModal(this.grab);
-        this.grab = null;
+        this._ungrab();
         this.shell.emit('ShortcutReleased', '(u)', [this.id]);
     }
 
+    _ungrab() {
+        this.shell.layer.disconnect(this.releaseHandler);
+        this.shell.layer.reactive = false;
+        Main.popModal(this.grab);
+        this.grab = null;
+    }
+
     destroy() {
-        if (this.grab) {
-            this.shell.layer.disconnect(this.releaseHandler);
-            Main.popModal(this.grab);
-            this.grab = null;
-        }
+        if (this.grab)
+            this._ungrab();
         global.display.ungrab_accelerator(this.action);
         Main.wm.allowKeybinding(this.name, Shell.ActionMode.NONE);
     }

@@ -1,6 +1,7 @@
 #include "app/backendchoice.h"
 
 #include "platform/wayland/portalremotekeyboard.h"
+#include "platform/wayland/shellextension.h"
 #include "platform/wayland/waylandprobe.h"
 #include "platform/x11/x11displayprobe.h"
 
@@ -27,8 +28,15 @@ QString cannotConnect(const Environment &e)
     return tr("Ringle cannot connect to the Wayland compositor at \"%1\".").arg(QString::fromLocal8Bit(e.waylandDisplay));
 }
 
-QString lacking(const QStringList &missing)
+bool onGnome(const Environment &e)
 {
+    return e.desktop.split(u':').contains(u"GNOME"_qs, Qt::CaseInsensitive);
+}
+
+QString lacking(const Environment &e, const QStringList &missing)
+{
+    if (onGnome(e) && missing.contains(WaylandProbe::layerShell))
+        return gnomeExtensionAdvice();
     return tr("This Wayland compositor lacks what Ringle needs (%1): turn on XWayland and start Ringle with "
               "--backend=x11.")
         .arg(missing.join(u", "_qs));
@@ -55,12 +63,15 @@ Choice choose(const Environment &e)
     }
     if (e.forced == u"wayland") {
         return gaps->essential.isEmpty() ? Choice{DesktopBackend::Kind::wayland, {}, {}}
-                                         : Choice{std::nullopt, lacking(gaps->essential), {}};
+                                         : Choice{std::nullopt, lacking(e, gaps->essential), {}};
     }
     const QStringList missing = gaps->essential + gaps->road;
     if (missing.isEmpty())
         return {DesktopBackend::Kind::wayland, {}, {}};
     if (!e.display.isEmpty() && e.x11Reachable()) {
+        if (onGnome(e) && gaps->essential.contains(WaylandProbe::layerShell))
+            return {DesktopBackend::Kind::x11, {},
+                    tr("Ringle works only in the XWayland apps for now.") + u' ' + gnomeExtensionAdvice()};
         return {DesktopBackend::Kind::x11, {},
                 tr("This Wayland compositor lacks %1, so Ringle uses XWayland: it works in the XWayland apps. "
                    "\"ringle doctor --backend=wayland\" says what to do.")
@@ -73,12 +84,21 @@ Choice choose(const Environment &e)
                    "selection; \"ringle doctor\" says more.")
                     .arg(gaps->road.join(u", "_qs))};
     }
-    return {std::nullopt, lacking(gaps->essential), {}};
+    return {std::nullopt, lacking(e, gaps->essential), {}};
+}
+
+QString gnomeExtensionAdvice()
+{
+    return tr("On GNOME, Ringle needs its GNOME Shell extension: run \"gnome-extensions enable %1\". Just after "
+              "installing Ringle, log out and in first: GNOME Shell on Wayland finds new extensions only when it "
+              "starts.")
+        .arg(ShellExtension::uuid);
 }
 
 Environment current(const QString &forcedByOption)
 {
     Environment e;
+    e.desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     e.forced = !forcedByOption.isEmpty() ? forcedByOption : qEnvironmentVariable("RINGLE_BACKEND");
     e.display = qgetenv("DISPLAY");
     e.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
@@ -92,7 +112,10 @@ Environment current(const QString &forcedByOption)
         // Where the compositor takes no client's keys, the desktop's portal may post them.
         if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
             road.removeAll(WaylandProbe::virtualKeyboard);
-        return WaylandGaps{WaylandProbe::missingEssentials(result), road};
+        QStringList essential = WaylandProbe::missingEssentials(result);
+        if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered())
+            essential.clear();
+        return WaylandGaps{essential, road};
     };
     return e;
 }

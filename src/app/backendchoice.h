@@ -28,6 +28,8 @@ struct Environment {
     std::function<bool()> x11Reachable;
     // None when the compositor does not answer.
     std::function<std::optional<WaylandGaps>()> waylandGaps;
+    // XDG_CURRENT_DESKTOP, for advice that depends on the desktop.
+    QString desktop;
 };
 
 struct Choice {
@@ -39,6 +41,8 @@ struct Choice {
 };
 
 Choice choose(const Environment &environment);
+// What to do on GNOME where Ringle's GNOME Shell extension is not on.
+QString gnomeExtensionAdvice();
 // The environment of this process, with the display probes that really connect.
 Environment current(const QString &forcedByOption);
 // Qt's own platform for the backend, unless a test chose one of its own (offscreen).

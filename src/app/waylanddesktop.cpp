@@ -1,5 +1,6 @@
 #include "app/waylanddesktop.h"
 
+#include "app/backendchoice.h"
 #include "app/trayicon.h"
 #include "platform/linux/statusnotifierwatch.h"
 #include "platform/wayland/datacontrolclipboard.h"
@@ -7,6 +8,7 @@
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/portalremotekeyboard.h"
+#include "platform/wayland/shellextension.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandplatform.h"
 
@@ -60,6 +62,8 @@ QString WaylandDesktop::name() const
         return QStringLiteral("sway (Wayland)");
     if (m_wayland->kwin() || m_wayland->kglobalaccel())
         return QStringLiteral("KDE Plasma (Wayland)");
+    if (const ShellExtension *shell = m_wayland->shell(); shell && shell->shellMajor() > 0)
+        return QStringLiteral("GNOME %1 (Wayland)").arg(shell->shellMajor());
     return desktop.isEmpty() ? QStringLiteral("Wayland") : desktop + QStringLiteral(" (Wayland)");
 }
 
@@ -115,8 +119,50 @@ void WaylandDesktop::askForAccess()
         remote->begin();
 }
 
+QList<DesktopCapability> WaylandDesktop::gnomeCapabilities(const ShellExtension &shell)
+{
+    using Kind = DesktopCapability::Kind;
+    const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    const bool on = shell.isConnected();
+    const DesktopCapability off{Kind::shortcut, false, tr("Ringle's GNOME Shell extension is off"), BackendChoice::gnomeExtensionAdvice()};
+    const auto ifOn = [&](Kind kind, const QString &how) {
+        DesktopCapability line = off;
+        line.kind = kind;
+        return on ? DesktopCapability{kind, true, how, {}} : line;
+    };
+    const bool tray = StatusNotifierWatch::hasWatcher();
+    return {
+        ifOn(Kind::shortcut, tr("bound in GNOME Shell by Ringle's extension")),
+        {Kind::mouseTrigger, false, tr("GNOME Shell gives clicks in a window to that window alone"),
+         tr("Open the wheel with the keyboard shortcut.")},
+        ifOn(Kind::overlay, tr("shown by Ringle's GNOME Shell extension")),
+        clipboardLine(),
+        keystrokeLine(),
+        ifOn(Kind::frontApplication, tr("from Ringle's GNOME Shell extension")),
+        tray ? DesktopCapability{Kind::tray, true, tr("a StatusNotifierItem tray runs"), {}}
+             : DesktopCapability{Kind::tray, false, tr("GNOME shows no tray icons of its own"),
+                                 tr("Install and turn on a GNOME Shell extension for tray icons (\"AppIndicator and "
+                                    "KStatusNotifierItem Support\"); meanwhile \"ringle --settings\" opens the settings.")},
+    };
+}
+
+DesktopCapability WaylandDesktop::clipboardLine() const
+{
+    using Kind = DesktopCapability::Kind;
+    const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    if (m_wayland->dataControl()) {
+        const bool ext = m_wayland->connection().offers("ext_data_control_manager_v1");
+        return {Kind::clipboard, true, ext ? tr("over ext-data-control") : tr("over wlr-data-control"), {}};
+    }
+    return {Kind::clipboard, false, tr("the compositor offers no data-control protocol"),
+            tr("Use a compositor that offers ext-data-control-v1 or wlr-data-control, or start Ringle with "
+               "--backend=x11 to work in XWayland apps.")};
+}
+
 QList<DesktopCapability> WaylandDesktop::capabilities()
 {
+    if (const ShellExtension *shell = m_wayland->shell())
+        return gnomeCapabilities(*shell);
     using Kind = DesktopCapability::Kind;
     const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
     const WaylandConnection &c = m_wayland->connection();
@@ -124,9 +170,7 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
     const bool portal = m_wayland->portal() != nullptr;
     const bool kglobalaccel = m_wayland->kglobalaccel() != nullptr;
     const bool kwin = kglobalaccel || m_wayland->kwin() != nullptr;
-    const bool clipboard = m_wayland->dataControl() != nullptr;
     const bool tray = StatusNotifierWatch::hasWatcher();
-    const QString dataControl = c.offers("ext_data_control_manager_v1") ? tr("over ext-data-control") : tr("over wlr-data-control");
     const ForeignToplevels *toplevels = m_wayland->toplevels();
     const bool front = sway || m_wayland->kwin() || (toplevels && toplevels->knowsActivated());
     return {
@@ -145,10 +189,7 @@ QList<DesktopCapability> WaylandDesktop::capabilities()
                                  tr("Open the wheel with the shortcut.")},
         {Kind::overlay, true,
          tr("layer-shell surfaces (version %1)").arg(c.offeredVersion("zwlr_layer_shell_v1")), {}},
-        clipboard ? DesktopCapability{Kind::clipboard, true, dataControl, {}}
-                  : DesktopCapability{Kind::clipboard, false, tr("the compositor offers no data-control protocol"),
-                                      tr("Use a compositor that offers ext-data-control-v1 or wlr-data-control, or "
-                                         "start Ringle with --backend=x11 to work in XWayland apps.")},
+        clipboardLine(),
         keystrokeLine(),
         front ? DesktopCapability{Kind::frontApplication, true,
                                   sway            ? tr("from sway's tree")

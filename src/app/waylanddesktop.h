@@ -3,6 +3,7 @@
 #include "app/desktopbackend.h"
 
 class StatusNotifierWatch;
+class ShellExtension;
 class WaylandPlatform;
 
 // The Wayland backend as the app uses it.
@@ -26,6 +27,8 @@ public:
 
 private:
     DesktopCapability keystrokeLine() const;
+    DesktopCapability clipboardLine() const;
+    QList<DesktopCapability> gnomeCapabilities(const ShellExtension &shell);
 
     std::unique_ptr<WaylandPlatform> m_wayland;
     std::unique_ptr<StatusNotifierWatch> m_trayHosts;

@@ -17,7 +17,7 @@ const Gaps noKeyboard{{}, {u"zwp_virtual_keyboard_manager_v1"_qs}};
 BackendChoice::Environment environment(const QString &forced, const QByteArray &display, bool x11Up,
                                        const QByteArray &wayland, std::optional<Gaps> gaps)
 {
-    return {forced, display, wayland, [x11Up] { return x11Up; }, [gaps] { return gaps; }};
+    return {forced, display, wayland, [x11Up] { return x11Up; }, [gaps] { return gaps; }, {}};
 }
 } // namespace
 
@@ -94,6 +94,23 @@ private Q_SLOTS:
         const QString said = kind ? choice.note : choice.problem;
         QVERIFY2(says.isEmpty() ? said.isEmpty() : said.startsWith(says), qPrintable(said));
         QVERIFY(!kind || choice.problem.isEmpty());
+    }
+
+    // On GNOME the missing overlays mean the extension is off, and that is what the user is told.
+    void gnomeWithoutTheExtensionSaysHowToTurnItOn()
+    {
+        for (const bool xwayland : {true, false}) {
+            BackendChoice::Environment e = environment({}, xwayland ? ":0" : "", xwayland, "wayland-0", noLayerShell);
+            e.desktop = u"ubuntu:GNOME"_qs;
+            const BackendChoice::Choice choice = BackendChoice::choose(e);
+            QCOMPARE(choice.kind, xwayland ? std::optional(Kind::x11) : std::optional<Kind>());
+            const QString said = xwayland ? choice.note : choice.problem;
+            QVERIFY2(said.contains(u"gnome-extensions enable ringle@ringle.org"_qs), qPrintable(said));
+        }
+        // Elsewhere the same gap is named as it is.
+        BackendChoice::Environment e = environment({}, "", false, "wayland-0", noLayerShell);
+        e.desktop = u"Hyprland"_qs;
+        QVERIFY(!BackendChoice::choose(e).problem.contains(u"gnome-extensions"_qs));
     }
 
     // Keys go through a virtual keyboard or, where KWin grants it, its fake input; a clipboard through

@@ -1,7 +1,7 @@
-// What Ringle reads from KWin: the window reports of its KWin script (an answer Ringle must not
-// trust blindly) and key combinations as KGlobalAccel writes them.
+// What Ringle reads from its desktop scripts: the window reports of its KWin script and GNOME Shell
+// extension (answers Ringle must not trust blindly) and key combinations as KGlobalAccel writes them.
 #include "platform/wayland/kglobalaccelkeys.h"
-#include "platform/wayland/kwinwindowreport.h"
+#include "platform/wayland/windowreport.h"
 
 #include <QTest>
 
@@ -22,7 +22,7 @@ private Q_SLOTS:
         const QByteArray json = "{\"active\":" + editor + ",\"windows\":[" + editor + ","
             + window("\"desktopFile\":\"\",\"resourceClass\":\"foot\",\"pid\":7,\"x\":0,\"y\":0,\"width\":5,\"height\":5")
             + "],\"cursor\":{\"x\":300,\"y\":400}}";
-        const std::optional<KWinWindowReport> report = KWinWindowReport::parse(json);
+        const std::optional<WindowReport> report = WindowReport::parse(json);
         QVERIFY(report);
         QVERIFY(report->active);
         QCOMPARE(report->active->appId(), u"org.kde.kate"_qs);
@@ -33,7 +33,7 @@ private Q_SLOTS:
         QCOMPARE(report->windows.at(1).appId(), u"foot"_qs);
         QCOMPARE(report->cursor, std::optional<QPoint>(QPoint(300, 400)));
 
-        const std::optional<KWinWindowReport> none = KWinWindowReport::parse("{\"active\":null,\"windows\":[]}");
+        const std::optional<WindowReport> none = WindowReport::parse("{\"active\":null,\"windows\":[]}");
         QVERIFY(none && !none->active && none->windows.isEmpty() && !none->cursor);
     }
 
@@ -47,19 +47,19 @@ private Q_SLOTS:
         QTest::newRow("active with a negative size") << ("{\"active\":" + window("\"desktopFile\":\"a\",\"resourceClass\":\"a\",\"pid\":1,\"x\":0,\"y\":0,\"width\":-1,\"height\":1") + ",\"windows\":[]}");
         QTest::newRow("active far off any desktop") << ("{\"active\":" + window("\"desktopFile\":\"a\",\"resourceClass\":\"a\",\"pid\":1,\"x\":1e300,\"y\":0,\"width\":1,\"height\":1") + ",\"windows\":[]}");
         QTest::newRow("active without a class") << ("{\"active\":" + window("\"desktopFile\":\"a\",\"pid\":1,\"x\":0,\"y\":0,\"width\":1,\"height\":1") + ",\"windows\":[]}");
-        QTest::newRow("too long") << ("{\"active\":null,\"windows\":[],\"pad\":\"" + QByteArray(KWinWindowReport::maxSize, 'x') + "\"}");
+        QTest::newRow("too long") << ("{\"active\":null,\"windows\":[],\"pad\":\"" + QByteArray(WindowReport::maxSize, 'x') + "\"}");
     }
     void badReportsAreRefused()
     {
         QFETCH(QByteArray, json);
-        QVERIFY(!KWinWindowReport::parse(json));
+        QVERIFY(!WindowReport::parse(json));
     }
 
     // One odd window in the list, or an odd pointer, costs only itself.
     void oddEntriesAreLeftOut()
     {
         const QByteArray json = "{\"active\":null,\"windows\":[" + editor + ",{\"pid\":1},7],\"cursor\":{\"x\":\"a\",\"y\":1}}";
-        const std::optional<KWinWindowReport> report = KWinWindowReport::parse(json);
+        const std::optional<WindowReport> report = WindowReport::parse(json);
         QVERIFY(report);
         QCOMPARE(report->windows.size(), 1);
         QVERIFY(!report->cursor);

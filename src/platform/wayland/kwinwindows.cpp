@@ -101,7 +101,7 @@ void KWinWindows::report(const QString &json)
         qCWarning(lcKWin) << "a window report not from KWin is ignored:" << (calledFromDBus() ? message().service() : QString());
         return;
     }
-    std::optional<KWinWindowReport> report = KWinWindowReport::parse(json.toUtf8());
+    std::optional<WindowReport> report = WindowReport::parse(json.toUtf8());
     if (!report) {
         qCWarning(lcKWin) << "the KWin script sent a report Ringle cannot read";
         return;

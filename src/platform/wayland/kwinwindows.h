@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/wayland/kwinwindowreport.h"
+#include "platform/wayland/windowreport.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -12,7 +12,7 @@
 // The windows on a KWin desktop, as Ringle's KWin script reports them over the session bus. The
 // script is loaded once, for as long as this object lives; a script a crashed Ringle left behind
 // goes first.
-class KWinWindows final : public QObject, protected QDBusContext {
+class KWinWindows final : public QObject, public WindowReports, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.ringle.KWinWindows")
 public:
@@ -24,7 +24,7 @@ public:
     ~KWinWindows() override;
 
     // Empty until the script's first report.
-    const KWinWindowReport &latest() const { return m_latest; }
+    const WindowReport &latest() const override { return m_latest; }
     bool hasReported() const { return m_reported; }
 
 public Q_SLOTS:
@@ -44,7 +44,7 @@ private:
     QDBusServiceWatcher m_kwinWatcher;
     QString m_kwinOwner;
     QTemporaryFile m_script;
-    KWinWindowReport m_latest;
+    WindowReport m_latest;
     bool m_reported = false;
     bool m_loaded = false;
 };

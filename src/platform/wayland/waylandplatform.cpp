@@ -12,6 +12,9 @@
 #include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/portalshortcutbinder.h"
+#include "platform/wayland/shellextension.h"
+#include "platform/wayland/shelloverlaysurfaces.h"
+#include "platform/wayland/shellshortcutbinder.h"
 #include "platform/wayland/swaybindings.h"
 #include "platform/wayland/swayfocusmonitor.h"
 #include "platform/wayland/swayipc.h"
@@ -62,12 +65,23 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     offered.reachable = true;
     for (const WaylandConnection::Global &g : connection->globals())
         offered.interfaces.append(QString::fromLatin1(g.interface));
-    if (const QStringList missing = WaylandProbe::missingEssentials(offered); !missing.isEmpty()) {
+    QStringList missing = WaylandProbe::missingEssentials(offered);
+    std::unique_ptr<ShellExtension> shell;
+    if (missing == QStringList{WaylandProbe::layerShell}) {
+        QString shellWhy;
+        shell = ShellExtension::create(&shellWhy);
+        if (shell)
+            missing.clear();
+        else
+            missing.append(shellWhy);
+    }
+    if (!missing.isEmpty()) {
         if (why)
             *why = QStringLiteral("the compositor lacks %1").arg(missing.join(QStringLiteral(", ")));
         return nullptr;
     }
     std::unique_ptr<WaylandPlatform> p(new WaylandPlatform);
+    p->m_shell = std::move(shell);
     p->m_connection = std::move(connection);
     WaylandConnection &c = *p->m_connection;
     connect(&c, &WaylandConnection::lost, p.get(), &WaylandPlatform::lost);
@@ -79,7 +93,10 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
             *why = QStringLiteral("the compositor offers no seat");
         return nullptr;
     }
-    p->m_overlays = std::make_unique<WaylandOverlaySurfaces>(SurfaceContext{*p->m_globals, *p->m_outputs, *p->m_seat});
+    if (p->m_shell)
+        p->m_overlays = std::make_unique<ShellOverlaySurfaces>(*p->m_shell);
+    else
+        p->m_overlays = std::make_unique<WaylandOverlaySurfaces>(SurfaceContext{*p->m_globals, *p->m_outputs, *p->m_seat});
     p->connectToSway();
     p->m_toplevels = std::make_unique<ForeignToplevels>(c);
 
@@ -91,11 +108,17 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
         p->m_clipboard = std::make_unique<NoClipboard>();
     }
     p->chooseKeyboard();
-    if (!p->m_sway)
+    if (!p->m_sway && !p->m_shell)
         p->m_kwin = KWinWindows::create();
     WaylandSeat *seat = p->m_seat.get();
-    p->m_screens = std::make_unique<QtScreens>([seat] { return seat->lastPointerPosition(); });
-    p->m_workspace = std::make_unique<WaylandWorkspace>(p->m_sway.get(), p->m_kwin.get(), p->m_toplevels.get());
+    if (ShellExtension *extension = p->m_shell.get()) {
+        // Ringle's own surfaces never see the pointer there: the shell tells where it is.
+        p->m_screens = std::make_unique<QtScreens>([extension] { return extension->pointer(); });
+    } else {
+        p->m_screens = std::make_unique<QtScreens>([seat] { return seat->lastPointerPosition(); });
+    }
+    const WindowReports *reports = p->m_kwin ? static_cast<const WindowReports *>(p->m_kwin.get()) : p->m_shell.get();
+    p->m_workspace = std::make_unique<WaylandWorkspace>(p->m_sway.get(), reports, p->m_toplevels.get());
     p->m_sound = std::make_unique<DesktopSound>();
     WaylandWorkspace *workspace = p->m_workspace.get();
     p->m_accessibility = std::make_unique<AtspiAccessibility>(
@@ -106,6 +129,8 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     std::unique_ptr<ShortcutBinder> binder;
     if (p->m_sway) {
         binder = std::make_unique<SwayShortcutBinder>(*p->m_sway, *p->m_swayBindings, *p->m_seat);
+    } else if (p->m_shell) {
+        binder = std::make_unique<ShellShortcutBinder>(*p->m_shell);
     } else if (std::unique_ptr<KGlobalAccelBinder> kglobalaccel = KGlobalAccelBinder::create()) {
         p->m_kglobalaccel = kglobalaccel.get();
         WaylandPlatform *platform = p.get();

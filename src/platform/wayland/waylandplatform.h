@@ -17,6 +17,7 @@ class ForeignToplevels;
 class KGlobalAccelBinder;
 class KWinWindows;
 class SeatKeyboard;
+class ShellExtension;
 class GlobalInputMonitor;
 class OnDeviceModel;
 class OverlaySurfaces;
@@ -62,6 +63,8 @@ public:
     // KWin's global shortcuts and Ringle's script there, under KWin.
     KGlobalAccelBinder *kglobalaccel() const { return m_kglobalaccel; }
     KWinWindows *kwin() const { return m_kwin.get(); }
+    // Ringle's GNOME Shell extension, where it shows the overlays and binds the shortcut.
+    ShellExtension *shell() const { return m_shell.get(); }
     // How synthetic keys reach the app in front.
     enum class KeyRoad { virtualKeyboard, fakeInput, remoteDesktop, none };
     KeyRoad keyRoad() const { return m_keyRoad; }
@@ -84,6 +87,7 @@ private:
     std::unique_ptr<WaylandGlobals> m_globals;
     std::unique_ptr<WaylandOutputs> m_outputs;
     std::unique_ptr<WaylandSeat> m_seat;
+    std::unique_ptr<ShellExtension> m_shell;
     std::unique_ptr<OverlaySurfaces> m_overlays;
     std::unique_ptr<SwayIpc> m_sway;
     std::unique_ptr<SwayBindings> m_swayBindings;

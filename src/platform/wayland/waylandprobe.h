@@ -9,6 +9,8 @@
 namespace WaylandProbe {
 // The interface named when the compositor takes no client's keys.
 inline const QString virtualKeyboard = QStringLiteral("zwp_virtual_keyboard_manager_v1");
+// Where it is the one essential missing, Ringle's GNOME Shell extension shows the overlays instead.
+inline const QString layerShell = QStringLiteral("zwlr_layer_shell_v1");
 
 struct Result {
     bool reachable = false;

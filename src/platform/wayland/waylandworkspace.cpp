@@ -1,13 +1,14 @@
 #include "platform/wayland/waylandworkspace.h"
 
 #include "platform/wayland/foreigntoplevels.h"
-#include "platform/wayland/kwinwindows.h"
+#include "platform/wayland/windowreport.h"
 #include "platform/wayland/swayipc.h"
 
-WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, KWinWindows *kwin, ForeignToplevels *toplevels, DesktopEntryIndex index)
+WaylandWorkspace::WaylandWorkspace(SwayIpc *sway, const WindowReports *reports, ForeignToplevels *toplevels,
+                                   DesktopEntryIndex index)
     : XdgWorkspace(std::move(index))
     , m_sway(sway)
-    , m_kwin(kwin)
+    , m_reports(reports)
     , m_toplevels(toplevels)
 {
 }
@@ -21,7 +22,7 @@ RunningApp WaylandWorkspace::appForId(const QString &appId, std::optional<Deskto
 
 bool WaylandWorkspace::knowsFrontApplication() const
 {
-    return (m_sway && m_sway->isOpen()) || m_kwin || (m_toplevels && m_toplevels->knowsActivated());
+    return (m_sway && m_sway->isOpen()) || m_reports || (m_toplevels && m_toplevels->knowsActivated());
 }
 
 std::optional<RunningApp> WaylandWorkspace::frontApplication()
@@ -36,8 +37,8 @@ std::optional<RunningApp> WaylandWorkspace::frontApplication()
         app.instance = quint64(window->id);
         return app;
     }
-    if (m_kwin) {
-        const std::optional<KWinWindowReport::Window> &window = m_kwin->latest().active;
+    if (m_reports) {
+        const std::optional<WindowReport::Window> &window = m_reports->latest().active;
         if (!window || window->appId().isEmpty())
             return std::nullopt;
         RunningApp app = appForId(window->appId(), &entry);
@@ -73,8 +74,8 @@ QList<RunningApp> WaylandWorkspace::runningApplications()
     if (m_sway && m_sway->isOpen()) {
         for (const SwayWindow &w : m_sway->windows(swayTimeout))
             addApp(w.appId, w.pid, quint64(w.id));
-    } else if (m_kwin) {
-        for (const KWinWindowReport::Window &w : m_kwin->latest().windows)
+    } else if (m_reports) {
+        for (const WindowReport::Window &w : m_reports->latest().windows)
             addApp(w.appId(), w.pid, 0);
     } else if (m_toplevels) {
         for (const ForeignToplevels::Toplevel &t : m_toplevels->toplevels())
@@ -85,11 +86,11 @@ QList<RunningApp> WaylandWorkspace::runningApplications()
 
 std::optional<QPoint> WaylandWorkspace::windowOrigin(qint64 processId)
 {
-    if (m_kwin) {
-        const KWinWindowReport &report = m_kwin->latest();
+    if (m_reports) {
+        const WindowReport &report = m_reports->latest();
         if (report.active && report.active->pid == processId)
             return report.active->area.topLeft();
-        for (const KWinWindowReport::Window &w : report.windows) {
+        for (const WindowReport::Window &w : report.windows) {
             if (w.pid == processId)
                 return w.area.topLeft();
         }

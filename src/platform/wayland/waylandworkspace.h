@@ -6,19 +6,19 @@
 #include <optional>
 
 class ForeignToplevels;
-class KWinWindows;
+class WindowReports;
 class SwayIpc;
 
-// Applications on a Wayland desktop: the window in front from sway's tree or from Ringle's KWin
-// script (with its process id and place), else from the compositor's list of windows; applications
-// from XDG desktop entries as on X11.
+// Applications on a Wayland desktop: the window in front from sway's tree or from the reports of
+// Ringle's KWin script or GNOME Shell extension (with its process id and place), else from the
+// compositor's list of windows; applications from XDG desktop entries as on X11.
 class WaylandWorkspace final : public XdgWorkspace {
 public:
     // How long one question to sway may take.
     static constexpr std::chrono::milliseconds swayTimeout{250};
 
     // Any may be null.
-    WaylandWorkspace(SwayIpc *sway, KWinWindows *kwin, ForeignToplevels *toplevels,
+    WaylandWorkspace(SwayIpc *sway, const WindowReports *reports, ForeignToplevels *toplevels,
                      DesktopEntryIndex index = DesktopEntryIndex());
 
     std::optional<RunningApp> frontApplication() override;
@@ -35,6 +35,6 @@ private:
     RunningApp appForId(const QString &appId, std::optional<DesktopEntry> *entry);
 
     SwayIpc *m_sway;
-    KWinWindows *m_kwin;
+    const WindowReports *m_reports;
     ForeignToplevels *m_toplevels;
 };

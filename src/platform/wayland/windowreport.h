@@ -6,9 +6,9 @@
 #include <QString>
 #include <optional>
 
-// What Ringle's KWin script reports: the window in front, the windows there are and the pointer,
-// read from its JSON with every field checked.
-struct KWinWindowReport {
+// What Ringle's KWin script and GNOME Shell extension report: the window in front, the windows there
+// are and the pointer, read from their JSON with every field checked.
+struct WindowReport {
     struct Window {
         QString desktopFile;   // the desktop-file name, without ".desktop"; may be empty
         QString resourceClass; // may be empty
@@ -27,5 +27,13 @@ struct KWinWindowReport {
     static constexpr qsizetype maxSize = 256 * 1024;
 
     // None when the text is not a report.
-    static std::optional<KWinWindowReport> parse(const QByteArray &json);
+    static std::optional<WindowReport> parse(const QByteArray &json);
+};
+
+// Whoever keeps the latest report for Ringle.
+class WindowReports {
+public:
+    virtual ~WindowReports() = default;
+    // Empty until the first report.
+    virtual const WindowReport &latest() const = 0;
 };

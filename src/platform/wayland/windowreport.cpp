@@ -1,4 +1,4 @@
-#include "platform/wayland/kwinwindowreport.h"
+#include "platform/wayland/windowreport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,7 +18,7 @@ std::optional<int> coordinate(const QJsonValue &value, double low = -coordinateL
     return int(v);
 }
 
-std::optional<KWinWindowReport::Window> window(const QJsonValue &value)
+std::optional<WindowReport::Window> window(const QJsonValue &value)
 {
     if (!value.isObject())
         return std::nullopt;
@@ -29,7 +29,7 @@ std::optional<KWinWindowReport::Window> window(const QJsonValue &value)
     if (!o.value(u"desktopFile").isString() || !o.value(u"resourceClass").isString() || !pid.isDouble()
         || pid.toDouble() < 0 || pid.toDouble() > double(1 << 30) || !x || !y || !width || !height)
         return std::nullopt;
-    KWinWindowReport::Window w;
+    WindowReport::Window w;
     w.desktopFile = o.value(u"desktopFile").toString();
     w.resourceClass = o.value(u"resourceClass").toString();
     w.pid = qint64(pid.toDouble());
@@ -38,7 +38,7 @@ std::optional<KWinWindowReport::Window> window(const QJsonValue &value)
 }
 } // namespace
 
-std::optional<KWinWindowReport> KWinWindowReport::parse(const QByteArray &json)
+std::optional<WindowReport> WindowReport::parse(const QByteArray &json)
 {
     if (json.size() > maxSize)
         return std::nullopt;
@@ -46,7 +46,7 @@ std::optional<KWinWindowReport> KWinWindowReport::parse(const QByteArray &json)
     if (!document.isObject())
         return std::nullopt;
     const QJsonObject o = document.object();
-    KWinWindowReport report;
+    WindowReport report;
     if (const QJsonValue active = o.value(u"active"); !active.isNull()) {
         report.active = window(active);
         if (!report.active)
