@@ -97,8 +97,9 @@ function isRingle(sender) {
 }
 
 function describeWindow(window) {
+    // Windows without a desktop entry get a made-up app ("window:12"): that names no app.
     const app = Shell.WindowTracker.get_default().get_window_app(window);
-    let desktopFile = app && app.get_id() ? app.get_id() : '';
+    let desktopFile = app && app.get_app_info() ? app.get_id() : '';
     if (desktopFile.endsWith('.desktop'))
         desktopFile = desktopFile.slice(0, -'.desktop'.length);
     // Accessibility reports positions inside the window's own surface, its shadow included.
