@@ -22,6 +22,8 @@ expected=(
     ./usr/share/man/man1/ringle-config.1.gz
     ./usr/share/doc/ringle/copyright
     ./usr/share/doc/ringle/LICENSE.lucide
+    ./usr/share/gnome-shell/extensions/ringle@ringle.org/extension.js
+    ./usr/share/gnome-shell/extensions/ringle@ringle.org/metadata.json
 )
 [ -d "$root/tools/ringle-shortcuts" ] && expected+=(./usr/bin/ringle-shortcuts)
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
@@ -43,6 +45,10 @@ desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "d
 grep -qx 'Exec=/usr/bin/ringle' "$work/root/usr/share/applications/$id.desktop" \
     && grep -qx 'X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input' "$work/root/usr/share/applications/$id.desktop" \
     || fail "the desktop entry does not ask KWin for its fake input"
+# The extension's form is the one this machine's GNOME Shell loads.
+major=$(gnome-shell --version | sed -n 's/^GNOME Shell \([0-9]*\).*/\1/p')
+grep -q "\"$major\"" "$work/root/usr/share/gnome-shell/extensions/ringle@ringle.org/metadata.json" \
+    || fail "the GNOME Shell extension does not declare GNOME Shell $major"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 zcat "$work/root/usr/share/man/man1/ringle-config.1.gz" | grep -q 'start-at-login' || fail "ringle-config(1) lacks the commands"
 
