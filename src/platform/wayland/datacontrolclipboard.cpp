@@ -12,8 +12,6 @@
 #include <QCoroTimer>
 #include <QTimer>
 
-#include <algorithm>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,7 +19,6 @@ namespace {
 Q_LOGGING_CATEGORY(lcClipboard, "ringle.wayland.clipboard")
 
 using Clock = std::chrono::steady_clock;
-using PipeTransfer::ReadStatus;
 
 qint64 millisecondsSince(Clock::time_point start)
 {
@@ -38,38 +35,6 @@ QStringList typesToRead(const QList<QByteArray> &offered)
             names.append(name);
     }
     return ClipboardTargets::targetsToRead(names);
-}
-
-const ClipboardFormat *find(const ClipboardItem &item, const QString &type)
-{
-    const auto it = std::find_if(item.cbegin(), item.cend(), [&](const ClipboardFormat &f) { return f.type == type; });
-    return it == item.cend() ? nullptr : &*it;
-}
-
-std::optional<QString> textOf(const ClipboardItem &item)
-{
-    for (const QString &type : ClipboardTargets::textTargets()) {
-        if (const ClipboardFormat *f = find(item, type))
-            return ClipboardTargets::decodeText(type, f->data);
-    }
-    return std::nullopt;
-}
-
-// One selection holds one item: later items add the types the first ones lack. TEXT is offered
-// with the UTF8_STRING bytes, as the X11 owner does, since snapshots leave it out.
-ClipboardItem merged(const QList<ClipboardItem> &items)
-{
-    ClipboardItem result;
-    for (const ClipboardItem &item : items) {
-        for (const ClipboardFormat &f : item) {
-            if (!f.type.isEmpty() && !find(result, f.type))
-                result.append(f);
-        }
-    }
-    const ClipboardFormat *utf8 = find(result, u"UTF8_STRING"_qs);
-    if (utf8 && !find(result, u"TEXT"_qs))
-        result.append({u"TEXT"_qs, utf8->data});
-    return result;
 }
 
 QCoro::Task<PipeTransfer::ReadResult> receive(WaylandConnection &connection, std::shared_ptr<DataControlOffer> offer,
@@ -90,7 +55,23 @@ QCoro::Task<PipeTransfer::ReadResult> receive(WaylandConnection &connection, std
     connection.flush();
     co_return co_await PipeTransfer::readToEnd(fds[0], limits);
 }
+
+QCoro::Task<std::optional<PipeTransfer::ReadResult>> receiveWhileAlive(QPointer<QObject> alive, WaylandConnection &connection,
+                                                                        std::shared_ptr<DataControlOffer> offer, QString type,
+                                                                        PipeTransfer::ReadLimits limits)
+{
+    if (!alive)
+        co_return std::nullopt;
+    PipeTransfer::ReadResult r = co_await receive(connection, std::move(offer), std::move(type), limits);
+    if (!alive)
+        co_return std::nullopt;
+    co_return r;
+}
 } // namespace
+
+using ClipboardContent::find;
+using ClipboardContent::merged;
+using ClipboardContent::textOf;
 
 bool DataControlClipboard::isOffered(const WaylandConnection &connection)
 {
@@ -150,46 +131,7 @@ QCoro::Task<QList<ClipboardItem>> DataControlClipboard::readItems()
     const std::shared_ptr<DataControlOffer> offer = m_selection;
     if (!offer)
         co_return QList<ClipboardItem>{};
-    const auto deadline = Clock::now() + snapshotBudget;
-    ClipboardItem item;
-    qsizetype total = 0;
-    for (const QString &type : typesToRead(offer->types())) {
-        const qsizetype room = std::min(maxTypeSize, maxSnapshotSize - total);
-        const PipeTransfer::ReadLimits limits{typeTimeout, deadline, room};
-        const PipeTransfer::ReadResult r = co_await receive(m_connection, offer, type, limits);
-        if (!alive)
-            co_return QList<ClipboardItem>{};
-        if (r.status == ReadStatus::timedOut) {
-            // An owner that stopped answering would make every further type wait as long.
-            if (Clock::now() >= deadline)
-                qCWarning(lcClipboard) << "reading the clipboard took too long; stopped at" << type;
-            else
-                qCWarning(lcClipboard) << "the clipboard's owner stopped answering at" << type;
-            break;
-        }
-        if (r.status == ReadStatus::tooLarge) {
-            if (room < maxTypeSize) {
-                qCWarning(lcClipboard) << "the clipboard holds more than" << maxSnapshotSize << "bytes; stopped at" << type;
-                break;
-            }
-            qCWarning(lcClipboard) << "left out" << type << "of the clipboard: larger than" << maxTypeSize << "bytes";
-            continue;
-        }
-        if (r.status == ReadStatus::failed) {
-            qCWarning(lcClipboard) << "could not read" << type << "of the clipboard:" << std::strerror(r.error);
-            continue;
-        }
-        // An owner that went away, or content replaced meanwhile, also ends the pipe: what came
-        // last may be cut short.
-        if (!co_await stillSelected(offer)) {
-            qCWarning(lcClipboard) << "the clipboard changed while it was read; stopped at" << type;
-            break;
-        }
-        if (ClipboardTargets::keepDelivered(type, r.data)) {
-            total += r.data.size();
-            item.append({type, r.data});
-        }
-    }
+    const ClipboardItem item = co_await ClipboardContent::readSnapshot(typesToRead(offer->types()), selectionOf(offer));
     if (item.isEmpty())
         co_return QList<ClipboardItem>{};
     co_return QList<ClipboardItem>{item};
@@ -210,14 +152,7 @@ void DataControlClipboard::writeItems(const QList<ClipboardItem> &items)
 
 void DataControlClipboard::writeText(const QString &text, bool transient)
 {
-    const QByteArray utf8 = text.toUtf8();
-    // The X11 names are what XWayland and GTK look for besides the MIME types.
-    ClipboardItem item{{u"text/plain;charset=utf-8"_qs, utf8}, {u"text/plain"_qs, utf8}, {u"UTF8_STRING"_qs, utf8},
-                       {u"STRING"_qs, text.toLatin1()},          {u"TEXT"_qs, utf8}};
-    if (transient) {
-        item.append({transientType, QByteArray()});
-        item.append({passwordHintType, QByteArrayLiteral("secret")});
-    }
+    ClipboardItem item = ClipboardContent::textItem(text, transient);
     own(std::move(item));
 }
 
@@ -232,22 +167,7 @@ QCoro::Task<std::optional<QString>> DataControlClipboard::readText()
     const std::shared_ptr<DataControlOffer> offer = m_selection;
     if (!offer)
         co_return std::nullopt;
-    const QStringList offered = typesToRead(offer->types());
-    const auto deadline = Clock::now() + textBudget;
-    for (const QString &type : ClipboardTargets::textTargets()) {
-        if (!offered.contains(type))
-            continue;
-        const PipeTransfer::ReadLimits limits{typeTimeout, deadline, maxTypeSize};
-        const PipeTransfer::ReadResult r = co_await receive(m_connection, offer, type, limits);
-        if (!alive || r.status == ReadStatus::timedOut)
-            break;
-        if (r.status != ReadStatus::complete)
-            continue;
-        if (!co_await stillSelected(offer))
-            break;
-        co_return ClipboardTargets::decodeText(type, r.data);
-    }
-    co_return std::nullopt;
+    co_return co_await ClipboardContent::readText(typesToRead(offer->types()), selectionOf(offer));
 }
 
 QCoro::Task<DataControlClipboard::HandOver> DataControlClipboard::handOverAtQuit()
@@ -365,4 +285,22 @@ QCoro::Task<bool> DataControlClipboard::stillSelected(std::shared_ptr<DataContro
     const QPointer<DataControlClipboard> alive(this);
     const bool caughtUp = co_await catchUp();
     co_return caughtUp && alive && m_selection == offer;
+}
+
+ClipboardContent::Selection DataControlClipboard::selectionOf(std::shared_ptr<DataControlOffer> offer)
+{
+    // The reads may outlast this object: they check it is still there before touching it.
+    const QPointer<QObject> alive(this);
+    return {.read = [alive, &connection = m_connection, offer](QString type, PipeTransfer::ReadLimits limits) {
+                return receiveWhileAlive(alive, connection, offer, std::move(type), limits);
+            },
+            .stillCurrent = [alive = QPointer<DataControlClipboard>(this), offer] { return stillSelectedIfAlive(alive, offer); }};
+}
+
+QCoro::Task<bool> DataControlClipboard::stillSelectedIfAlive(QPointer<DataControlClipboard> alive,
+                                                             std::shared_ptr<DataControlOffer> offer)
+{
+    if (!alive)
+        co_return false;
+    co_return co_await alive->stillSelected(std::move(offer));
 }

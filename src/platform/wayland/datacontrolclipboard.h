@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/clipboard.h"
+#include "platform/wayland/clipboardcontent.h"
 
 #include <QObject>
+#include <QPointer>
 #include <chrono>
 #include <memory>
 
@@ -21,21 +23,15 @@ class WaylandSeat;
 class DataControlClipboard final : public QObject, public Clipboard {
     Q_OBJECT
 public:
-    static inline const QString transientType = QStringLiteral("org.nspasteboard.TransientType");
-    static inline const QString passwordHintType = QStringLiteral("x-kde-passwordManagerHint");
-
-    // The whole read of a snapshot, however many types the owner has; an owner that lets a type
-    // wait this long between pieces counts as stopped.
-    static constexpr std::chrono::milliseconds snapshotBudget{3000};
-    static constexpr std::chrono::milliseconds typeTimeout{1000};
-    static constexpr std::chrono::milliseconds textBudget{2000};
-    // Larger types are left out; a snapshot stops before it grows past the total.
-    static constexpr qsizetype maxTypeSize = qsizetype(64) * 1024 * 1024;
-    static constexpr qsizetype maxSnapshotSize = qsizetype(256) * 1024 * 1024;
-    // How long changeCount() may wait for the compositor's latest events.
-    static constexpr std::chrono::milliseconds catchUpTimeout{250};
-    // Readers served at once; more get their pipe closed unanswered.
-    static constexpr int maxTransfers = 32;
+    static inline const QString transientType = ClipboardContent::transientType;
+    static inline const QString passwordHintType = ClipboardContent::passwordHintType;
+    static constexpr auto snapshotBudget = ClipboardContent::snapshotBudget;
+    static constexpr auto typeTimeout = ClipboardContent::typeTimeout;
+    static constexpr auto textBudget = ClipboardContent::textBudget;
+    static constexpr auto maxTypeSize = ClipboardContent::maxTypeSize;
+    static constexpr auto maxSnapshotSize = ClipboardContent::maxSnapshotSize;
+    static constexpr auto catchUpTimeout = ClipboardContent::catchUpTimeout;
+    static constexpr auto maxTransfers = ClipboardContent::maxTransfers;
 
     // How long quitting waits for someone to offer the content again.
     static constexpr std::chrono::milliseconds handOverBudget{1500};
@@ -74,6 +70,8 @@ private:
     QCoro::Task<bool> catchUp();
     // Whether `offer` is still the selection once the compositor has caught up.
     QCoro::Task<bool> stillSelected(std::shared_ptr<DataControlOffer> offer);
+    static QCoro::Task<bool> stillSelectedIfAlive(QPointer<DataControlClipboard> alive, std::shared_ptr<DataControlOffer> offer);
+    ClipboardContent::Selection selectionOf(std::shared_ptr<DataControlOffer> offer);
 
     WaylandConnection &m_connection;
     wl_event_queue *m_queue = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wayland/clipboardcontent.h"
+
 #include <QByteArray>
 #include <QList>
 #include <functional>
@@ -13,8 +15,7 @@ class WaylandConnection;
 // selection; it stays readable while held, though the owner may have gone meanwhile.
 class DataControlOffer {
 public:
-    // Types beyond this many are not kept: no clipboard has that many, and each costs memory.
-    static constexpr qsizetype maxTypes = 500;
+    static constexpr qsizetype maxTypes = ClipboardContent::maxTypes;
 
     virtual ~DataControlOffer() = default;
     // Asks the owner to write `type` into `fd` and close it; `fd` stays the caller's to close.
