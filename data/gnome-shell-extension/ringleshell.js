@@ -50,6 +50,7 @@ const interfaceXml = `<node><interface name="org.ringle.Shell">
   </method>
   <signal name="ShortcutPressed">
     <arg type="u" name="id"/><arg type="d" name="x"/><arg type="d" name="y"/>
+    <arg type="x" name="monotonicTime"/>
   </signal>
   <signal name="ShortcutReleased"><arg type="u" name="id"/></signal>
   <signal name="WindowsChanged"><arg type="s" name="json"/></signal>
@@ -73,6 +74,19 @@ const modifierKeysyms = {
     [Clutter.ModifierType.MOD1_MASK]: [Clutter.KEY_Alt_L, Clutter.KEY_Alt_R, Clutter.KEY_Meta_L, Clutter.KEY_Meta_R],
     [Clutter.ModifierType.MOD4_MASK]: [Clutter.KEY_Super_L, Clutter.KEY_Super_R, Clutter.KEY_Hyper_L, Clutter.KEY_Hyper_R],
 };
+
+const allModifiers = Object.keys(modifierKeysyms).reduce((all, mask) => all | Number(mask), 0);
+// How long a release waits for the modifiers still held.
+const modifiersWaitMs = 1500;
+
+// The modifier a modifier key makes; 0 for other keys.
+function modifierOf(keysym) {
+    for (const [mask, keysyms] of Object.entries(modifierKeysyms)) {
+        if (keysyms.includes(keysym))
+            return Number(mask);
+    }
+    return 0;
+}
 
 class CallerRefused extends Error {}
 
@@ -286,7 +300,7 @@ class Shortcut {
         if (this.grab)
             return;
         const [x, y, state] = global.get_pointer();
-        this.shell.emit('ShortcutPressed', '(udd)', [this.id, x, y]);
+        this.shell.emit('ShortcutPressed', '(uddx)', [this.id, x, y, GLib.get_monotonic_time()]);
         if (this.modifiers && (state & this.modifiers) !== this.modifiers) {
             this.shell.emit('ShortcutReleased', '(u)', [this.id]);
             return;
@@ -302,26 +316,33 @@ class Shortcut {
         // Clutter gives events only to reactive actors; the layer lets clicks through otherwise.
         this.shell.layer.reactive = true;
         this.shell.layer.grab_key_focus();
+        // Mutter mixes the modifiers a user still holds into the keys Ringle posts next, so the
+        // release is told once they are all up too (or after a moment, should one stay down).
         this.releaseHandler = this.shell.layer.connect('key-release-event', (actor, event) => {
-            if (this._releases(event.get_key_symbol()))
+            const keysym = event.get_key_symbol();
+            if (!this.ending && this._releases(keysym)) {
+                this.ending = GLib.timeout_add(GLib.PRIORITY_DEFAULT, modifiersWaitMs, () => {
+                    this.ending = 0;
+                    this.released();
+                    return GLib.SOURCE_REMOVE;
+                });
+            }
+            if (this.ending && (event.get_state() & allModifiers & ~modifierOf(keysym)) === 0)
                 this.released();
             return Clutter.EVENT_STOP;
         });
     }
 
     _releases(keysym) {
-        if (lowerKeysym(keysym) === lowerKeysym(this.keysym))
-            return true;
-        for (const [mask, keysyms] of Object.entries(modifierKeysyms)) {
-            if ((this.modifiers & Number(mask)) && keysyms.includes(keysym))
-                return true;
-        }
-        return false;
+        return lowerKeysym(keysym) === lowerKeysym(this.keysym) || (this.modifiers & modifierOf(keysym)) !== 0;
     }
 
     released() {
         if (!this.grab)
             return;
+        if (this.ending)
+            GLib.source_remove(this.ending);
+        this.ending = 0;
         this._ungrab();
         this.shell.emit('ShortcutReleased', '(u)', [this.id]);
     }
@@ -334,6 +355,9 @@ class Shortcut {
     }
 
     destroy() {
+        if (this.ending)
+            GLib.source_remove(this.ending);
+        this.ending = 0;
         if (this.grab)
             this._ungrab();
         global.display.ungrab_accelerator(this.action);

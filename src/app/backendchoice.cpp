@@ -1,5 +1,6 @@
 #include "app/backendchoice.h"
 
+#include "platform/wayland/mutterremotedesktop.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/shellextension.h"
 #include "platform/wayland/waylandprobe.h"
@@ -113,8 +114,12 @@ Environment current(const QString &forcedByOption)
         if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
             road.removeAll(WaylandProbe::virtualKeyboard);
         QStringList essential = WaylandProbe::missingEssentials(result);
-        if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered())
+        if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered()) {
             essential.clear();
+            // GNOME: Mutter's remote desktop serves the clipboard and takes the keys.
+            if (MutterRemoteDesktop::isOffered())
+                road.clear();
+        }
         return WaylandGaps{essential, road};
     };
     return e;

@@ -7,6 +7,8 @@
 #include "platform/wayland/foreigntoplevels.h"
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
+#include "platform/wayland/mutterclipboard.h"
+#include "platform/wayland/mutterkeyboard.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/shellextension.h"
 #include "platform/wayland/waylandconnection.h"
@@ -81,6 +83,8 @@ DesktopCapability WaylandDesktop::keystrokeLine() const
         return {Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}};
     case WaylandPlatform::KeyRoad::fakeInput:
         return {Kind::keystrokes, true, tr("KWin's fake input, with your keymap"), {}};
+    case WaylandPlatform::KeyRoad::mutter:
+        return mutterLine(Kind::keystrokes, m_wayland->mutterKeyboard()->session());
     case WaylandPlatform::KeyRoad::remoteDesktop:
         break;
     case WaylandPlatform::KeyRoad::none:
@@ -146,10 +150,24 @@ QList<DesktopCapability> WaylandDesktop::gnomeCapabilities(const ShellExtension 
     };
 }
 
+DesktopCapability WaylandDesktop::mutterLine(DesktopCapability::Kind kind, const MutterRemoteDesktop &session)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    if (session.state() == MutterRemoteDesktop::State::failed || session.state() == MutterRemoteDesktop::State::ended)
+        return {kind, false, tr("Mutter's remote desktop session: %1").arg(session.whyNotReady()),
+                tr("Start Ringle again; if this stays, GNOME Shell may need to be restarted (log out and in).")};
+    return {kind, true,
+            kind == DesktopCapability::Kind::clipboard ? tr("through Mutter's remote desktop session, every type")
+                                                       : tr("through Mutter's remote desktop session, with your keymap"),
+            {}};
+}
+
 DesktopCapability WaylandDesktop::clipboardLine() const
 {
     using Kind = DesktopCapability::Kind;
     const auto tr = [](const char *text) { return QCoreApplication::translate("WaylandDesktop", text); };
+    if (const MutterClipboard *mutter = m_wayland->mutterClipboard())
+        return mutterLine(Kind::clipboard, mutter->session());
     if (m_wayland->dataControl()) {
         const bool ext = m_wayland->connection().offers("ext_data_control_manager_v1");
         return {Kind::clipboard, true, ext ? tr("over ext-data-control") : tr("over wlr-data-control"), {}};

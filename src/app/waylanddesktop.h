@@ -3,6 +3,7 @@
 #include "app/desktopbackend.h"
 
 class StatusNotifierWatch;
+class MutterRemoteDesktop;
 class ShellExtension;
 class WaylandPlatform;
 
@@ -28,6 +29,7 @@ public:
 private:
     DesktopCapability keystrokeLine() const;
     DesktopCapability clipboardLine() const;
+    static DesktopCapability mutterLine(DesktopCapability::Kind kind, const MutterRemoteDesktop &session);
     QList<DesktopCapability> gnomeCapabilities(const ShellExtension &shell);
 
     std::unique_ptr<WaylandPlatform> m_wayland;

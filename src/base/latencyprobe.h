@@ -9,4 +9,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcLatency)
 namespace LatencyProbe {
 // Logs "<what> <microseconds>" when the category is on.
 void mark(const char *what);
+// The same for a moment another process saw on the same clock (GNOME Shell's key event).
+void markAt(const char *what, qint64 microseconds);
 } // namespace LatencyProbe

@@ -1,5 +1,7 @@
 #include "platform/wayland/shellextension.h"
 
+#include "base/latencyprobe.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -41,7 +43,7 @@ ShellExtension::ShellExtension(QDBusConnection bus)
     const auto follow = [this](const char *name, const char *slot) {
         m_bus.connect(service, path, interface, QString::fromLatin1(name), this, slot);
     };
-    follow("ShortcutPressed", SLOT(onShortcutPressed(quint32, double, double)));
+    follow("ShortcutPressed", SLOT(onShortcutPressed(quint32, double, double, qlonglong)));
     follow("ShortcutReleased", SLOT(onShortcutReleased(quint32)));
     follow("WindowsChanged", SLOT(onWindowsChanged(QString)));
     follow("SurfacePointer", SLOT(onSurfacePointer(quint32, QString, double, double, quint32, quint32, double, double)));
@@ -93,18 +95,21 @@ QDBusMessage ShellExtension::call(const QString &method, const QVariantList &arg
     return m_bus.call(message, QDBus::Block, int(callTimeout.count()));
 }
 
-void ShellExtension::send(const QString &method, const QVariantList &arguments)
+void ShellExtension::send(const QString &method, const QVariantList &arguments, std::function<void()> answered)
 {
     if (!m_connected)
         return;
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, int(callTimeout.count())), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [method](QDBusPendingCallWatcher *w) {
-        if (w->isError())
-            qCWarning(lcShell).noquote() << "the GNOME Shell extension refused" << method << "-" << w->error().message();
-        w->deleteLater();
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [method, answered = std::move(answered)](QDBusPendingCallWatcher *w) {
+                if (w->isError())
+                    qCWarning(lcShell).noquote() << "the GNOME Shell extension refused" << method << "-" << w->error().message();
+                else if (answered)
+                    answered();
+                w->deleteLater();
+            });
 }
 
 std::optional<QPointF> ShellExtension::pointer()
@@ -133,8 +138,10 @@ void ShellExtension::takeReport(const QString &json)
     Q_EMIT reported();
 }
 
-void ShellExtension::onShortcutPressed(quint32 id, double x, double y)
+void ShellExtension::onShortcutPressed(quint32 id, double x, double y, qlonglong monotonicTime)
 {
+    // GLib's monotonic clock is the one the latency marks use.
+    LatencyProbe::markAt("shell press", monotonicTime);
     m_pointer = QPointF(x, y);
     Q_EMIT shortcutPressed(id);
 }

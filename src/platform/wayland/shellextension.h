@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QVariantList>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 // Ringle's GNOME Shell extension, seen from Ringle: registered with once, then its reports of the
@@ -42,7 +43,7 @@ public:
     // Waits for the answer (at most callTimeout); an invalid reply when there is none.
     QDBusMessage call(const QString &method, const QVariantList &arguments);
     // Sends without waiting; errors are logged. Calls arrive in the order they are sent.
-    void send(const QString &method, const QVariantList &arguments);
+    void send(const QString &method, const QVariantList &arguments, std::function<void()> answered = {});
 
 Q_SIGNALS:
     void shortcutPressed(quint32 id);
@@ -61,7 +62,7 @@ Q_SIGNALS:
     void returned();
 
 private Q_SLOTS:
-    void onShortcutPressed(quint32 id, double x, double y);
+    void onShortcutPressed(quint32 id, double x, double y, qlonglong monotonicTime);
     void onShortcutReleased(quint32 id);
     void onWindowsChanged(const QString &json);
     void onSurfacePointer(quint32 id, const QString &type, double x, double y, quint32 button, quint32 state,

@@ -1,5 +1,6 @@
 #include "platform/wayland/shelloverlaysurfaces.h"
 
+#include "base/latencyprobe.h"
 #include "platform/wayland/shellextension.h"
 #include "platform/wayland/xkbqtkeys.h"
 
@@ -200,8 +201,13 @@ void ShellOverlaySurface::endFrame()
     if (!m_shown || m_frame.isNull())
         return;
     const QByteArray pixels(reinterpret_cast<const char *>(m_frame.constBits()), m_frame.sizeInBytes());
-    m_extension.send(u"DrawSurface"_qs, {m_id, qint32(m_frame.width()), qint32(m_frame.height()),
-                                         qint32(m_frame.bytesPerLine()), pixels});
+    // The shell answers once the picture is in place: for the latency benchmark, the first time.
+    std::function<void()> shown;
+    if (m_revealPending && m_kind == OverlaySurfaces::Kind::pointerCatcher)
+        shown = [] { LatencyProbe::mark("shown"); };
+    m_extension.send(u"DrawSurface"_qs,
+                     {m_id, qint32(m_frame.width()), qint32(m_frame.height()), qint32(m_frame.bytesPerLine()), pixels},
+                     std::move(shown));
     reveal();
 }
 

@@ -10,6 +10,9 @@
 #include "platform/wayland/foreigntoplevels.h"
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
+#include "platform/wayland/mutterclipboard.h"
+#include "platform/wayland/mutterkeyboard.h"
+#include "platform/wayland/mutterremotedesktop.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/portalshortcutbinder.h"
 #include "platform/wayland/shellextension.h"
@@ -104,6 +107,12 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
         auto clipboard = std::make_unique<DataControlClipboard>(c, *p->m_seat);
         p->m_dataControl = clipboard.get();
         p->m_clipboard = std::move(clipboard);
+    } else if (MutterRemoteDesktop::isOffered()) {
+        // One session for the clipboard and the keys.
+        p->m_mutter = std::make_unique<MutterRemoteDesktop>(MutterRemoteDesktop::Use::input);
+        auto clipboard = std::make_unique<MutterClipboard>(*p->m_mutter);
+        p->m_mutterClipboard = clipboard.get();
+        p->m_clipboard = std::move(clipboard);
     } else {
         p->m_clipboard = std::make_unique<NoClipboard>();
     }
@@ -166,6 +175,11 @@ void WaylandPlatform::chooseKeyboard()
     } else if (FakeInputKeyboard::isOffered(c)) {
         m_keyboard = std::make_unique<FakeInputKeyboard>(c, *m_seat);
         m_keyRoad = KeyRoad::fakeInput;
+    } else if (m_mutter) {
+        auto keyboard = std::make_unique<MutterKeyboard>(*m_seat, *m_mutter);
+        m_mutterKeyboard = keyboard.get();
+        m_keyboard = std::move(keyboard);
+        m_keyRoad = KeyRoad::mutter;
     } else if (std::unique_ptr<PortalRemoteKeyboard> remote =
                    PortalRemoteKeyboard::create(*m_seat, PortalRemoteKeyboard::defaultTokenPath())) {
         m_remoteDesktop = remote.get();

@@ -16,6 +16,9 @@ class DataControlClipboard;
 class ForeignToplevels;
 class KGlobalAccelBinder;
 class KWinWindows;
+class MutterClipboard;
+class MutterKeyboard;
+class MutterRemoteDesktop;
 class SeatKeyboard;
 class ShellExtension;
 class GlobalInputMonitor;
@@ -66,10 +69,13 @@ public:
     // Ringle's GNOME Shell extension, where it shows the overlays and binds the shortcut.
     ShellExtension *shell() const { return m_shell.get(); }
     // How synthetic keys reach the app in front.
-    enum class KeyRoad { virtualKeyboard, fakeInput, remoteDesktop, none };
+    enum class KeyRoad { virtualKeyboard, fakeInput, mutter, remoteDesktop, none };
     KeyRoad keyRoad() const { return m_keyRoad; }
     // The RemoteDesktop portal's keyboard, where keys go through it.
     PortalRemoteKeyboard *remoteDesktop() const { return m_remoteDesktop; }
+    // GNOME's clipboard and keys, through a remote desktop session of Mutter's own.
+    MutterClipboard *mutterClipboard() const { return m_mutterClipboard; }
+    MutterKeyboard *mutterKeyboard() const { return m_mutterKeyboard; }
 
 Q_SIGNALS:
     // The compositor went away; Ringle cannot go on.
@@ -92,6 +98,10 @@ private:
     std::unique_ptr<SwayIpc> m_sway;
     std::unique_ptr<SwayBindings> m_swayBindings;
     std::unique_ptr<ForeignToplevels> m_toplevels;
+    // Before the clipboard and the keyboard, which use it.
+    std::unique_ptr<MutterRemoteDesktop> m_mutter;
+    MutterClipboard *m_mutterClipboard = nullptr;
+    MutterKeyboard *m_mutterKeyboard = nullptr;
     std::unique_ptr<Clipboard> m_clipboard;
     DataControlClipboard *m_dataControl = nullptr;
     std::unique_ptr<SeatKeyboard> m_keyboard;
