@@ -4,6 +4,7 @@ const Main = imports.ui.main;
 
 const iface = `<node><interface name="org.ringle.ShellTest">
   <method name="MovePointer"><arg type="d" direction="in"/><arg type="d" direction="in"/></method>
+  <method name="PointerPosition"><arg type="d" direction="out"/><arg type="d" direction="out"/></method>
   <method name="Button"><arg type="u" name="evdev" direction="in"/><arg type="b" direction="in"/></method>
   <method name="Scroll"><arg type="i" name="steps" direction="in"/></method>
   <method name="Key"><arg type="u" name="evdev" direction="in"/><arg type="b" direction="in"/></method>
@@ -11,8 +12,25 @@ const iface = `<node><interface name="org.ringle.ShellTest">
   <method name="FocusedWindow">
     <arg type="s" name="wmClass" direction="out"/><arg type="s" name="title" direction="out"/>
     <arg type="i" name="pid" direction="out"/></method>
+  <method name="WindowRect"><arg type="i" name="pid" direction="in"/>
+    <arg type="i" direction="out"/><arg type="i" direction="out"/><arg type="i" direction="out"/>
+    <arg type="i" direction="out"/></method>
+  <method name="FocusWindow"><arg type="i" name="pid" direction="in"/><arg type="b" direction="out"/></method>
   <method name="OverviewShown"><arg type="b" direction="out"/></method>
 </interface></node>`;
+
+// Clutter's virtual devices number the buttons as X does (1 left, 2 middle, 3 right, 8 on for the
+// side buttons), not by evdev code.
+function clutterButton(evdev) {
+    const BTN_LEFT = 0x110, BTN_RIGHT = 0x111, BTN_MIDDLE = 0x112;
+    if (evdev === BTN_LEFT)
+        return 1;
+    if (evdev === BTN_MIDDLE)
+        return 2;
+    if (evdev === BTN_RIGHT)
+        return 3;
+    return evdev - BTN_LEFT + 5;
+}
 
 function now() {
     return GLib.get_monotonic_time();
@@ -72,8 +90,14 @@ class TestHelper {
         this._pointer.notify_absolute_motion(now(), x, y);
     }
 
+    // Motion goes through Mutter's input thread: right after a move this can still say where it was.
+    PointerPosition() {
+        const [x, y] = global.get_pointer();
+        return [x, y];
+    }
+
     Button(evdev, pressed) {
-        this._pointer.notify_button(now(), evdev,
+        this._pointer.notify_button(now(), clutterButton(evdev),
             pressed ? Clutter.ButtonState.PRESSED : Clutter.ButtonState.RELEASED);
     }
 
@@ -108,6 +132,28 @@ class TestHelper {
         if (!w)
             return ['', '', 0];
         return [w.get_wm_class() || '', w.get_title() || '', w.get_pid()];
+    }
+
+    _windowOf(pid) {
+        const actor = global.get_window_actors().find(a => a.meta_window.get_pid() === pid);
+        return actor ? actor.meta_window : null;
+    }
+
+    // Where the process's window lies on the desktop; empty when it has none.
+    WindowRect(pid) {
+        const w = this._windowOf(pid);
+        if (!w)
+            return [0, 0, 0, 0];
+        const r = w.get_frame_rect();
+        return [r.x, r.y, r.width, r.height];
+    }
+
+    // What a user's click on the window would do; false when the process has none.
+    FocusWindow(pid) {
+        const w = this._windowOf(pid);
+        if (w)
+            Main.activateWindow(w);
+        return w !== null;
     }
 
     OverviewShown() {

@@ -1,21 +1,11 @@
 #include "keyboard.h"
 
-#include "eventtime.h"
-#include "waylandtoolconnection.h"
-
-#include "fake-input-client-protocol.h"
-#include "virtual-keyboard-unstable-v1-client-protocol.h"
+#include "inputroad.h"
 
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <iterator>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 struct Alias {
@@ -41,21 +31,12 @@ struct Search {
 };
 } // namespace
 
-VirtualKeyboard::VirtualKeyboard(WaylandConnection &connection, zwp_virtual_keyboard_manager_v1 *manager, wl_seat *seat)
-    : m_connection(connection)
-    , m_keyboard(zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat))
-{}
-
-VirtualKeyboard::VirtualKeyboard(WaylandConnection &connection, org_kde_kwin_fake_input *fakeInput)
-    : m_connection(connection)
-    , m_fakeInput(fakeInput)
+VirtualKeyboard::VirtualKeyboard(InputRoad &road)
+    : m_road(road)
 {}
 
 VirtualKeyboard::~VirtualKeyboard()
 {
-    if (m_keyboard)
-        zwp_virtual_keyboard_v1_destroy(m_keyboard);
-    xkb_state_unref(m_state);
     xkb_keymap_unref(m_keymap);
     xkb_context_unref(m_context);
 }
@@ -77,34 +58,7 @@ bool VirtualKeyboard::start()
         std::fprintf(stderr, "waylandinput: cannot compile the keymap for layout %s\n", layout.constData());
         return false;
     }
-    m_state = xkb_state_new(m_keymap);
-    if (m_fakeInput)
-        return true;
-    char *text = xkb_keymap_get_as_string(m_keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
-    if (!text) {
-        std::fprintf(stderr, "waylandinput: cannot write the keymap out\n");
-        return false;
-    }
-    const size_t size = std::strlen(text) + 1;
-    const int fd = memfd_create("waylandinput-keymap", MFD_CLOEXEC);
-    bool written = fd >= 0;
-    for (size_t done = 0; written && done < size;) {
-        const ssize_t n = ::write(fd, text + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        written = n > 0;
-        done += written ? size_t(n) : 0;
-    }
-    std::free(text);
-    if (written)
-        zwp_virtual_keyboard_v1_keymap(m_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, uint32_t(size));
-    else
-        std::fprintf(stderr, "waylandinput: cannot store the keymap: %s\n", std::strerror(errno));
-    // The request holds a duplicate of the descriptor.
-    if (fd >= 0)
-        ::close(fd);
-    m_connection.flush();
-    return written;
+    return m_road.useKeymap(m_keymap);
 }
 
 xkb_keycode_t VirtualKeyboard::keyForName(const QByteArray &name) const
@@ -152,17 +106,17 @@ void VirtualKeyboard::press(xkb_keycode_t code)
     if (isDown(code))
         return;
     m_held.append(code);
-    send(code, true);
+    m_road.key(code, true);
 }
 
 void VirtualKeyboard::release(xkb_keycode_t code)
 {
     if (!m_held.removeOne(code))
         return;
-    send(code, false);
+    m_road.key(code, false);
 }
 
-bool VirtualKeyboard::type(const QList<Key> &keys)
+QByteArray VirtualKeyboard::type(const QList<Key> &keys)
 {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const Key &key = keys.at(i);
@@ -179,11 +133,13 @@ bool VirtualKeyboard::type(const QList<Key> &keys)
         release(key.code);
         for (const xkb_keycode_t modifier : added)
             release(modifier);
-        // A long text would overrun the socket before the compositor reads it.
-        if (i % 64 == 63 && !m_connection.roundtrip())
-            return false;
+        // A long text would overrun the way in before the compositor reads it.
+        if (i % 64 == 63) {
+            if (const QByteArray error = m_road.sync(); !error.isEmpty())
+                return error;
+        }
     }
-    return true;
+    return {};
 }
 
 void VirtualKeyboard::releaseAll()
@@ -234,26 +190,4 @@ xkb_keycode_t VirtualKeyboard::keyAtLevel(xkb_keysym_t keysym, xkb_level_index_t
         },
         &search);
     return search.found;
-}
-
-void VirtualKeyboard::send(xkb_keycode_t code, bool down)
-{
-    if (m_fakeInput) {
-        // KWin works the modifiers out from the keys.
-        org_kde_kwin_fake_input_keyboard_key(m_fakeInput, code - 8, down ? WL_KEYBOARD_KEY_STATE_PRESSED
-                                                                         : WL_KEYBOARD_KEY_STATE_RELEASED);
-        return;
-    }
-    zwp_virtual_keyboard_v1_key(m_keyboard, eventTime(), code - 8,
-                                down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
-    // The compositor takes a virtual keyboard's modifiers from us, not from its keys.
-    xkb_state_update_key(m_state, code, down ? XKB_KEY_DOWN : XKB_KEY_UP);
-    const uint32_t mods[4] = {xkb_state_serialize_mods(m_state, XKB_STATE_MODS_DEPRESSED),
-                              xkb_state_serialize_mods(m_state, XKB_STATE_MODS_LATCHED),
-                              xkb_state_serialize_mods(m_state, XKB_STATE_MODS_LOCKED),
-                              xkb_state_serialize_layout(m_state, XKB_STATE_LAYOUT_EFFECTIVE)};
-    if (std::equal(std::begin(mods), std::end(mods), std::begin(m_sentMods)))
-        return;
-    std::copy(std::begin(mods), std::end(mods), std::begin(m_sentMods));
-    zwp_virtual_keyboard_v1_modifiers(m_keyboard, mods[0], mods[1], mods[2], mods[3]);
 }

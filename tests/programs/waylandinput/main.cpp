@@ -1,4 +1,5 @@
-// A virtual keyboard and pointer on the Wayland seat, for tests that act as a user. The keymap is
+// A virtual keyboard and pointer on the Wayland seat (KWin's fake input under KWin; GNOME Shell's
+// test helper extension under Mutter), for tests that act as a user. The keymap is
 // the full evdev/pc105 one for XKB_DEFAULT_LAYOUT (else us), _VARIANT and _OPTIONS. Commands come on
 // stdin; each gets one reply line, "ok" or "error <why>":
 //   keydown NAME, keyup NAME   NAME: a keysym name (case-insensitive), a character, or ctrl alt
@@ -13,16 +14,20 @@
 //   buttondown N, buttonup N, click N   1 left, 2 middle, 3 right, 4 side, 5 extra, or those names
 //   scroll N                   N wheel steps, positive is down
 //   wait MS                    at most 10000
-//   sync                       once the compositor has handled everything sent before
+//   sync                       once the compositor has handled everything sent before (under GNOME:
+//                              once the shell has answered every call)
 //   quit
 // Held keys stay held only while we are connected, so the program lives until quit or end of stdin.
 #include <QCoreApplication>
 #include <QTimer>
 
 #include "commandqueue.h"
+#include "fakeinputroad.h"
 #include "keyboard.h"
 #include "outputs.h"
 #include "pointer.h"
+#include "shelltestroad.h"
+#include "virtualdevicesroad.h"
 #include "waylandtoolconnection.h"
 
 #include "fake-input-client-protocol.h"
@@ -31,6 +36,7 @@
 #include "xdg-output-unstable-v1-client-protocol.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -118,8 +124,9 @@ QList<QByteArray> comboNames(const QByteArray &combo)
 
 class InputTool final {
 public:
-    InputTool(WaylandConnection &connection, VirtualKeyboard &keyboard, VirtualPointer &pointer)
+    InputTool(WaylandConnection &connection, InputRoad &road, VirtualKeyboard &keyboard, VirtualPointer &pointer)
         : m_connection(connection)
+        , m_road(road)
         , m_keyboard(keyboard)
         , m_pointer(pointer)
     {}
@@ -136,7 +143,8 @@ public:
                 return m_queue.reply("error wait takes 0 to 10000 milliseconds");
             QTimer::singleShot(ms, [this] { m_queue.reply("ok"); });
         } else if (command == "sync") {
-            m_queue.reply(m_connection.roundtrip() ? "ok" : "error the compositor did not answer within 5 s");
+            const QByteArray error = m_road.sync();
+            m_queue.reply(error.isEmpty() ? QByteArray("ok") : "error " + error);
         } else {
             const QByteArray error = handle(command, rest);
             m_connection.flush();
@@ -182,7 +190,7 @@ private:
                 m_keyboard.keysForText(QString::fromUtf8(rest), &missing);
             if (!keys)
                 return "the keymap has no key for " + missing.toUtf8();
-            return m_keyboard.type(*keys) ? QByteArray() : "the compositor did not answer within 5 s";
+            return m_keyboard.type(*keys);
         }
         if (command == "releaseall") {
             m_keyboard.releaseAll();
@@ -225,10 +233,33 @@ private:
     }
 
     WaylandConnection &m_connection;
+    InputRoad &m_road;
     VirtualKeyboard &m_keyboard;
     VirtualPointer &m_pointer;
     CommandQueue m_queue{[this](const QByteArray &line) { run(line); }};
 };
+// The compositor's own devices first, then KWin's, then GNOME Shell's; null with a message on stderr
+// when there is none.
+std::unique_ptr<InputRoad> chooseRoad(WaylandConnection &connection, Globals &globals)
+{
+    if (!globals.seat) {
+        std::fprintf(stderr, "waylandinput: the compositor offers no seat\n");
+        return nullptr;
+    }
+    if (globals.keyboards && globals.pointers)
+        return std::make_unique<VirtualDevicesRoad>(connection, globals.keyboards, globals.pointers, globals.seat,
+                                                    globals.layout);
+    if (globals.fakeInput)
+        return std::make_unique<FakeInputRoad>(connection, globals.fakeInput);
+    if (ShellTestRoad::available()) {
+        auto shell = std::make_unique<ShellTestRoad>(globals.layout);
+        return shell->start() ? std::move(shell) : nullptr;
+    }
+    std::fprintf(stderr, "waylandinput: the compositor offers no %s\n",
+                 globals.keyboards ? "virtual pointers"
+                                   : "virtual keyboards (nor KWin's fake input or GNOME Shell's test helper)");
+    return nullptr;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -243,29 +274,12 @@ int main(int argc, char *argv[])
     wl_registry_add_listener(registry.get(), &registryListener, &globals);
     if (!connection.roundtrip())
         return 1;
-    const bool fake = globals.fakeInput && (!globals.keyboards || !globals.pointers);
-    const char *missing = !globals.seat                  ? "a seat"
-                          : fake                         ? nullptr
-                          : !globals.keyboards           ? "virtual keyboards (nor KWin's fake input for this program)"
-                          : !globals.pointers            ? "virtual pointers"
-                                                         : nullptr;
-    if (missing) {
-        std::fprintf(stderr, "waylandinput: the compositor offers no %s\n", missing);
+    const std::unique_ptr<InputRoad> road = chooseRoad(connection, globals);
+    if (!road)
         return 1;
-    }
-    if (fake)
-        org_kde_kwin_fake_input_authenticate(globals.fakeInput, "waylandinput", "acts as the user in tests");
-    // The seat has no keyboard or pointer before the first virtual device: make both at once.
-    std::optional<VirtualKeyboard> keyboard;
-    std::optional<VirtualPointer> pointer;
-    if (fake) {
-        keyboard.emplace(connection, globals.fakeInput);
-        pointer.emplace(globals.fakeInput, globals.layout);
-    } else {
-        keyboard.emplace(connection, globals.keyboards, globals.seat);
-        pointer.emplace(globals.pointers, globals.seat, globals.layout);
-    }
-    if (!keyboard->start())
+    VirtualKeyboard keyboard(*road);
+    VirtualPointer pointer(*road, globals.layout);
+    if (!keyboard.start())
         return 1;
     // Also brings the outputs' logical geometry.
     const uint32_t both = WL_SEAT_CAPABILITY_KEYBOARD | WL_SEAT_CAPABILITY_POINTER;
@@ -273,14 +287,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "waylandinput: the seat did not take the virtual devices\n");
         return 1;
     }
-    InputTool tool(connection, *keyboard, *pointer);
+    InputTool tool(connection, *road, keyboard, pointer);
     // Other clients' devices follow the seat's news a moment later; keys sent before are lost.
     QTimer::singleShot(settleMs, [] { replyLine("ready " + QByteArray::number(QCoreApplication::applicationPid())); });
     const int status = app.exec();
     if (connection.alive()) {
-        keyboard->releaseAll();
-        pointer->releaseAll();
-        connection.roundtrip(1000);
+        keyboard.releaseAll();
+        pointer.releaseAll();
+        road->sync();
     }
     return status;
 }
