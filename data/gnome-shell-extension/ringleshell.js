@@ -369,12 +369,16 @@ class RingleShell {
     enable() {
         this.shortcuts = new Map();
         this.surfaces = new Map();
+        this.heldKeys = new Set();
         this.client = null;
         this.layer = new Clutter.Actor({name: 'ringle-layer', reactive: false});
         this.layer.add_constraint(new Clutter.BindConstraint({
             source: global.stage, coordinate: Clutter.BindCoordinate.ALL,
         }));
         Main.layoutManager.uiGroup.add_child(this.layer);
+        // Made at once: clients take in a new keyboard of the seat a moment after it appears.
+        const seat = Clutter.get_default_backend().get_default_seat();
+        this.keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
         this.object = Gio.DBusExportedObject.wrapJSObject(interfaceXml, this);
         this.object.export(Gio.DBus.session, objectPath);
         this.name = Gio.bus_own_name_on_connection(Gio.DBus.session, busName,
@@ -422,6 +426,10 @@ class RingleShell {
 
     // Everything Ringle made goes when Ringle leaves the bus, so nothing of it lingers on screen.
     _dropClient() {
+        // A Ringle that went half-way through a key combination leaves no key held on the seat.
+        for (const evdev of this.heldKeys)
+            this.keyboard.notify_key(GLib.get_monotonic_time(), evdev, Clutter.KeyState.RELEASED);
+        this.heldKeys.clear();
         for (const shortcut of this.shortcuts.values())
             shortcut.destroy();
         this.shortcuts.clear();
@@ -623,12 +631,12 @@ class RingleShell {
     PostKeyAsync([evdev, pressed], invocation) {
         this._answer(invocation, () => {
             this._check(invocation);
-            if (!this.keyboard) {
-                const seat = Clutter.get_default_backend().get_default_seat();
-                this.keyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
-            }
             this.keyboard.notify_key(GLib.get_monotonic_time(), evdev,
                 pressed ? Clutter.KeyState.PRESSED : Clutter.KeyState.RELEASED);
+            if (pressed)
+                this.heldKeys.add(evdev);
+            else
+                this.heldKeys.delete(evdev);
         });
     }
 }

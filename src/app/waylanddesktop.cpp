@@ -8,6 +8,7 @@
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/mutterclipboard.h"
+#include "platform/wayland/gnomekeyboard.h"
 #include "platform/wayland/mutterkeyboard.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/shellextension.h"
@@ -83,8 +84,13 @@ DesktopCapability WaylandDesktop::keystrokeLine() const
         return {Kind::keystrokes, true, tr("a virtual keyboard with your keymap"), {}};
     case WaylandPlatform::KeyRoad::fakeInput:
         return {Kind::keystrokes, true, tr("KWin's fake input, with your keymap"), {}};
-    case WaylandPlatform::KeyRoad::mutter:
-        return mutterLine(Kind::keystrokes, m_wayland->mutterKeyboard()->session());
+    case WaylandPlatform::KeyRoad::gnomeShell:
+        if (const MutterKeyboard *fallback = m_wayland->gnomeKeyboard()->fallback())
+            return mutterLine(Kind::keystrokes, fallback->session());
+        return m_wayland->shell()->isConnected()
+                   ? DesktopCapability{Kind::keystrokes, true, tr("through Ringle's GNOME Shell extension, with your keymap"), {}}
+                   : DesktopCapability{Kind::keystrokes, false, tr("Ringle's GNOME Shell extension is off"),
+                                       BackendChoice::gnomeExtensionAdvice()};
     case WaylandPlatform::KeyRoad::remoteDesktop:
         break;
     case WaylandPlatform::KeyRoad::none:

@@ -95,7 +95,8 @@ QDBusMessage ShellExtension::call(const QString &method, const QVariantList &arg
     return m_bus.call(message, QDBus::Block, int(callTimeout.count()));
 }
 
-void ShellExtension::send(const QString &method, const QVariantList &arguments, std::function<void()> answered)
+void ShellExtension::send(const QString &method, const QVariantList &arguments, std::function<void()> answered,
+                          std::function<void(const QString &error)> failed)
 {
     if (!m_connected)
         return;
@@ -103,11 +104,14 @@ void ShellExtension::send(const QString &method, const QVariantList &arguments, 
     message.setArguments(arguments);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, int(callTimeout.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [method, answered = std::move(answered)](QDBusPendingCallWatcher *w) {
-                if (w->isError())
+            [method, answered = std::move(answered), failed = std::move(failed)](QDBusPendingCallWatcher *w) {
+                if (w->isError()) {
                     qCWarning(lcShell).noquote() << "the GNOME Shell extension refused" << method << "-" << w->error().message();
-                else if (answered)
+                    if (failed)
+                        failed(w->error().message());
+                } else if (answered) {
                     answered();
+                }
                 w->deleteLater();
             });
 }

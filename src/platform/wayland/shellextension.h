@@ -42,8 +42,10 @@ public:
 
     // Waits for the answer (at most callTimeout); an invalid reply when there is none.
     QDBusMessage call(const QString &method, const QVariantList &arguments);
-    // Sends without waiting; errors are logged. Calls arrive in the order they are sent.
-    void send(const QString &method, const QVariantList &arguments, std::function<void()> answered = {});
+    // Sends without waiting; errors are logged (and told to `failed`). The shell takes calls in the
+    // order they are sent.
+    void send(const QString &method, const QVariantList &arguments, std::function<void()> answered = {},
+              std::function<void(const QString &error)> failed = {});
 
 Q_SIGNALS:
     void shortcutPressed(quint32 id);

@@ -162,8 +162,14 @@ void ShellOverlaySurface::show()
     if (!m_created)
         return;
     m_shown = true;
-    // Shown with its first frame, so the picture of its last showing never flashes up.
+    m_firstFrame = true;
+    // Shown with its first frame, so the picture of its last showing never flashes up; with no
+    // content (the wheel's cover, waiting to learn where the pointer is) at once.
     m_revealPending = true;
+    if (m_rect.isEmpty()) {
+        reveal();
+        return;
+    }
     QTimer::singleShot(firstFrameWaitMs, this, [this] { reveal(); });
     if (m_handlers.redraw)
         m_handlers.redraw();
@@ -203,7 +209,7 @@ void ShellOverlaySurface::endFrame()
     const QByteArray pixels(reinterpret_cast<const char *>(m_frame.constBits()), m_frame.sizeInBytes());
     // The shell answers once the picture is in place: for the latency benchmark, the first time.
     std::function<void()> shown;
-    if (m_revealPending && m_kind == OverlaySurfaces::Kind::pointerCatcher)
+    if (std::exchange(m_firstFrame, false) && m_kind == OverlaySurfaces::Kind::pointerCatcher)
         shown = [] { LatencyProbe::mark("shown"); };
     m_extension.send(u"DrawSurface"_qs,
                      {m_id, qint32(m_frame.width()), qint32(m_frame.height()), qint32(m_frame.bytesPerLine()), pixels},

@@ -70,5 +70,6 @@ private:
     bool m_created = false;
     bool m_shown = false;
     bool m_revealPending = false;
+    bool m_firstFrame = false;
     QImage m_frame;
 };

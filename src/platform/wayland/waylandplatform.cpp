@@ -8,10 +8,10 @@
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/fakeinputkeyboard.h"
 #include "platform/wayland/foreigntoplevels.h"
+#include "platform/wayland/gnomekeyboard.h"
 #include "platform/wayland/kglobalaccelbinder.h"
 #include "platform/wayland/kwinwindows.h"
 #include "platform/wayland/mutterclipboard.h"
-#include "platform/wayland/mutterkeyboard.h"
 #include "platform/wayland/mutterremotedesktop.h"
 #include "platform/wayland/portalremotekeyboard.h"
 #include "platform/wayland/portalshortcutbinder.h"
@@ -108,8 +108,8 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
         p->m_dataControl = clipboard.get();
         p->m_clipboard = std::move(clipboard);
     } else if (MutterRemoteDesktop::isOffered()) {
-        // One session for the clipboard and the keys.
-        p->m_mutter = std::make_unique<MutterRemoteDesktop>(MutterRemoteDesktop::Use::input);
+        // A session for the clipboard alone, which the top bar does not show as remote access.
+        p->m_mutter = std::make_unique<MutterRemoteDesktop>(MutterRemoteDesktop::Use::clipboard);
         auto clipboard = std::make_unique<MutterClipboard>(*p->m_mutter);
         p->m_mutterClipboard = clipboard.get();
         p->m_clipboard = std::move(clipboard);
@@ -175,11 +175,11 @@ void WaylandPlatform::chooseKeyboard()
     } else if (FakeInputKeyboard::isOffered(c)) {
         m_keyboard = std::make_unique<FakeInputKeyboard>(c, *m_seat);
         m_keyRoad = KeyRoad::fakeInput;
-    } else if (m_mutter) {
-        auto keyboard = std::make_unique<MutterKeyboard>(*m_seat, *m_mutter);
-        m_mutterKeyboard = keyboard.get();
+    } else if (m_shell) {
+        auto keyboard = std::make_unique<GnomeKeyboard>(*m_seat, *m_shell);
+        m_gnomeKeyboard = keyboard.get();
         m_keyboard = std::move(keyboard);
-        m_keyRoad = KeyRoad::mutter;
+        m_keyRoad = KeyRoad::gnomeShell;
     } else if (std::unique_ptr<PortalRemoteKeyboard> remote =
                    PortalRemoteKeyboard::create(*m_seat, PortalRemoteKeyboard::defaultTokenPath())) {
         m_remoteDesktop = remote.get();

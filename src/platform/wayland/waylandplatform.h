@@ -16,8 +16,8 @@ class DataControlClipboard;
 class ForeignToplevels;
 class KGlobalAccelBinder;
 class KWinWindows;
+class GnomeKeyboard;
 class MutterClipboard;
-class MutterKeyboard;
 class MutterRemoteDesktop;
 class SeatKeyboard;
 class ShellExtension;
@@ -69,13 +69,13 @@ public:
     // Ringle's GNOME Shell extension, where it shows the overlays and binds the shortcut.
     ShellExtension *shell() const { return m_shell.get(); }
     // How synthetic keys reach the app in front.
-    enum class KeyRoad { virtualKeyboard, fakeInput, mutter, remoteDesktop, none };
+    enum class KeyRoad { virtualKeyboard, fakeInput, gnomeShell, remoteDesktop, none };
     KeyRoad keyRoad() const { return m_keyRoad; }
     // The RemoteDesktop portal's keyboard, where keys go through it.
     PortalRemoteKeyboard *remoteDesktop() const { return m_remoteDesktop; }
-    // GNOME's clipboard and keys, through a remote desktop session of Mutter's own.
+    // GNOME's clipboard, through a remote desktop session of Mutter's own, and its keys.
     MutterClipboard *mutterClipboard() const { return m_mutterClipboard; }
-    MutterKeyboard *mutterKeyboard() const { return m_mutterKeyboard; }
+    GnomeKeyboard *gnomeKeyboard() const { return m_gnomeKeyboard; }
 
 Q_SIGNALS:
     // The compositor went away; Ringle cannot go on.
@@ -98,13 +98,13 @@ private:
     std::unique_ptr<SwayIpc> m_sway;
     std::unique_ptr<SwayBindings> m_swayBindings;
     std::unique_ptr<ForeignToplevels> m_toplevels;
-    // Before the clipboard and the keyboard, which use it.
+    // Before the clipboard, which uses it.
     std::unique_ptr<MutterRemoteDesktop> m_mutter;
     MutterClipboard *m_mutterClipboard = nullptr;
-    MutterKeyboard *m_mutterKeyboard = nullptr;
+    GnomeKeyboard *m_gnomeKeyboard = nullptr;
     std::unique_ptr<Clipboard> m_clipboard;
     DataControlClipboard *m_dataControl = nullptr;
-    std::unique_ptr<SeatKeyboard> m_keyboard;
+    std::unique_ptr<Keyboard> m_keyboard;
     KeyRoad m_keyRoad = KeyRoad::none;
     PortalRemoteKeyboard *m_remoteDesktop = nullptr;
     std::unique_ptr<KWinWindows> m_kwin;
