@@ -29,9 +29,14 @@ QString cannotConnect(const Environment &e)
     return tr("Ringle cannot connect to the Wayland compositor at \"%1\".").arg(QString::fromLocal8Bit(e.waylandDisplay));
 }
 
+bool namesGnome(const QString &desktop)
+{
+    return desktop.split(u':').contains(u"GNOME"_qs, Qt::CaseInsensitive);
+}
+
 bool onGnome(const Environment &e)
 {
-    return e.desktop.split(u':').contains(u"GNOME"_qs, Qt::CaseInsensitive);
+    return namesGnome(e.desktop);
 }
 
 QString lacking(const Environment &e, const QStringList &missing)
@@ -86,6 +91,11 @@ Choice choose(const Environment &e)
                     .arg(gaps->road.join(u", "_qs))};
     }
     return {std::nullopt, lacking(e, gaps->essential), {}};
+}
+
+bool onGnome()
+{
+    return namesGnome(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
 }
 
 QString gnomeExtensionAdvice()

@@ -43,6 +43,8 @@ struct Choice {
 Choice choose(const Environment &environment);
 // What to do on GNOME where Ringle's GNOME Shell extension is not on.
 QString gnomeExtensionAdvice();
+// Whether this session's desktop is GNOME (XDG_CURRENT_DESKTOP).
+bool onGnome();
 // The environment of this process, with the display probes that really connect.
 Environment current(const QString &forcedByOption);
 // Qt's own platform for the backend, unless a test chose one of its own (offscreen).

@@ -1,5 +1,6 @@
 #include "app/x11desktop.h"
 
+#include "app/backendchoice.h"
 #include "app/trayicon.h"
 #include "platform/linux/statusnotifierwatch.h"
 #include "platform/windowsystem.h"
@@ -51,8 +52,18 @@ QList<DesktopCapability> X11Desktop::capabilities()
     const bool xtest = m_x11->connection().hasXTest();
     const bool compositing = m_x11->platform().windows.isCompositing();
     const bool tray = X11TrayHostWatch(m_x11->connection()).hasXembedTray() || StatusNotifierWatch::hasWatcher();
+    // Under XWayland the grab holds only while an XWayland window has the keyboard.
+    const bool xwayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const DesktopCapability shortcut =
+        !xwayland ? DesktopCapability{Kind::shortcut, true, tr("grabbed from the X server"), {}}
+                  : DesktopCapability{Kind::shortcut, false,
+                                      tr("grabbed from XWayland, so it works only while an XWayland app is in front"),
+                                      BackendChoice::onGnome()
+                                          ? BackendChoice::gnomeExtensionAdvice()
+                                          : tr("\"ringle doctor --backend=wayland\" says what this compositor lacks for "
+                                               "Ringle to run on Wayland.")};
     return {
-        {Kind::shortcut, true, tr("grabbed from the X server"), {}},
+        shortcut,
         {Kind::mouseTrigger, true, tr("grabbed from the X server"), {}},
         {Kind::overlay, true, compositing ? tr("translucent windows (a compositor runs)") : tr("shaped windows"), {}},
         {Kind::clipboard, true, tr("the CLIPBOARD selection"), {}},
