@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the Wayland screenshots shown in the README: runs the Wayland end-to-end tests in a private
-# headless sway session and a headless KWin, where they photograph the wheel, the result panel and
-# Ask (grim, KWin's own screenshots), and crops each picture to what it shows.
+# headless sway session, a headless KWin and a headless GNOME Shell, where they photograph the wheel,
+# the result panel and Ask (grim, KWin's and GNOME Shell's own screenshots), and crops each picture
+# to what it shows.
 #   docs/screenshots/make-wayland-screenshots.sh [BUILD_DIR]     (default build/test)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,14 +12,17 @@ work=$(mktemp -d)
 # The KWin session runs as an ordinary user, who writes the pictures.
 chmod 777 "$work"
 trap 'rm -rf "$work"' EXIT
-cmake --build "$build" --target ringle itest_wlendtoend itest_kwendtoend testeditor testmodelserver waylandinput \
-    waylandclipboardtool kwinscreenshot >/dev/null
+cmake --build "$build" --target ringle itest_wlendtoend itest_kwendtoend itest_gnendtoend testeditor testmodelserver \
+    waylandinput waylandclipboardtool mutterclipboardtool kwinscreenshot ringle_gnome_extension >/dev/null
 RINGLE_BUILD_DIR=$build RINGLE_FIXTURES_DIR=$root/tests/fixtures RINGLE_SCREENSHOT_DIR=$work \
     "$root/tests/integration/wayland-session.sh" "$build/tests/itest_wlendtoend" >"$work/test.log" 2>&1 \
     || { cat "$work/test.log" >&2; exit 1; }
 RINGLE_BUILD_DIR=$build RINGLE_FIXTURES_DIR=$root/tests/fixtures RINGLE_SCREENSHOT_DIR=$work \
     "$root/tests/integration/kwin-session.sh" "$build/tests/itest_kwendtoend" resultPanelReplaceIsClickedBesideTheText \
     askTakesTheKeyboardAndGivesItBack >"$work/kwin.log" 2>&1 || { cat "$work/kwin.log" >&2; exit 1; }
+RINGLE_BUILD_DIR=$build RINGLE_FIXTURES_DIR=$root/tests/fixtures RINGLE_SCREENSHOT_DIR=$work \
+    "$root/tests/integration/gnome-session.sh" "$build/tests/itest_gnendtoend" resultPanelReplaceIsClickedBesideTheText \
+    askTakesTheKeyboardAndGivesItBack >"$work/gnome.log" 2>&1 || { cat "$work/gnome.log" >&2; exit 1; }
 crop() { # name geometry
     /usr/bin/convert "$work/$1.png" -crop "$2" +repage "$here/$1.png"
 }
@@ -28,3 +32,6 @@ crop wayland-ask 680x200+300+145
 crop kwin-wheel 400x260+370+290
 crop kwin-result-panel 600x110+380+190
 crop kwin-ask 680x200+300+145
+crop gnome-wheel 400x260+370+290
+crop gnome-result-panel 600x110+150+28
+crop gnome-ask 680x200+300+145

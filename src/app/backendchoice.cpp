@@ -120,16 +120,17 @@ Environment current(const QString &forcedByOption)
         if (!result.reachable)
             return std::nullopt;
         QStringList road = WaylandProbe::missingForTheRoad(result);
-        // Where the compositor takes no client's keys, the desktop's portal may post them.
-        if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
-            road.removeAll(WaylandProbe::virtualKeyboard);
         QStringList essential = WaylandProbe::missingEssentials(result);
         if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered()) {
             essential.clear();
-            // GNOME: Mutter's remote desktop serves the clipboard and takes the keys.
+            // GNOME: the extension takes the keys, Mutter's remote desktop serves the clipboard.
+            road.removeAll(WaylandProbe::virtualKeyboard);
             if (MutterRemoteDesktop::isOffered())
                 road.clear();
         }
+        // Where the compositor takes no client's keys, the desktop's portal may post them.
+        if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
+            road.removeAll(WaylandProbe::virtualKeyboard);
         return WaylandGaps{essential, road};
     };
     return e;
