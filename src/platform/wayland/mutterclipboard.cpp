@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusUnixFileDescriptor>
 #include <QLoggingCategory>
 #include <QCoroTimer>
@@ -16,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 using ClipboardContent::find;
 
 const QString mimeTypesKey = QStringLiteral("mime-types");
+const QString selectionReadMethod = QStringLiteral("SelectionRead");
 
 // Mutter sends the list bare in some versions and wrapped in a struct in others.
 QStringList mimeTypesOf(const QVariantMap &options)
@@ -42,6 +44,12 @@ PipeTransfer::ReadResult failed(int error)
     PipeTransfer::ReadResult r;
     r.error = error;
     return r;
+}
+
+// What Mutter answers a read while it still counts an earlier read of the session as running.
+bool isParallelReadRefusal(const QDBusMessage &reply)
+{
+    return reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == QDBusError::errorString(QDBusError::LimitsExceeded);
 }
 
 std::chrono::milliseconds until(Clock::time_point deadline)
@@ -332,14 +340,16 @@ QCoro::Task<std::optional<PipeTransfer::ReadResult>> MutterClipboard::receive(QP
     if (self->m_reading)
         co_return PipeTransfer::ReadResult{PipeTransfer::ReadStatus::timedOut, {}, 0};
     self->m_reading = true;
-    const QDBusPendingCall read = self->m_remote.call(u"SelectionRead"_qs, {type});
-    const QDBusMessage reply = co_await MutterRemoteDesktop::answer(read);
+    const QDBusMessage reply = co_await requestRead(self, type, std::min(limits.deadline, Clock::now() + limits.idleTimeout));
     const int fd = self && reply.signature() == u"h"
         ? ::fcntl(reply.arguments().constFirst().value<QDBusUnixFileDescriptor>().fileDescriptor(), F_DUPFD_CLOEXEC, 0)
         : -1;
     PipeTransfer::ReadResult result;
     if (fd >= 0) {
         result = co_await PipeTransfer::readToEnd(fd, limits);
+    } else if (isParallelReadRefusal(reply)) {
+        // Mutter still waits for the owner to answer an earlier read: it has stopped answering.
+        result = PipeTransfer::ReadResult{PipeTransfer::ReadStatus::timedOut, {}, 0};
     } else {
         if (self)
             qCInfo(lcMutterClipboard) << "GNOME Shell gave no pipe for" << type << reply.errorMessage();
@@ -351,6 +361,26 @@ QCoro::Task<std::optional<PipeTransfer::ReadResult>> MutterClipboard::receive(QP
     if (!self->m_waitingReads.isEmpty())
         self->m_waitingReads.constFirst()->start(0);
     co_return result;
+}
+
+QCoro::Task<QDBusMessage> MutterClipboard::requestRead(QPointer<MutterClipboard> self, QString type, Clock::time_point deadline)
+{
+    // Mutter lets go of a read a moment after its pipe has ended (and some versions of one given
+    // up on only once the owner answers it), refusing the next meanwhile: that type would be lost.
+    auto pause = std::chrono::milliseconds(2);
+    for (;;) {
+        const QDBusPendingCall read = self->m_remote.call(selectionReadMethod, {type});
+        const QDBusMessage reply = co_await MutterRemoteDesktop::answer(read);
+        if (!self || !isParallelReadRefusal(reply) || Clock::now() + pause >= deadline)
+            co_return reply;
+        QTimer wait;
+        wait.setSingleShot(true);
+        wait.start(pause);
+        co_await wait;
+        if (!self)
+            co_return reply;
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
 }
 
 QCoro::Task<bool> MutterClipboard::stillCurrent(QPointer<MutterClipboard> self, qint64 changeCount)

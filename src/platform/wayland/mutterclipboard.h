@@ -4,6 +4,7 @@
 #include "platform/wayland/clipboardcontent.h"
 #include "platform/wayland/mutterremotedesktop.h"
 
+#include <QDBusMessage>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -63,6 +64,7 @@ private:
     ClipboardContent::Selection currentSelection();
     static QCoro::Task<std::optional<PipeTransfer::ReadResult>> receive(QPointer<MutterClipboard> self, QString type,
                                                                         PipeTransfer::ReadLimits limits);
+    static QCoro::Task<QDBusMessage> requestRead(QPointer<MutterClipboard> self, QString type, PipeTransfer::Clock::time_point deadline);
     static QCoro::Task<bool> stillCurrent(QPointer<MutterClipboard> self, qint64 changeCount);
 
     MutterRemoteDesktop &m_remote;

@@ -56,8 +56,11 @@ Formats randomContent(QRandomGenerator &gen, bool huge)
 std::optional<Formats> dump(LineProcess &reader)
 {
     const QByteArray line = reader.request("dump", 30000);
-    if (!line.startsWith("dump "))
+    if (!line.startsWith("dump ")) {
+        // Otherwise a reader that failed looks like an empty clipboard.
+        std::printf("  the reader said: %s\n", line.isEmpty() ? "nothing" : line.left(300).constData());
         return std::nullopt;
+    }
     return TestSupport::decodeFormats(line.mid(5));
 }
 } // namespace

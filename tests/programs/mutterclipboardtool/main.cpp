@@ -15,10 +15,14 @@
 
 #include <QCoreApplication>
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusUnixFileDescriptor>
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QThread>
+#include <QTimer>
+#include <QCoroTimer>
 
 #include "commandqueue.h"
 
@@ -29,6 +33,8 @@
 
 namespace {
 using Contents = QList<std::pair<QString, QByteArray>>;
+
+const QString selectionReadMethod = QStringLiteral("SelectionRead");
 
 std::optional<Contents> parseContents(const QByteArray &json)
 {
@@ -142,8 +148,7 @@ private:
             if (!cleared)
                 co_return m_queue.reply("error GNOME Shell refused to clear the selection");
         } else if (command == "hold") {
-            const QDBusPendingCall read = m_remote.call(u"SelectionRead"_qs, {QString::fromUtf8(rest.trimmed())});
-            const int fd = fdOf(co_await MutterRemoteDesktop::answer(read));
+            const int fd = fdOf(co_await selectionRead(QString::fromUtf8(rest.trimmed())));
             if (fd < 0)
                 co_return m_queue.reply("error no pipe");
             m_held.append(fd);
@@ -174,6 +179,25 @@ private:
         co_return reply.type() == QDBusMessage::ReplyMessage;
     }
 
+    // Mutter counts a read as running a moment after its pipe has ended, and refuses the next one
+    // meanwhile; a refusal then says nothing about the clipboard.
+    QCoro::Task<QDBusMessage> selectionRead(QString type)
+    {
+        const QDeadlineTimer deadline(2000);
+        for (;;) {
+            const QDBusPendingCall read = m_remote.call(selectionReadMethod, {type});
+            const QDBusMessage reply = co_await MutterRemoteDesktop::answer(read);
+            const bool refused = reply.type() == QDBusMessage::ErrorMessage
+                && reply.errorName() == QDBusError::errorString(QDBusError::LimitsExceeded);
+            if (!refused || deadline.hasExpired())
+                co_return reply;
+            QTimer pause;
+            pause.setSingleShot(true);
+            pause.start(5);
+            co_await pause;
+        }
+    }
+
     // One type after another: Mutter reads one at a time for a session.
     QCoro::Task<QByteArray> dump()
     {
@@ -186,8 +210,7 @@ private:
         QJsonArray formats;
         const QStringList types = m_types;
         for (const QString &type : types) {
-            const QDBusPendingCall read = m_remote.call(u"SelectionRead"_qs, {type});
-            const QDBusMessage reply = co_await MutterRemoteDesktop::answer(read);
+            const QDBusMessage reply = co_await selectionRead(type);
             const int fd = fdOf(reply);
             if (fd < 0)
                 co_return "error no pipe for " + type.toUtf8() + ": " + reply.errorMessage().toUtf8();
