@@ -2,10 +2,13 @@
 
 #include "app/desktopbackend.h"
 
+class WaylandHotKeyService;
 class X11Platform;
 class X11TrayHostWatch;
 
-// The X11 backend as the app uses it.
+// The X11 backend as the app uses it. Under XWayland on GNOME (48 and later) without Ringle's
+// extension, the desktop's GlobalShortcuts portal binds the shortcut, since X11 grabs hold only while
+// an XWayland app has the keyboard.
 class X11Desktop final : public DesktopBackend {
 public:
     explicit X11Desktop(std::unique_ptr<X11Platform> x11);
@@ -22,5 +25,6 @@ public:
 
 private:
     std::unique_ptr<X11Platform> m_x11;
+    std::unique_ptr<WaylandHotKeyService> m_portalHotKeys;
     std::unique_ptr<X11TrayHostWatch> m_trayHosts;
 };

@@ -1,6 +1,7 @@
 #include "platform/wayland/portalrequest.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -107,6 +108,10 @@ std::optional<PortalRequest::Answer> PortalRequest::wait(QDeadlineTimer deadline
     // run here, for a bounded time.
     m_waiting = true;
     while (!m_answer && m_subscribed) {
+        // Before the event loop first runs, Qt holds back the bus's signals until a queued call of
+        // its own has run; no loop runs yet, so running the queued calls is what the loop would do first.
+        if (QThread::currentThread()->loopLevel() == 0)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
         if (m_answer || deadline.hasExpired())
             break;
