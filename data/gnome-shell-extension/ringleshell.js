@@ -420,7 +420,12 @@ class RingleShell {
     }
 
     setCursor(name) {
-        const cursors = {default: Meta.Cursor.DEFAULT, text: Meta.Cursor.IBEAM, pointer: Meta.Cursor.POINTING_HAND};
+        // GNOME 47 named the cursors after CSS's.
+        const cursors = {
+            default: Meta.Cursor.DEFAULT,
+            text: Meta.Cursor.IBEAM ?? Meta.Cursor.TEXT,
+            pointer: Meta.Cursor.POINTING_HAND ?? Meta.Cursor.POINTER,
+        };
         global.display.set_cursor(cursors[name] ?? Meta.Cursor.DEFAULT);
     }
 
