@@ -119,7 +119,12 @@ QString usage()
 
 QString versionText()
 {
-    return tr("ringle %1\n").arg(AppIdentity::version());
+    return tr("ringle %1\n"
+              "Copyright the Ringle developers.\n"
+              "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+              "This is free software: you are free to change and redistribute it.\n"
+              "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(AppIdentity::version());
 }
 
 bool needsDisplay(Mode mode)

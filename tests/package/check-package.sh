@@ -45,6 +45,21 @@ desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "d
 grep -qx 'Exec=/usr/bin/ringle' "$work/root/usr/share/applications/$id.desktop" \
     && grep -qx 'X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input' "$work/root/usr/share/applications/$id.desktop" \
     || fail "the desktop entry does not ask KWin for its fake input"
+# The copyright file is machine-readable, names Ringle's licence for its own code, and has the text
+# of every licence it names.
+# Debian's own Python, which has the parser (another may come first on PATH).
+/usr/bin/python3 - "$work/root/usr/share/doc/ringle/copyright" <<'CHECK' || fail "the copyright file"
+import sys
+from debian import copyright
+c = copyright.Copyright(open(sys.argv[1]), strict=True)
+assert c.find_files_paragraph('src/app/main.cpp').license.synopsis == 'GPL-3.0-or-later'
+given = {p.license.synopsis for p in c.all_license_paragraphs()}
+for p in c.all_files_paragraphs():
+    for name in p.license.synopsis.replace(' or ', ' and ').split(' and '):
+        assert name in given, name
+CHECK
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+    || fail "the metainfo names no licence"
 # The extension's form is the one this machine's GNOME Shell loads.
 major=$(gnome-shell --version | sed -n 's/^GNOME Shell \([0-9]*\).*/\1/p')
 grep -q "\"$major\"" "$work/root/usr/share/gnome-shell/extensions/ringle@ringle.org/metadata.json" \
@@ -55,7 +70,8 @@ zcat "$work/root/usr/share/man/man1/ringle-config.1.gz" | grep -q 'start-at-logi
 ringle="$work/root/usr/bin/ringle"
 run() { env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/config" "$ringle" "$@"; }
 version=$(run --version) || fail "ringle --version"
-[ "$version" = "ringle $(dpkg-deb -f "$deb" Version)" ] || fail "ringle --version says \"$version\""
+[ "$(head -n 1 <<<"$version")" = "ringle $(dpkg-deb -f "$deb" Version)" ] || fail "ringle --version says \"$version\""
+grep -q '^License GPL-3.0-or-later' <<<"$version" || fail "ringle --version names no licence"
 run config list >"$work/list" || fail "ringle config list"
 grep -q '^modelProvider = ' "$work/list" || fail "ringle config list prints no settings"
 run config set modelName llama3.2 && [ "$(run config get modelName)" = llama3.2 ] || fail "ringle config set/get"

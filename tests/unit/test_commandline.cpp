@@ -62,7 +62,8 @@ private Q_SLOTS:
         QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0 << usage << "";
         QTest::newRow("-h") << QStringList{"-h"} << QStringList{} << 0 << usage << "";
         QTest::newRow("--version") << QStringList{"--version"} << QStringList{} << 0
-                                   << "ringle " + AppIdentity::version() + "\n" << "";
+                                   << "ringle " + AppIdentity::version() + "\nCopyright the Ringle developers.\n"
+                                          "License GPL-3.0-or-later: " << "";
         QTest::newRow("config --help") << QStringList{"config", "--help"} << QStringList{} << 0
                                        << "Usage: ringle config list\n" << "";
         QTest::newRow("config list") << QStringList{"config", "list"} << QStringList{} << 0 << "" << "";
