@@ -19,26 +19,6 @@ using ClipboardContent::find;
 const QString mimeTypesKey = QStringLiteral("mime-types");
 const QString selectionReadMethod = QStringLiteral("SelectionRead");
 
-// Mutter sends the list bare in some versions and wrapped in a struct in others.
-QStringList mimeTypesOf(const QVariantMap &options)
-{
-    const QVariant value = options.value(mimeTypesKey);
-    if (value.metaType() == QMetaType::fromType<QStringList>())
-        return value.toStringList();
-    if (value.metaType() != QMetaType::fromType<QDBusArgument>())
-        return {};
-    const QDBusArgument arg = value.value<QDBusArgument>();
-    QStringList types;
-    if (arg.currentSignature() == u"(as)") {
-        arg.beginStructure();
-        arg >> types;
-        arg.endStructure();
-    } else if (arg.currentSignature() == u"as") {
-        arg >> types;
-    }
-    return types;
-}
-
 PipeTransfer::ReadResult failed(int error)
 {
     PipeTransfer::ReadResult r;
@@ -185,7 +165,7 @@ void MutterClipboard::ownerChanged(const QVariantMap &options)
     qCDebug(lcMutterClipboard) << "owner changed" << options;
     ++m_changeCount;
     m_owned = options.value(u"session-is-owner"_qs).toBool();
-    m_offered = mimeTypesOf(options).mid(0, ClipboardContent::maxTypes);
+    m_offered = MutterRemoteDesktop::mimeTypes(options).mid(0, ClipboardContent::maxTypes);
     // While a write of ours is unanswered, a change Mutter made before it may still come in.
     if (!m_owned && m_unansweredWrites == 0)
         m_content.clear();

@@ -247,3 +247,23 @@ QDBusMessage MutterRemoteDesktop::sessionCall(const QString &method, const QList
     call.setArguments(arguments);
     return call;
 }
+
+QStringList MutterRemoteDesktop::mimeTypes(const QVariantMap &ownerOptions)
+{
+    // Mutter sends the list bare in some versions and wrapped in a struct in others.
+    const QVariant value = ownerOptions.value(u"mime-types"_qs);
+    if (value.metaType() == QMetaType::fromType<QStringList>())
+        return value.toStringList();
+    if (value.metaType() != QMetaType::fromType<QDBusArgument>())
+        return {};
+    const QDBusArgument arg = value.value<QDBusArgument>();
+    QStringList types;
+    if (arg.currentSignature() == u"(as)") {
+        arg.beginStructure();
+        arg >> types;
+        arg.endStructure();
+    } else if (arg.currentSignature() == u"as") {
+        arg >> types;
+    }
+    return types;
+}

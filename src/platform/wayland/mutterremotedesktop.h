@@ -6,6 +6,7 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
 #include <QCoroTask>
@@ -31,6 +32,8 @@ public:
 
     // Whether the service has an owner on `bus`; asks the bus, for a second at most.
     static bool isOffered(QDBusConnection bus = QDBusConnection::sessionBus());
+    // The types a SelectionOwnerChanged's options list; none when they list none Ringle can read.
+    static QStringList mimeTypes(const QVariantMap &ownerOptions);
 
     explicit MutterRemoteDesktop(Use use, QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
     ~MutterRemoteDesktop() override;

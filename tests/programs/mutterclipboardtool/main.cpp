@@ -60,25 +60,6 @@ QByteArray compact(const QJsonArray &array)
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
-// The list comes bare or wrapped in a struct, depending on Mutter's version.
-QStringList mimeTypesOf(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<QStringList>())
-        return value.toStringList();
-    QStringList types;
-    if (value.metaType() == QMetaType::fromType<QDBusArgument>()) {
-        const QDBusArgument arg = value.value<QDBusArgument>();
-        if (arg.currentSignature() == u"(as)") {
-            arg.beginStructure();
-            arg >> types;
-            arg.endStructure();
-        } else if (arg.currentSignature() == u"as") {
-            arg >> types;
-        }
-    }
-    return types;
-}
-
 int fdOf(const QDBusMessage &reply)
 {
     if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != u"h")
@@ -93,7 +74,7 @@ public:
     {
         connect(&m_remote, &MutterRemoteDesktop::selectionOwnerChanged, this, [this](const QVariantMap &options) {
             m_owner = options.value(u"session-is-owner"_qs).toBool();
-            m_types = mimeTypesOf(options.value(u"mime-types"_qs));
+            m_types = MutterRemoteDesktop::mimeTypes(options);
         });
         connect(&m_remote, &MutterRemoteDesktop::selectionTransfer, this,
                 [this](const QString &type, quint32 serial) { serve(type, serial); });
