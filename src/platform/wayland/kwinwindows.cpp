@@ -106,10 +106,10 @@ void KWinWindows::report(const QString &json)
         qCWarning(lcKWin) << "the KWin script sent a report Ringle cannot read";
         return;
     }
-    const QString before = m_latest.active ? m_latest.active->appId() : QString();
+    const QString before = m_latest.frontAppId();
     m_latest = std::move(*report);
     m_reported = true;
-    if (const QString now = m_latest.active ? m_latest.active->appId() : QString(); now != before)
+    if (const QString now = m_latest.frontAppId(); now != before)
         qCInfo(lcKWin).noquote() << "in front:" << (now.isEmpty() ? u"nothing"_qs : now);
     Q_EMIT reported();
 }

@@ -133,11 +133,11 @@ void ShellExtension::takeReport(const QString &json)
         qCWarning(lcShell) << "the GNOME Shell extension sent a report Ringle cannot read";
         return;
     }
-    const QString before = m_latest.active ? m_latest.active->appId() : QString();
+    const QString before = m_latest.frontAppId();
     m_latest = std::move(*report);
     if (m_latest.cursor)
         m_pointer = QPointF(*m_latest.cursor);
-    if (const QString now = m_latest.active ? m_latest.active->appId() : QString(); now != before)
+    if (const QString now = m_latest.frontAppId(); now != before)
         qCInfo(lcShell).noquote() << "in front:" << (now.isEmpty() ? u"nothing"_qs : now);
     Q_EMIT reported();
 }

@@ -23,6 +23,9 @@ struct WindowReport {
     QList<Window> windows;
     std::optional<QPoint> cursor;
 
+    // The app id of the window in front; empty when none is.
+    QString frontAppId() const { return active ? active->appId() : QString(); }
+
     // Longer reports are refused; a desktop has far fewer windows than this allows.
     static constexpr qsizetype maxSize = 256 * 1024;
 
