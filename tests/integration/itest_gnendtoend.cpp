@@ -66,27 +66,8 @@ private Q_SLOTS:
 
     void theSetOfTheAppInFrontIsChosen()
     {
-        RingleProcess ringle;
-        const auto say = qScopeGuard([&ringle] { WaylandRoad::sayOnFailure(ringle); });
-        QList<WheelSet> sets = WheelStore::shippedDefault();
-        WheelSet editorSet = sets.first();
-        editorSet.id = QUuid::createUuid();
-        editorSet.title = u"Editor"_qs;
-        editorSet.apps = {u"testeditor"_qs};
-        editorSet.rings = {sets.first().rings.first()};
-        editorSet.rings[0].id = QUuid::createUuid();
-        editorSet.rings[0].title = u"Editor First"_qs;
-        editorSet.rings[0].slots = {WheelItem::keys(KeyCombo{u"Select All"_qs, 0, KeyModifiers(KeyModifiers::control), u"A"_qs})};
-        sets.append(editorSet);
-        QVERIFY(TestSupport::useRings(ringle, sets));
-        QVERIFY(ringle.start());
-        auto editor = TestSupport::waylandEditorWith(typo, 2, 2);
-        QVERIFY(editor);
-        QVERIFY(ringle.seesWithin(u"in front: testeditor"_qs, 10000));
-
-        QVERIFY(gesture(0, -90));
-        QVERIFY(!ringle.waitForLine(u"first \"Editor First\""_qs).isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + TestSupport::encodeText(typo), 10000);
+        m_road.theSetOfTheEditorIsChosen(
+            [](RingleProcess &ringle) { return ringle.seesWithin(u"in front: testeditor"_qs, 10000); });
     }
 
     void askTakesTheKeyboardAndGivesItBack() { m_road.askTakesTheKeyboardAndGivesItBack(); }

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QTest>
 
 namespace TestSupport {
@@ -167,6 +168,32 @@ void WaylandRoad::keyCombinationSlotActsOnTheEditor()
     QVERIFY(gesture(90, 0)); // Select All, on the right
     QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + encodeText(typo), 10000);
     QVERIFY(!ringle.seesWithin(u"ringle.resultpanel"_qs, 300));
+}
+
+void WaylandRoad::theSetOfTheEditorIsChosen(const std::function<bool(RingleProcess &)> &untilInFront)
+{
+    RingleProcess ringle;
+    const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
+    QList<WheelSet> sets = WheelStore::shippedDefault();
+    WheelSet editorSet = sets.first();
+    editorSet.id = QUuid::createUuid();
+    editorSet.title = u"Editor"_qs;
+    editorSet.apps = {u"testeditor"_qs};
+    editorSet.rings = {sets.first().rings.first()};
+    editorSet.rings[0].id = QUuid::createUuid();
+    editorSet.rings[0].title = u"Editor First"_qs;
+    editorSet.rings[0].slots = {WheelItem::keys(KeyCombo{u"Select All"_qs, 0, KeyModifiers(KeyModifiers::control), u"A"_qs})};
+    sets.append(editorSet);
+    QVERIFY(useRings(ringle, sets));
+    QVERIFY(ringle.start());
+    auto editor = waylandEditorWith(typo, 2, 2);
+    QVERIFY(editor);
+    if (untilInFront)
+        QVERIFY(untilInFront(ringle));
+
+    QVERIFY(gesture(0, -90));
+    QVERIFY(!ringle.waitForLine(u"first \"Editor First\""_qs).isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(editor->request("selection"), "selection " + encodeText(typo), 10000);
 }
 
 void WaylandRoad::askTakesTheKeyboardAndGivesItBack()

@@ -51,6 +51,9 @@ public:
     // `untilInFront` waits until mousepad (of that process id) is the app in front.
     void mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
     void keyCombinationSlotActsOnTheEditor();
+    // A set bound to the test editor, whose first ring selects all, opens over it. `untilInFront`,
+    // where given, waits until the desktop has told Ringle the editor is in front.
+    void theSetOfTheEditorIsChosen(const std::function<bool(RingleProcess &)> &untilInFront = {});
     void askTakesTheKeyboardAndGivesItBack();
 
 private:
