@@ -2,6 +2,7 @@
 // GNOME Shell: snapshots of another process's content and byte-exact restores, the empty
 // clipboard, the change count, readers and owners that stall, a session that goes, and keys typed
 // into a real Wayland editor with modifiers the user holds.
+#include "clipboardtools.h"
 #include "lineprocess.h"
 #include "platform/wayland/mutterclipboard.h"
 #include "platform/wayland/mutterkeyboard.h"
@@ -25,24 +26,12 @@
 
 using TestSupport::Formats;
 using TestSupport::LineProcess;
+using TestSupport::dump;
+using TestSupport::itemOf;
+using TestSupport::nulFirstBytes;
+using TestSupport::typesOf;
 
 namespace {
-ClipboardItem itemOf(const Formats &formats)
-{
-    ClipboardItem item;
-    for (const auto &[type, data] : formats)
-        item.append({type, data});
-    return item;
-}
-
-QByteArray randomBytes(qsizetype size, quint32 seed)
-{
-    QRandomGenerator gen(seed);
-    QByteArray bytes = TestSupport::randomBytes(gen, size);
-    bytes[0] = '\0'; // where a C string would end at once
-    return bytes;
-}
-
 template <typename T> T run(QCoro::Task<T> task)
 {
     return QCoro::waitFor(std::move(task));
@@ -50,30 +39,12 @@ template <typename T> T run(QCoro::Task<T> task)
 
 std::unique_ptr<LineProcess> startTool()
 {
-    auto tool = std::make_unique<LineProcess>();
-    return tool->start(TestSupport::programPath(u"mutterclipboardtool"_qs)) ? std::move(tool) : nullptr;
+    return TestSupport::startClipboardTool(u"mutterclipboardtool"_qs);
 }
 
 std::unique_ptr<LineProcess> ownerOf(const Formats &formats)
 {
-    auto tool = startTool();
-    if (tool && tool->request("own " + TestSupport::encodeFormats(formats)) != "ok")
-        return nullptr;
-    return tool;
-}
-
-Formats dump(LineProcess &tool)
-{
-    const QByteArray reply = tool.request("dump");
-    return reply.startsWith("dump ") ? TestSupport::decodeFormats(reply.mid(5)) : Formats{{u"no answer"_qs, reply}};
-}
-
-QStringList typesOf(LineProcess &tool)
-{
-    QStringList types;
-    for (const QJsonValue &v : QJsonDocument::fromJson(tool.request("types").mid(6)).array())
-        types.append(v.toString());
-    return types;
+    return TestSupport::clipboardOwnerOf(u"mutterclipboardtool"_qs, formats);
 }
 
 // What the user does at the keyboard, through the helper extension's own virtual keyboard.
@@ -142,11 +113,11 @@ private Q_SLOTS:
     {
         Formats formats{{u"text/plain;charset=utf-8"_qs, QStringLiteral("Grüße, 世界 🙂\r\nline").toUtf8()},
                         {u"text/html"_qs, QByteArrayLiteral("<p><b>bold</b> &amp; more</p>")},
-                        {u"image/png"_qs, randomBytes(300 * 1000, 1)},
+                        {u"image/png"_qs, nulFirstBytes(300 * 1000, 1)},
                         {u"application/x-ringle-test"_qs, QByteArray("\0\x01\xff\xfe binary \0 tail", 18)},
                         {u"application/x-empty"_qs, QByteArray()}};
         for (int i = 0; i < 40; ++i)
-            formats.append({u"application/x-many-%1"_qs.arg(i), randomBytes(1 + i * 97, quint32(10 + i))});
+            formats.append({u"application/x-many-%1"_qs.arg(i), nulFirstBytes(1 + i * 97, quint32(10 + i))});
         auto owner = ownerOf(formats);
         QVERIFY(owner);
         QElapsedTimer timer;
@@ -252,7 +223,7 @@ private Q_SLOTS:
 
     void ownerThatFreezesOrDiesCostsBoundedTime()
     {
-        const Formats formats{{u"text/plain"_qs, "frozen"}, {u"image/png"_qs, randomBytes(300 * 1000, 3)}};
+        const Formats formats{{u"text/plain"_qs, "frozen"}, {u"image/png"_qs, nulFirstBytes(300 * 1000, 3)}};
         auto owner = ownerOf(formats);
         QVERIFY(owner);
         QCOMPARE(owner->request("freeze 4000"), "ok");
@@ -282,7 +253,7 @@ private Q_SLOTS:
 
     void servingOutlivesReadersThatStall()
     {
-        const QByteArray big = randomBytes(4 * 1024 * 1024, 4);
+        const QByteArray big = nulFirstBytes(4 * 1024 * 1024, 4);
         m_clipboard->writeItems({{{u"application/octet-stream"_qs, big}}});
         // A reader on a bus connection of its own, as another program would be.
         const QString name = u"stalling-reader"_qs;

@@ -1,6 +1,7 @@
 // The data-control clipboard against a real compositor (sway): snapshots of another process's
 // content and byte-exact restores, transient text, the change count, owners and readers that
 // misbehave, and what becomes of the content at quit. Needs WAYLAND_DISPLAY.
+#include "clipboardtools.h"
 #include "lineprocess.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/datacontroldevice.h"
@@ -25,6 +26,10 @@
 
 using TestSupport::Formats;
 using TestSupport::LineProcess;
+using TestSupport::dump;
+using TestSupport::itemOf;
+using TestSupport::nulFirstBytes;
+using TestSupport::typesOf;
 
 namespace {
 // A client of the compositor of its own, as another program would be.
@@ -72,22 +77,6 @@ struct RawDevice {
     std::unique_ptr<DataControlSource> source;
 };
 
-ClipboardItem itemOf(const Formats &formats)
-{
-    ClipboardItem item;
-    for (const auto &[type, data] : formats)
-        item.append({type, data});
-    return item;
-}
-
-QByteArray randomBytes(qsizetype size, quint32 seed)
-{
-    QRandomGenerator gen(seed);
-    QByteArray bytes = TestSupport::randomBytes(gen, size);
-    bytes[0] = '\0'; // a NUL at the start, where a C string would end at once
-    return bytes;
-}
-
 template <typename T> T run(QCoro::Task<T> task)
 {
     return QCoro::waitFor(std::move(task));
@@ -95,30 +84,12 @@ template <typename T> T run(QCoro::Task<T> task)
 
 std::unique_ptr<LineProcess> startTool()
 {
-    auto tool = std::make_unique<LineProcess>();
-    return tool->start(TestSupport::programPath(u"waylandclipboardtool"_qs)) ? std::move(tool) : nullptr;
+    return TestSupport::startClipboardTool(u"waylandclipboardtool"_qs);
 }
 
 std::unique_ptr<LineProcess> ownerOf(const Formats &formats)
 {
-    auto tool = startTool();
-    if (tool && tool->request("own " + TestSupport::encodeFormats(formats)) != "ok")
-        return nullptr;
-    return tool;
-}
-
-Formats dump(LineProcess &tool)
-{
-    const QByteArray reply = tool.request("dump");
-    return reply.startsWith("dump ") ? TestSupport::decodeFormats(reply.mid(5)) : Formats{{u"no answer"_qs, reply}};
-}
-
-QStringList typesOf(LineProcess &tool)
-{
-    QStringList types;
-    for (const QJsonValue &v : QJsonDocument::fromJson(tool.request("types").mid(6)).array())
-        types.append(v.toString());
-    return types;
+    return TestSupport::clipboardOwnerOf(u"waylandclipboardtool"_qs, formats);
 }
 
 // Waits with the loop running: this process serves what it owns meanwhile.
@@ -211,7 +182,7 @@ private Q_SLOTS:
     {
         const Formats formats{{u"text/plain;charset=utf-8"_qs, QStringLiteral("Grüße, 世界 🙂\r\nline").toUtf8()},
                               {u"text/html"_qs, QByteArrayLiteral("<p><b>bold</b> &amp; more</p>")},
-                              {u"image/png"_qs, randomBytes(300 * 1000, 1)},
+                              {u"image/png"_qs, nulFirstBytes(300 * 1000, 1)},
                               {u"application/x-ringle-test"_qs, QByteArray("\0\x01\xff\xfe binary \0 tail", 18)},
                               {u"application/x-empty"_qs, QByteArray()}};
         auto owner = ownerOf(formats);
@@ -292,7 +263,7 @@ private Q_SLOTS:
 
     void ownerThatFreezesOrDiesCostsBoundedTime()
     {
-        const Formats formats{{u"text/plain"_qs, "frozen"}, {u"image/png"_qs, randomBytes(300 * 1000, 3)}};
+        const Formats formats{{u"text/plain"_qs, "frozen"}, {u"image/png"_qs, nulFirstBytes(300 * 1000, 3)}};
         auto owner = ownerOf(formats);
         QVERIFY(owner);
         QCOMPARE(owner->request("freeze 4000"), "ok");
@@ -368,7 +339,7 @@ private Q_SLOTS:
 
     void servingOutlivesReadersThatStallOrLeave()
     {
-        const QByteArray big = randomBytes(4 * 1024 * 1024, 4);
+        const QByteArray big = nulFirstBytes(4 * 1024 * 1024, 4);
         m_clipboard->writeItems({{{u"application/octet-stream"_qs, big}}});
         auto other = Client::open();
         QVERIFY(other);
@@ -437,7 +408,7 @@ private Q_SLOTS:
         auto second = Client::open();
         QVERIFY(second);
         Holder holder(*second);
-        const Formats content{{u"text/plain"_qs, "kept"}, {u"image/png"_qs, randomBytes(100 * 1000, 5)}};
+        const Formats content{{u"text/plain"_qs, "kept"}, {u"image/png"_qs, nulFirstBytes(100 * 1000, 5)}};
         m_clipboard->writeItems({itemOf(content)});
         // All of it: a read that a change cut short is read again.
         QTRY_COMPARE(holder.kept(), QList<ClipboardItem>{itemOf(content)});
