@@ -12,6 +12,10 @@ KeyComboStore::KeyComboStore(UserDefaults &defaults, WheelStore &wheels, QObject
     , m_list(defaults, settingKey.name)
     , m_wheels(wheels)
 {
+    connect(&defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
+        if (key == settingKey.name && m_list.reloadIfChangedElsewhere())
+            Q_EMIT combosChanged();
+    });
 }
 
 void KeyComboStore::save(const CustomKeyCombo &combo)
@@ -25,4 +29,10 @@ void KeyComboStore::remove(const QUuid &id)
     if (m_list.remove(id))
         Q_EMIT combosChanged();
     m_wheels.clearSlots(WheelItem::customKeys(id));
+}
+
+void KeyComboStore::replaceAll(const QList<CustomKeyCombo> &combos)
+{
+    if (m_list.replaceAll(combos))
+        Q_EMIT combosChanged();
 }

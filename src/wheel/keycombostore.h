@@ -25,6 +25,8 @@ public:
     void save(const CustomKeyCombo &combo);
     // Removes the record, writes the list, then empties every slot that referred to it.
     void remove(const QUuid &id);
+    // The whole list at once (an import); slots are left as they are.
+    void replaceAll(const QList<CustomKeyCombo> &combos);
 
 Q_SIGNALS:
     void combosChanged();

@@ -12,6 +12,10 @@ PromptStore::PromptStore(UserDefaults &defaults, WheelStore &wheels, QObject *pa
     , m_list(defaults, settingKey.name)
     , m_wheels(wheels)
 {
+    connect(&defaults, &UserDefaults::valueChanged, this, [this](const QString &key) {
+        if (key == settingKey.name && m_list.reloadIfChangedElsewhere())
+            Q_EMIT promptsChanged();
+    });
 }
 
 void PromptStore::save(const CustomPrompt &prompt)
@@ -25,4 +29,10 @@ void PromptStore::remove(const QUuid &id)
     if (m_list.remove(id))
         Q_EMIT promptsChanged();
     m_wheels.clearSlots(WheelItem::customPrompt(id));
+}
+
+void PromptStore::replaceAll(const QList<CustomPrompt> &prompts)
+{
+    if (m_list.replaceAll(prompts))
+        Q_EMIT promptsChanged();
 }

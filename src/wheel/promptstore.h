@@ -24,6 +24,8 @@ public:
     void save(const CustomPrompt &prompt);
     // Removes the record, writes the list, then empties every slot that referred to it.
     void remove(const QUuid &id);
+    // The whole list at once (an import); slots are left as they are.
+    void replaceAll(const QList<CustomPrompt> &prompts);
 
 Q_SIGNALS:
     void promptsChanged();

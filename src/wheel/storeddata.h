@@ -39,6 +39,8 @@ public:
 
     // Stores the bytes, after keeping an unreadable value that they would replace.
     void write(const QByteArray &bytes);
+    // What is under the key now, readable or not.
+    std::optional<UserDefaults::Value> stored() const { return m_defaults.value(m_key); }
 
     // The setting of a store's JSON: `normalise` turns a typed text into the compact form the store
     // writes, or throws JsonDecodeError.

@@ -205,6 +205,48 @@ private Q_SLOTS:
         QVERIFY(defaults.writeCount() > writes);
         QCOMPARE(storedArray(defaults, "customPrompts").size(), 0);
     }
+
+    // `ringle config import` writes while the app runs: its list is taken up, never written over.
+    void listsAnotherWriterStoredAreTakenUp()
+    {
+        MemoryDefaults defaults;
+        WheelStore wheels(defaults);
+        KeyComboStore combos(defaults, wheels);
+        PromptStore prompts(defaults, wheels);
+        const CustomKeyCombo mine = combo("Mine"), theirs = combo("Theirs"), later = combo("Later");
+        const CustomPrompt p = prompt("P"), q = prompt("Q");
+        combos.save(mine);
+        prompts.save(p);
+        QSignalSpy combosSpy(&combos, &KeyComboStore::combosChanged);
+        QSignalSpy promptsSpy(&prompts, &PromptStore::promptsChanged);
+
+        defaults.setData("customKeyCombos", JsonFields::encodeArray(QList<CustomKeyCombo>{theirs}));
+        defaults.setData("customPrompts", JsonFields::encodeArray(QList<CustomPrompt>{q}));
+        QCOMPARE(combosSpy.count(), 1);
+        QCOMPARE(promptsSpy.count(), 1);
+        QCOMPARE(combos.combos(), QList<CustomKeyCombo>{theirs});
+        QCOMPARE(prompts.prompts(), QList<CustomPrompt>{q});
+        combos.save(later);
+        QCOMPARE(storedArray(defaults, "customKeyCombos"), QJsonArray({theirs.toJson(), later.toJson()}));
+
+        // Unreadable or removed data is not taken up; what the store holds is written again, the
+        // unreadable bytes kept aside.
+        defaults.setData("customKeyCombos", "[{");
+        defaults.remove("customPrompts");
+        QCOMPARE(combos.combos(), (QList<CustomKeyCombo>{theirs, later}));
+        QCOMPARE(prompts.prompts(), QList<CustomPrompt>{q});
+        combos.remove(later.id);
+        QCOMPARE(storedArray(defaults, "customKeyCombos"), QJsonArray({theirs.toJson()}));
+        QCOMPARE(*defaults.dataValue("customKeyCombos.unreadable"), QByteArray("[{"));
+        QCOMPARE(combosSpy.count(), 3);
+
+        // The store's own writes are not news.
+        combos.replaceAll({mine});
+        prompts.replaceAll({p, q});
+        QCOMPARE(combosSpy.count(), 4);
+        QCOMPARE(promptsSpy.count(), 2);
+        QCOMPARE(storedArray(defaults, "customPrompts"), QJsonArray({p.toJson(), q.toJson()}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCustomStores)
