@@ -1,11 +1,14 @@
 #pragma once
 
+#include "actions/recentresults.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
 
 // What the tray and the settings show of the action controller: whether an action that must not
-// overlap another is running, and the message of the last failure shown to the user. The controller
+// overlap another is running, the message of the last failure shown to the user, and the session's
+// recent answers. The controller
 // owns one (or derives from it) and sets both; the signals fire only on a real change.
 class ControllerStatus : public QObject {
     Q_OBJECT
@@ -31,6 +34,8 @@ public:
         Q_EMIT lastErrorChanged();
     }
 
+    RecentResults &results() { return m_results; }
+
 Q_SIGNALS:
     void isWorkingChanged(bool working);
     void lastErrorChanged();
@@ -38,4 +43,5 @@ Q_SIGNALS:
 private:
     bool m_working = false;
     std::optional<QString> m_lastError;
+    RecentResults m_results;
 };

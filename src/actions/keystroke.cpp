@@ -8,7 +8,7 @@ QList<KeyEvent> keyPressEvents(KeyChord chord)
     return {{chord.key, true, chord.modifiers}, {chord.key, false, chord.modifiers}};
 }
 
-QList<KeyEvent> comboEvents(KeyChord chord)
+QList<KeyEvent> comboEvents(KeyChord chord, int times)
 {
     QList<KeyEvent> events;
     KeyModifiers running;
@@ -18,8 +18,10 @@ QList<KeyEvent> comboEvents(KeyChord chord)
         running = running | m.flag;
         events.append({m.key, true, running});
     }
-    events.append({chord.key, true, running});
-    events.append({chord.key, false, running});
+    for (int i = 0; i < times; ++i) {
+        events.append({chord.key, true, running});
+        events.append({chord.key, false, running});
+    }
     for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it) {
         if (!chord.modifiers.contains(it->flag))
             continue;

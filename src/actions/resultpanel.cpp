@@ -19,7 +19,6 @@ ResultPanel::ResultPanel(Screens &screens, GlobalInputMonitor &outsideInput, Pan
     , m_hideTimer(new QTimer(this))
 {
     m_hideTimer->setSingleShot(true);
-    m_hideTimer->setInterval(m_timings.failureHide);
     connect(m_hideTimer, &QTimer::timeout, this, &ResultPanel::hide);
 }
 
@@ -63,14 +62,19 @@ void ResultPanel::show(const ResultPanelState &state, bool offersReplace)
     qreal answerHeight = 0;
     m_buttonsLive = state.takesClicks();
     m_panel->setTakesClicks(state.takesClicks());
-    if (state.takesClicks()) {
-        answerHeight = ResultPanelGeometry::answerHeight(m_panel->answerTextHeight(state.text));
+    if (state.showsAnswer())
+        answerHeight = ResultPanelGeometry::answerHeight(m_panel->answerTextHeight(state));
+    if (state.hidesOnOutsideInput()) {
         if (!m_outsideInput.isActive())
             m_outsideInput.start([this](GlobalInputMonitor::Input input) { outsideInput(input); });
     } else {
         m_outsideInput.stop();
     }
-    m_offersReplace = offersReplace && state.takesClicks();
+    // While the answer is written, Replace shows where it will be, not yet usable. An unchanged or
+    // stopped answer has nothing to replace the selection with.
+    const bool replaceable = state.kind == ResultPanelState::Kind::streaming
+        || (state.kind == ResultPanelState::Kind::result && !state.isUnchanged() && !state.stopped);
+    m_offersReplace = offersReplace && replaceable;
 
     const QSizeF size = m_panel->setContent(state, answerHeight, m_offersReplace,
                                             ResultPanelGeometry::proposedSize(state.kind));
@@ -84,6 +88,18 @@ void ResultPanel::show(const ResultPanelState &state, bool offersReplace)
 void ResultPanel::fail(const QString &message)
 {
     show(ResultPanelState::failed(message));
+    hideAfter(m_timings.failureHide);
+}
+
+void ResultPanel::offerUndo()
+{
+    show(ResultPanelState::doneWithUndo());
+    hideAfter(m_timings.undoOffer);
+}
+
+void ResultPanel::hideAfter(std::chrono::milliseconds delay)
+{
+    m_hideTimer->setInterval(delay);
     m_hideTimer->start();
 }
 
@@ -111,7 +127,7 @@ void ResultPanel::hide()
 // result is never pasted twice.
 void ResultPanel::copyClicked()
 {
-    if (!m_buttonsLive)
+    if (!m_buttonsLive || !m_state || m_state->kind != ResultPanelState::Kind::result)
         return;
     hide();
     Q_EMIT copyChosen();
@@ -119,11 +135,25 @@ void ResultPanel::copyClicked()
 
 void ResultPanel::replaceClicked()
 {
-    if (!m_buttonsLive)
+    if (!m_buttonsLive || !m_state || m_state->kind != ResultPanelState::Kind::result)
         return;
     hide();
     if (m_offersReplace)
         Q_EMIT replaceChosen();
+}
+
+void ResultPanel::stopClicked()
+{
+    if (m_buttonsLive && m_state && m_state->kind == ResultPanelState::Kind::streaming)
+        Q_EMIT stopChosen();
+}
+
+void ResultPanel::undoClicked()
+{
+    if (!m_buttonsLive || !m_state || !m_state->offersUndo)
+        return;
+    hide();
+    Q_EMIT undoChosen();
 }
 
 void ResultPanel::outsideInput(GlobalInputMonitor::Input input)

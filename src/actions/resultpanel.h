@@ -20,11 +20,13 @@ struct ResultPanelTimings {
     std::chrono::milliseconds fadeOut = ResultPanelGeometry::fadeOut;
     std::chrono::milliseconds hideDelay = ResultPanelGeometry::hideDelay;
     std::chrono::milliseconds failureHide = ResultPanelGeometry::failureHide;
+    std::chrono::milliseconds undoOffer = ResultPanelGeometry::undoOffer;
 };
 
 // The small panel next to the caret (or the pointer) that shows an action's progress and outcome.
 // It never takes the keyboard focus. It places and sizes itself, fades in and out, hides a failure
-// after three seconds and a result when the user clicks or types anywhere else. A generation counter
+// after three seconds, an offer to undo after five, and a result when the user clicks or types
+// anywhere else. A generation counter
 // keeps a late fade-out from hiding a newer state. Main thread only.
 class ResultPanel final : public QObject, private ResultPanelButtons {
     Q_OBJECT
@@ -47,6 +49,8 @@ public:
     void show(const ResultPanelState &state, bool offersReplace = false);
     // Shows the failure and hides it after three seconds unless something else is shown first.
     void fail(const QString &message);
+    // Shows "Done" with Undo, for a few seconds unless something else is shown first.
+    void offerUndo();
     // Fades out and forgets the anchor.
     void hide();
 
@@ -63,10 +67,16 @@ Q_SIGNALS:
     // After the panel hid itself for the button; a second click while it fades counts for nothing.
     void copyChosen();
     void replaceChosen();
+    // Stop keeps the panel: what was written stays on it.
+    void stopChosen();
+    void undoChosen();
 
 private:
     void copyClicked() override;
     void replaceClicked() override;
+    void stopClicked() override;
+    void undoClicked() override;
+    void hideAfter(std::chrono::milliseconds delay);
     void outsideInput(GlobalInputMonitor::Input input);
 
     Screens &m_screens;

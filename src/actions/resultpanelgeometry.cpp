@@ -14,7 +14,8 @@ bool holds(const QRectF &rect, QPointF point)
 
 QSizeF proposedSize(ResultPanelState::Kind kind)
 {
-    return kind == ResultPanelState::Kind::result ? QSizeF(380, 340) : QSizeF(340, 400);
+    const bool answer = kind == ResultPanelState::Kind::result || kind == ResultPanelState::Kind::streaming;
+    return answer ? QSizeF(380, 340) : QSizeF(340, 400);
 }
 
 qreal answerHeight(qreal fittingHeight)

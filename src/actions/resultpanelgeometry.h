@@ -22,8 +22,10 @@ constexpr std::chrono::milliseconds fadeIn{120};
 constexpr std::chrono::milliseconds fadeOut{200};
 constexpr std::chrono::milliseconds hideDelay{220};
 constexpr std::chrono::seconds failureHide{3};
+// How long "Done" offers to undo a replacement.
+constexpr std::chrono::seconds undoOffer{5};
 
-// What the content may take: 380 × 340 for a result, 340 × 400 for the other states.
+// What the content may take: 380 × 340 for an answer, 340 × 400 for the other states.
 QSizeF proposedSize(ResultPanelState::Kind kind);
 
 // The answer area's height for an answer whose text is `fittingHeight` high at answerWidth: rounded

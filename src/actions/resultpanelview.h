@@ -11,6 +11,8 @@ class ResultPanelButtons {
 public:
     virtual void copyClicked() = 0;
     virtual void replaceClicked() = 0;
+    virtual void stopClicked() = 0;
+    virtual void undoClicked() = 0;
 
 protected:
     ~ResultPanelButtons() = default;
@@ -23,10 +25,11 @@ class ResultPanelView {
 public:
     virtual ~ResultPanelView() = default;
 
-    // The height of `text` laid out as the answer, at the answer width, unlimited.
-    virtual qreal answerTextHeight(const QString &text) = 0;
-    // Shows `state` (a result in an area `answerHeight` high, with Replace when `offersReplace`) and
-    // answers the content's fitting size within `proposed`.
+    // The height of the state's answer as it would be laid out, at the answer width, unlimited.
+    virtual qreal answerTextHeight(const ResultPanelState &state) = 0;
+    // Shows `state` (an answer in an area `answerHeight` high, with Replace when `offersReplace`) and
+    // answers the content's fitting size within `proposed`. An answer being written keeps its
+    // newest words in view.
     virtual QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                               QSizeF proposed) = 0;
     virtual void setFrame(const QRectF &frame) = 0;

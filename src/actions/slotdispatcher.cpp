@@ -90,9 +90,11 @@ void SlotDispatcher::trigger(AIAction action, std::optional<TargetLanguage> lang
     const bool direct = !AIActions::showResultFirst(m_parts.defaults) && !AIActions::alwaysShowsResult(action)
         && canReplace;
     AIEngine *engine = &m_parts.engine;
-    m_runner.runOnSelection(title, direct, canReplace, [engine, action, language](QString text) {
-        return engine->run(action, std::move(text), language);
-    });
+    ModelRequest request{title, direct, canReplace, action == AIAction::proofread || action == AIAction::rewrite,
+                         [engine, action, language](QString text, AnswerProgress *progress) {
+                             return engine->run(action, std::move(text), language, progress);
+                         }};
+    m_runner.runOnSelection(std::move(request));
 }
 
 void SlotDispatcher::trigger(const CustomPrompt &prompt)
@@ -104,8 +106,13 @@ void SlotDispatcher::trigger(const CustomPrompt &prompt)
         && prompt.result != CustomPrompt::ResultMode::show && canReplace;
     AIEngine *engine = &m_parts.engine;
     const CustomInstruction instruction{prompt.instruction, prompt.keepLanguage};
-    m_runner.runOnSelection(prompt.title() + QStringLiteral("…"), direct, canReplace,
-                            [engine, instruction](QString text) { return engine->run(instruction, std::move(text)); });
+    // A prompt whose answer replaces the text is an edit of it, shown as one.
+    const bool marksChanges = prompt.result != CustomPrompt::ResultMode::show;
+    ModelRequest request{prompt.title() + QStringLiteral("…"), direct, canReplace, marksChanges,
+                         [engine, instruction](QString text, AnswerProgress *progress) {
+                             return engine->run(instruction, std::move(text), progress);
+                         }};
+    m_runner.runOnSelection(std::move(request));
 }
 
 void SlotDispatcher::sendKeys(const KeyCombo &combo)

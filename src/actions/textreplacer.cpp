@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 
 #include "actions/keystroke.h"
+#include "ai/graphemes.h"
 #include "base/ringleerror.h"
 #include "ai/requestcancelled.h"
 #include "caret/selectionstate.h"
@@ -20,6 +21,12 @@ using Clock = std::chrono::steady_clock;
 bool isBlank(const std::optional<QString> &text)
 {
     return !text || text->trimmed().isEmpty();
+}
+
+// Applications may hand back line breaks in their own form.
+QString withUnixLineBreaks(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 } // namespace
 
@@ -198,4 +205,56 @@ QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<Runn
     // There is no way to learn when the other application has read the clipboard.
     co_await MonotonicSleep::sleepFor(restoreDelay);
     restore(snapshot);
+}
+
+bool TextReplacer::canSelectBack(const Replacement &replacement) const
+{
+    if (!replacement.app || !isSameApp(m_workspace.frontApplication(), replacement.app))
+        return false;
+    // Terminals take other copy keys, and the arrow keys move their shell's cursor instead of
+    // selecting.
+    if (!(m_keyboard.copyChord(replacement.app) == m_keyboard.copyChord(std::nullopt)))
+        return false;
+    const qsizetype length = Graphemes::count(replacement.pasted);
+    return length > 0 && length <= maximumUndoLength;
+}
+
+QCoro::Task<TextReplacer::UndoOutcome> TextReplacer::undo(Replacement replacement)
+{
+    throwIfStopped();
+    if (!canSelectBack(replacement)) {
+        qCInfo(lcReplacer) << "undo: cannot select the replacement here; the original goes on the clipboard";
+        m_clipboard.writeText(replacement.original, false);
+        co_return UndoOutcome::copied;
+    }
+    co_await waitForModifierRelease(modifierReleaseTimeout);
+    ClipboardSnapshot snapshot = co_await ClipboardSnapshot::take(m_clipboard);
+    throwIfStopped();
+    owe(snapshot);
+
+    const int length = int(Graphemes::count(replacement.pasted));
+    m_keyboard.post(Keystroke::comboEvents({Key::leftArrow, KeyModifiers::shift}, length));
+    const qint64 count = m_clipboard.changeCount();
+    Keystroke::send(m_keyboard, m_keyboard.copyChord(replacement.app));
+    const bool changed = co_await waitForChange(count, changeTimeout);
+    throwIfStopped();
+    // Not a co_await inside a conditional expression: this compiler destroys its temporaries twice.
+    std::optional<QString> selected;
+    if (changed)
+        selected = co_await m_clipboard.readText();
+    throwIfStopped();
+
+    const std::optional<RunningApp> front = m_workspace.frontApplication();
+    if (selected && withUnixLineBreaks(*selected) == withUnixLineBreaks(replacement.pasted)
+        && isSameApp(front, replacement.app)) {
+        co_await pasteAndRestore(std::move(replacement.original), front, std::move(snapshot));
+        co_return UndoOutcome::restored;
+    }
+    qCInfo(lcReplacer) << "undo: the text before the caret is not the replacement any more";
+    // The caret goes back where it was: the selection made above ends there.
+    if (isSameApp(front, replacement.app))
+        Keystroke::send(m_keyboard, {Key::rightArrow, {}});
+    restore(snapshot);
+    m_clipboard.writeText(replacement.original, false);
+    co_return UndoOutcome::copied;
 }

@@ -29,6 +29,19 @@ public:
     static constexpr std::chrono::milliseconds focusReturnTimeout{500};
     static constexpr std::chrono::milliseconds keyboardReturnDelay{100};
     static constexpr std::chrono::milliseconds panelClickSettle{100};
+    // An undo selects the replacement back one character at a time; longer ones are not selected.
+    static constexpr qsizetype maximumUndoLength = 4000;
+
+    // A replacement of the selection, as an undo needs it.
+    struct Replacement {
+        QString original; // the selected text, as it was copied
+        QString pasted;   // what was pasted over it
+        std::optional<RunningApp> app;
+    };
+    enum class UndoOutcome {
+        restored, // the original is back in the application
+        copied,   // the original is on the clipboard instead
+    };
 
     using Transform = std::function<QCoro::Task<QString>(QString)>;
     using Body = std::function<QCoro::Task<std::optional<QString>>(std::optional<QString>)>;
@@ -46,6 +59,11 @@ public:
     // Runs the body on the selection or on none, and pastes its output when there was a
     // selection and there is an output.
     QCoro::Task<void> withOptionalSelection(Body body);
+
+    // Puts the original text back, but only where that is safe: the same application is in front,
+    // it is not a terminal, and the text just before the caret, selected back and copied, is exactly
+    // what was pasted. Otherwise nothing is typed and the original goes on the clipboard.
+    QCoro::Task<UndoOutcome> undo(Replacement replacement);
 
     // For quitting: puts back the user's content a running copy or paste has taken off the
     // clipboard, and from then on touches neither clipboard nor keyboard; steps still under way
@@ -65,6 +83,8 @@ private:
     QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, ClipboardSnapshot snapshot);
     // The user's content is off the clipboard until this snapshot is restored.
     void owe(const ClipboardSnapshot &snapshot);
+    // Whether the replacement can be selected back by its characters in the application in front.
+    bool canSelectBack(const Replacement &replacement) const;
     void restore(const ClipboardSnapshot &snapshot);
     void throwIfStopped() const;
 

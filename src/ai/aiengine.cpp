@@ -2,12 +2,14 @@
 
 #include "base/ringleerror.h"
 #include "ai/aiprompts.h"
+#include "ai/answerprogress.h"
 #include "ai/answercleaning.h"
 #include "ai/graphemes.h"
 #include "ai/languagedetector.h"
 #include "ai/localmodelclient.h"
 #include "platform/ondevicemodel.h"
 #include "platform/userdefaults.h"
+#include "ai/requestcancelled.h"
 
 #include <QCoreApplication>
 
@@ -50,7 +52,8 @@ TargetLanguage AIEngine::targetLanguage(std::optional<TargetLanguage> requested)
     return requested ? *requested : TargetLanguages::stored(m_defaults);
 }
 
-QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<TargetLanguage> language)
+QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<TargetLanguage> language,
+                                   AnswerProgress *progress)
 {
     const std::optional<LocalModelConfig> local = chosenModel();
     const QString trimmed = text.trimmed();
@@ -67,7 +70,7 @@ QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<
             instructions += AIPrompts::answerMustBeIn(name);
     }
 
-    QString answer = co_await generate(local, instructions, trimmed, AIActions::temperature(action));
+    QString answer = co_await generate(local, instructions, trimmed, AIActions::temperature(action), progress);
 
     std::optional<QString> expected;
     if (action == AIAction::proofread || action == AIAction::rewrite)
@@ -78,7 +81,7 @@ QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<
         const QString name = LanguageDetector::englishName(*expected);
         instructions += action == AIAction::explain || action == AIAction::summarize ? AIPrompts::replyIn(name)
                                                                                      : AIPrompts::doNotTranslate(name);
-        answer = co_await generate(local, instructions, trimmed, 0.0);
+        answer = co_await generate(local, instructions, trimmed, 0.0, progress);
         if (!LanguageDetector::textIsIn(answer, *expected))
             throw RingleError::wrongLanguage(LanguageDetector::localizedName(*expected));
     }
@@ -94,7 +97,7 @@ QCoro::Task<QString> AIEngine::run(AIAction action, QString text, std::optional<
     co_return wrapped(answer, text);
 }
 
-QCoro::Task<QString> AIEngine::run(CustomInstruction prompt, QString text)
+QCoro::Task<QString> AIEngine::run(CustomInstruction prompt, QString text, AnswerProgress *progress)
 {
     const std::optional<LocalModelConfig> local = chosenModel();
     const QString trimmed = text.trimmed();
@@ -107,10 +110,10 @@ QCoro::Task<QString> AIEngine::run(CustomInstruction prompt, QString text)
             instructions += AIPrompts::answerMustBeIn(LanguageDetector::englishName(*detected));
     }
 
-    QString answer = co_await generate(local, instructions, trimmed, kCustomPromptTemperature);
+    QString answer = co_await generate(local, instructions, trimmed, kCustomPromptTemperature, progress);
     if (detected && prompt.keepLanguage && !LanguageDetector::textIsIn(answer, *detected)) {
         instructions += AIPrompts::doNotTranslate(LanguageDetector::englishName(*detected));
-        answer = co_await generate(local, instructions, trimmed, 0.0);
+        answer = co_await generate(local, instructions, trimmed, 0.0, progress);
         if (!LanguageDetector::textIsIn(answer, *detected))
             throw RingleError::wrongLanguage(LanguageDetector::localizedName(*detected));
     }
@@ -120,12 +123,14 @@ QCoro::Task<QString> AIEngine::run(CustomInstruction prompt, QString text)
 }
 
 QCoro::Task<QString> AIEngine::generate(std::optional<LocalModelConfig> local, QString instructions, QString text,
-                                        double temperature)
+                                        double temperature, AnswerProgress *progress)
 {
-    const QString userMessage = AIPrompts::userMessage(text);
     QString answer;
-    if (local) {
-        const QList<ChatMessage> messages{{QStringLiteral("system"), instructions}, {QStringLiteral("user"), userMessage}};
+    if (progress) {
+        answer = co_await streamed(local, instructions, text, temperature, *progress);
+    } else if (local) {
+        const QList<ChatMessage> messages{{QStringLiteral("system"), instructions},
+                                          {QStringLiteral("user"), AIPrompts::userMessage(text)}};
         answer = co_await m_localModels.complete(*local, messages, temperature);
     } else {
         const std::unique_ptr<OnDeviceSession> session = m_onDevice.makeSession(instructions);
@@ -133,7 +138,7 @@ QCoro::Task<QString> AIEngine::generate(std::optional<LocalModelConfig> local, Q
         options.temperature = temperature;
         bool contextExceeded = false;
         try {
-            answer = co_await session->respond(userMessage, options);
+            answer = co_await session->respond(AIPrompts::userMessage(text), options);
         } catch (const ContextWindowExceeded &) {
             contextExceeded = true;
         }
@@ -144,6 +149,56 @@ QCoro::Task<QString> AIEngine::generate(std::optional<LocalModelConfig> local, Q
     if (cleaned.isEmpty())
         throw RingleError::suspiciousResult();
     co_return cleaned;
+}
+
+QCoro::Task<QString> AIEngine::streamed(std::optional<LocalModelConfig> local, QString instructions, QString text,
+                                        double temperature, AnswerProgress &progress)
+{
+    std::unique_ptr<OnDeviceSession> session;
+    AnswerStream stream;
+    if (local) {
+        const QList<ChatMessage> messages{{QStringLiteral("system"), instructions},
+                                          {QStringLiteral("user"), AIPrompts::userMessage(text)}};
+        stream = m_localModels.stream(*local, messages, temperature);
+    } else {
+        session = m_onDevice.makeSession(instructions);
+        OnDeviceGenerationOptions options;
+        options.temperature = temperature;
+        stream = session->streamResponse(AIPrompts::userMessage(text), options);
+    }
+    if (progress.written)
+        progress.written(QString());
+    progress.follow(&stream);
+    QString answer;
+    // Caught outside the loop: a co_await may not stand in a handler.
+    enum class Ending { complete, stopped, contextExceeded } ending = Ending::complete;
+    std::exception_ptr failure;
+    try {
+        for (auto it = co_await stream.begin(); it != stream.end() && !progress.isStopped(); co_await ++it) {
+            answer = *it;
+            if (progress.written)
+                progress.written(AnswerCleaning::clean(answer, text));
+        }
+        if (progress.isStopped())
+            ending = Ending::stopped;
+    } catch (const RequestCancelled &) {
+        if (progress.isStopped())
+            ending = Ending::stopped;
+        else
+            failure = std::current_exception();
+    } catch (const ContextWindowExceeded &) {
+        ending = Ending::contextExceeded;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    progress.follow(nullptr);
+    if (failure)
+        std::rethrow_exception(failure);
+    if (ending == Ending::contextExceeded)
+        throw RingleError::textTooLong();
+    if (ending == Ending::stopped)
+        throw AnswerStopped(AnswerCleaning::clean(answer, text));
+    co_return answer;
 }
 
 QString AIEngine::statusText() const

@@ -28,6 +28,12 @@ TrayMenu::TrayMenu(ControllerStatus &status, QObject *parent)
     }
     m_menu->setToolTipsVisible(true);
     m_menu->addSeparator();
+    RecentResults &results = m_status.results();
+    m_undo = m_menu->addAction(tr("Undo Last Replace"));
+    m_undo->setEnabled(results.canUndo());
+    m_recent = m_menu->addMenu(tr("Recent Results"));
+    m_recent->setToolTipsVisible(true);
+    m_menu->addSeparator();
     m_settings = m_menu->addAction(tr("Settings…"));
     m_quit = m_menu->addAction(tr("Quit Ringle"));
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -39,7 +45,11 @@ TrayMenu::TrayMenu(ControllerStatus &status, QObject *parent)
     connect(m_quit, &QAction::triggered, this, &TrayMenu::quitRequested);
     connect(&m_status, &ControllerStatus::isWorkingChanged, this, &TrayMenu::updateStatus);
     connect(&m_status, &ControllerStatus::lastErrorChanged, this, &TrayMenu::updateStatus);
+    connect(m_undo, &QAction::triggered, &results, &RecentResults::requestUndo);
+    connect(&results, &RecentResults::canUndoChanged, m_undo, &QAction::setEnabled);
+    connect(&results, &RecentResults::changed, this, &TrayMenu::updateRecent);
     updateStatus();
+    updateRecent();
 }
 
 TrayMenu::~TrayMenu()
@@ -83,4 +93,24 @@ void TrayMenu::updateStatus()
     setLine(m_statusLine, line.value_or(QString()));
     m_statusLine->setVisible(line.has_value());
     qCDebug(lcTray).noquote() << "status line:" << line.value_or(QStringLiteral("(none)"));
+}
+
+void TrayMenu::updateRecent()
+{
+    m_recent->clear();
+    RecentResults &results = m_status.results();
+    const QList<RecentResults::Entry> &entries = results.entries();
+    m_recent->setEnabled(!entries.isEmpty());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        //: A recent result in the tray: the action that made it and the start of its text.
+        QString text = tr("%1: %2").arg(entries.at(i).action, RecentResults::excerpt(entries.at(i).text));
+        QAction *entry = m_recent->addAction(text.replace(QLatin1Char('&'), QLatin1String("&&")));
+        entry->setToolTip(tr("Copy this result"));
+        connect(entry, &QAction::triggered, &results, [&results, i] { results.requestCopy(i); });
+    }
+    if (!entries.isEmpty()) {
+        m_recent->addSeparator();
+        connect(m_recent->addAction(tr("Clear History")), &QAction::triggered, &results, &RecentResults::clear);
+    }
+    qCDebug(lcTray) << "recent results:" << entries.size();
 }

@@ -9,8 +9,8 @@ class QAction;
 class QMenu;
 
 // The tray icon's menu: a status line when there is something to say ("Working…" or the last error),
-// an optional notice, a separator, "Settings…" and "Quit Ringle" (Ctrl+Q). The status line follows the
-// controller.
+// an optional notice, a separator, "Undo Last Replace", the session's recent results, "Settings…" and
+// "Quit Ringle" (Ctrl+Q). The status line, the undo and the results follow the controller.
 class TrayMenu final : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +20,8 @@ public:
     QMenu *menu() const { return m_menu; }
     QAction *settingsAction() const { return m_settings; }
     QAction *quitAction() const { return m_quit; }
+    QAction *undoAction() const { return m_undo; }
+    QMenu *recentMenu() const { return m_recent; }
 
     // A standing note under the status line about what the desktop does not offer (empty: none).
     void setNotice(const QString &notice);
@@ -34,6 +36,7 @@ Q_SIGNALS:
 
 private:
     void updateStatus();
+    void updateRecent();
     void setLine(QAction *line, const QString &text);
 
     ControllerStatus &m_status;
@@ -41,6 +44,8 @@ private:
     QAction *m_statusLine;
     QAction *m_notice;
     QAction *m_modelNotice;
+    QAction *m_undo;
+    QMenu *m_recent;
     QAction *m_settings;
     QAction *m_quit;
 };

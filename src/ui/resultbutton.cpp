@@ -74,6 +74,9 @@ void ResultButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Not usable yet (while an answer is written): the same button, faded.
+    if (!isEnabled())
+        painter.setOpacity(0.4);
     const QColor base = m_prominent ? palette().color(QPalette::Highlight) : palette().color(QPalette::WindowText);
     // Between resting and hovered while the hover animates; pressed shows at once.
     const qreal resting = backgroundOpacity(m_prominent, false, false);

@@ -4,9 +4,10 @@
 
 class QVariantAnimation;
 
-// Copy and Replace in the result panel: a label on a rounded background. Prominent: white on the
+// The result panel's buttons (Copy, Replace, Stop, Undo): a label on a rounded background. Prominent: white on the
 // accent colour (full when hovered, 0.8 otherwise, 0.65 pressed); plain: text colour on a faint tint
-// of it (0.15 hovered, 0.07 otherwise, 0.22 pressed). Hover changes ease out. Never takes focus.
+// of it (0.15 hovered, 0.07 otherwise, 0.22 pressed). Hover changes ease out; a disabled button is
+// faded. Never takes focus.
 class ResultButton final : public QAbstractButton {
     Q_OBJECT
 public:

@@ -2,12 +2,14 @@
 
 #include "actions/resultpanelgeometry.h"
 #include "platform/screencoordinates.h"
+#include "ui/changemarkup.h"
 #include "ui/indicatorsymbols.h"
 #include "ui/resultbutton.h"
 #include "ui/wrappedtext.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -58,8 +60,12 @@ ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *paren
     , m_answerArea(new QScrollArea)
     , m_answer(new WrappedText)
     , m_buttonRow(new QWidget)
+    , m_note(new QLabel)
+    , m_changesSwitch(new ResultButton(tr("Hide Changes")))
+    , m_stop(new ResultButton(tr("Stop")))
     , m_copy(new ResultButton(tr("Copy")))
     , m_replace(new ResultButton(tr("Replace")))
+    , m_undo(new ResultButton(tr("Undo")))
     , m_fade(new QPropertyAnimation(this, "windowOpacity", this))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -68,12 +74,19 @@ ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *paren
     setObjectName(QStringLiteral("ringleResultPanel"));
     m_copy->setObjectName(QStringLiteral("copy"));
     m_replace->setObjectName(QStringLiteral("replace"));
+    m_stop->setObjectName(QStringLiteral("stop"));
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_changesSwitch->setObjectName(QStringLiteral("changes"));
     setWindowTitle(QStringLiteral("Ringle"));
 
     QFont textFont = font();
     textFont.setPixelSize(textPixelSize);
     m_message->setFont(textFont);
     m_answer->setFont(textFont);
+    QFont noteFont = textFont;
+    noteFont.setPixelSize(12);
+    m_note->setFont(noteFont);
+    m_note->setForegroundRole(QPalette::PlaceholderText);
 
     auto *statusLayout = new QHBoxLayout(m_statusRow);
     statusLayout->setContentsMargins(0, 0, 0, 0);
@@ -81,6 +94,7 @@ ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *paren
     statusLayout->addWidget(m_spinner, 0, Qt::AlignVCenter);
     statusLayout->addWidget(m_symbol, 0, Qt::AlignVCenter);
     statusLayout->addWidget(m_message, 0, Qt::AlignVCenter);
+    statusLayout->addWidget(m_undo, 0, Qt::AlignVCenter);
 
     m_answerArea->setWidget(m_answer);
     m_answerArea->setFrameShape(QFrame::NoFrame);
@@ -93,7 +107,10 @@ ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *paren
     auto *buttonLayout = new QHBoxLayout(m_buttonRow);
     buttonLayout->setContentsMargins(0, 0, 0, 0);
     buttonLayout->setSpacing(spacing);
+    buttonLayout->addWidget(m_changesSwitch);
+    buttonLayout->addWidget(m_note);
     buttonLayout->addStretch();
+    buttonLayout->addWidget(m_stop);
     buttonLayout->addWidget(m_copy);
     buttonLayout->addWidget(m_replace);
 
@@ -108,17 +125,32 @@ ResultPanelWindow::ResultPanelWindow(ResultPanelButtons *buttons, QWidget *paren
     if (m_buttons) {
         connect(m_copy, &QAbstractButton::clicked, this, [this] { m_buttons->copyClicked(); });
         connect(m_replace, &QAbstractButton::clicked, this, [this] { m_buttons->replaceClicked(); });
+        connect(m_stop, &QAbstractButton::clicked, this, [this] { m_buttons->stopClicked(); });
+        connect(m_undo, &QAbstractButton::clicked, this, [this] { m_buttons->undoClicked(); });
     }
+    // Only what is shown changes: Copy and Replace keep the clean text.
+    connect(m_changesSwitch, &QAbstractButton::clicked, this, &ResultPanelWindow::switchChanges);
     // The native window exists from the start, so input transparency can be switched on it.
     winId();
 }
 
 ResultPanelWindow::~ResultPanelWindow() = default;
 
-qreal ResultPanelWindow::answerTextHeight(const QString &text)
+qreal ResultPanelWindow::answerTextHeight(const ResultPanelState &state)
 {
-    m_answer->setText(text);
+    if (!state.changes || m_shown.changes != state.changes)
+        m_showsChanges = true;
+    m_shown = state;
+    setAnswerText(state);
     return m_answer->heightForWidth(int(ResultPanelGeometry::answerWidth));
+}
+
+void ResultPanelWindow::setAnswerText(const ResultPanelState &state)
+{
+    if (state.changes && m_showsChanges && WordDiff::hasChanges(*state.changes))
+        m_answer->setHtml(ChangeMarkup::html(*state.changes, palette()));
+    else
+        m_answer->setText(state.text);
 }
 
 void ResultPanelWindow::fitMessage(const QString &text, int availableWidth)
@@ -130,35 +162,73 @@ void ResultPanelWindow::fitMessage(const QString &text, int availableWidth)
     m_message->setFixedHeight(m_message->heightForWidth(width));
 }
 
+void ResultPanelWindow::layOutAnswer(qreal answerHeight, bool keepEnd)
+{
+    const int width = int(ResultPanelGeometry::answerWidth);
+    const bool scrolls = m_answer->heightForWidth(width) + 1 > answerHeight;
+    const int textWidth = scrolls ? width - style()->pixelMetric(QStyle::PM_ScrollBarExtent) : width;
+    m_answer->setFixedSize(textWidth, m_answer->heightForWidth(textWidth));
+    m_answerArea->setFixedSize(width, qCeil(answerHeight));
+    QScrollBar *bar = m_answerArea->verticalScrollBar();
+    bar->setRange(0, std::max(0, m_answer->height() - qCeil(answerHeight)));
+    bar->setValue(keepEnd ? bar->maximum() : 0);
+}
+
+void ResultPanelWindow::switchChanges()
+{
+    m_showsChanges = !m_showsChanges;
+    m_changesSwitch->setText(m_showsChanges ? tr("Hide Changes") : tr("Show Changes"));
+    setAnswerText(m_shown);
+    // The area keeps its height; the other text scrolls in it when longer.
+    layOutAnswer(m_answerHeight, false);
+}
+
 QSizeF ResultPanelWindow::setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                                         QSizeF proposed)
 {
-    const bool isResult = state.kind == ResultPanelState::Kind::result;
+    using Kind = ResultPanelState::Kind;
+    const bool answer = state.showsAnswer();
+    const bool streaming = state.kind == Kind::streaming;
+    const bool result = state.kind == Kind::result;
     if (lcPanel().isDebugEnabled())
         m_unpaintedState = QString::fromLatin1(state.kindName());
-    m_statusRow->setVisible(!isResult);
-    m_answerArea->setVisible(isResult);
-    m_buttonRow->setVisible(isResult);
+    m_statusRow->setVisible(!result);
+    m_answerArea->setVisible(answer);
+    m_buttonRow->setVisible(answer);
+    m_undo->setVisible(state.offersUndo);
 
-    if (isResult) {
-        const int width = int(ResultPanelGeometry::answerWidth);
-        m_answer->setText(state.text);
-        const bool scrolls = m_answer->heightForWidth(width) + 1 > answerHeight;
-        const int textWidth = scrolls ? width - style()->pixelMetric(QStyle::PM_ScrollBarExtent) : width;
-        m_answer->setFixedSize(textWidth, m_answer->heightForWidth(textWidth));
-        m_answerArea->setFixedSize(width, qCeil(answerHeight));
-        m_answerArea->verticalScrollBar()->setValue(0);
+    if (answer) {
+        if (!(m_shown == state))
+            answerTextHeight(state);
+        m_answerHeight = answerHeight;
+        layOutAnswer(answerHeight, streaming);
+        const bool marksChanges = result && state.changes && WordDiff::hasChanges(*state.changes);
+        m_changesSwitch->setVisible(marksChanges);
+        m_changesSwitch->setText(m_showsChanges ? tr("Hide Changes") : tr("Show Changes"));
+        QString note;
+        if (result && state.isUnchanged())
+            note = tr("No changes.");
+        else if (result && state.stopped)
+            note = tr("Stopped.");
+        m_note->setText(note);
+        m_note->setVisible(!note.isEmpty());
+        m_stop->setVisible(streaming);
+        m_stop->setProminent(false);
+        m_copy->setEnabled(result);
+        m_replace->setEnabled(result);
         m_replace->setVisible(offersReplace);
         m_replace->setProminent(true);
         // Alone, Copy is the prominent action.
         m_copy->setProminent(!offersReplace);
-    } else {
-        m_spinner->setVisible(state.kind == ResultPanelState::Kind::working);
-        m_symbol->setVisible(state.kind != ResultPanelState::Kind::working);
-        m_symbol->setSymbol(state.kind == ResultPanelState::Kind::failed ? IndicatorSymbolView::Symbol::warning
-                                                                              : IndicatorSymbolView::Symbol::check);
-        const QString text = state.kind == ResultPanelState::Kind::done ? tr("Done") : state.text;
-        fitMessage(text, int(proposed.width()) - 2 * horizontalMargin - m_symbol->width() - spacing);
+    }
+    if (!result) {
+        m_spinner->setVisible(state.kind == Kind::working || streaming);
+        m_symbol->setVisible(state.kind != Kind::working && !streaming);
+        m_symbol->setSymbol(state.kind == Kind::failed ? IndicatorSymbolView::Symbol::warning
+                                                       : IndicatorSymbolView::Symbol::check);
+        const QString text = state.kind == Kind::done ? tr("Done") : streaming ? state.title : state.text;
+        const int undoWidth = state.offersUndo ? m_undo->sizeHint().width() + spacing : 0;
+        fitMessage(text, int(proposed.width()) - 2 * horizontalMargin - m_symbol->width() - spacing - undoWidth);
     }
 
     // Rows change size while the panel may be hidden, when no layout request gets processed: the
@@ -179,7 +249,7 @@ void ResultPanelWindow::setFrame(const QRectF &frame)
     applyInputShape();
     if (lcPanel().isDebugEnabled() && layout()) {
         layout()->activate();
-        for (const ResultButton *button : {m_copy, m_replace}) {
+        for (const ResultButton *button : {m_copy, m_replace, m_stop, m_undo, m_changesSwitch}) {
             if (button->isVisibleTo(this)) {
                 const QPoint centre = button->mapTo(this, button->rect().center()) + geometry().topLeft();
                 qCDebug(lcPanel).noquote() << "button" << button->objectName() << centre.x() << centre.y();

@@ -13,9 +13,9 @@ SurfaceResultPanel::SurfaceResultPanel(std::unique_ptr<ResultPanelWindow> window
 
 SurfaceResultPanel::~SurfaceResultPanel() = default;
 
-qreal SurfaceResultPanel::answerTextHeight(const QString &text)
+qreal SurfaceResultPanel::answerTextHeight(const ResultPanelState &state)
 {
-    return m_window->answerTextHeight(text);
+    return m_window->answerTextHeight(state);
 }
 
 QSizeF SurfaceResultPanel::setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,

@@ -16,7 +16,7 @@ public:
     SurfaceResultPanel(std::unique_ptr<ResultPanelWindow> window, std::unique_ptr<OverlaySurface> surface);
     ~SurfaceResultPanel() override;
 
-    qreal answerTextHeight(const QString &text) override;
+    qreal answerTextHeight(const ResultPanelState &state) override;
     QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace, QSizeF proposed) override;
     void setFrame(const QRectF &frame) override;
     void setTakesClicks(bool takesClicks) override;

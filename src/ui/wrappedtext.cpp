@@ -27,6 +27,14 @@ void WrappedText::setText(const QString &text)
     update();
 }
 
+void WrappedText::setHtml(const QString &html)
+{
+    m_document.setHtml(html);
+    m_text = m_document.toPlainText();
+    updateGeometry();
+    update();
+}
+
 int WrappedText::naturalWidth() const
 {
     m_document.setTextWidth(-1);

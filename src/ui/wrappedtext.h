@@ -3,7 +3,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
-// Plain text that wraps at word boundaries, and inside a word too long for a line (an address, a
+// Plain or rich text that wraps at word boundaries, and inside a word too long for a line (an address, a
 // path), so no text is ever cut off at the side.
 class WrappedText final : public QWidget {
     Q_OBJECT
@@ -11,6 +11,8 @@ public:
     explicit WrappedText(QWidget *parent = nullptr);
 
     void setText(const QString &text);
+    void setHtml(const QString &html);
+    // The text shown, without its markup.
     QString text() const { return m_text; }
     // The width of the text on one line, unwrapped.
     int naturalWidth() const;

@@ -16,6 +16,8 @@ public:
     // The user's click on a button.
     void copyClicked() { m_buttons.copyClicked(); }
     void replaceClicked() { m_buttons.replaceClicked(); }
+    void stopClicked() { m_buttons.stopClicked(); }
+    void undoClicked() { m_buttons.undoClicked(); }
 
     struct Content {
         ResultPanelState state;
@@ -24,7 +26,10 @@ public:
         QSizeF proposed;
     };
 
-    qreal answerTextHeight(const QString &text) override { return 16.0 * (text.count(QLatin1Char('\n')) + 1) - 0.4; }
+    qreal answerTextHeight(const ResultPanelState &state) override
+    {
+        return 16.0 * (state.text.count(QLatin1Char('\n')) + 1) - 0.4;
+    }
     QSizeF setContent(const ResultPanelState &state, qreal answerHeight, bool offersReplace,
                       QSizeF proposed) override
     {

@@ -1,5 +1,6 @@
 #include "base/ringleerror.h"
 #include "ai/aiengine.h"
+#include "ai/answerprogress.h"
 #include "ai/localmodelclient.h"
 #include "modelserverprocess.h"
 #include "platform/fake/fakeondevicemodel.h"
@@ -10,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
+#include <QTimer>
 
 using TaskRunner::Outcome;
 
@@ -24,6 +26,17 @@ struct SentRequest {
     QString user;
     double temperature = -1;
 };
+
+// An answer streamed in words, 5 ms apart.
+QJsonObject streamedWords(const QString &answer)
+{
+    QList<QByteArray> lines;
+    const QStringList words = answer.split(' ');
+    for (qsizetype i = 0; i < words.size(); ++i)
+        lines.append(ModelServerProcess::deltaEvent(i == 0 ? words[i] : ' ' + words[i]));
+    lines.append("data: [DONE]\n\n");
+    return ModelServerProcess::eventStream(lines, 5);
+}
 
 SentRequest sent(const QJsonObject &request)
 {
@@ -150,6 +163,99 @@ private Q_SLOTS:
             QCOMPARE(second.temperature, 0.0);
             QCOMPARE(second.user, first.user);
         }
+    }
+
+    void streamedAnswersAreCheckedOnceComplete_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("failure"); // -1: none
+        const int summarize = int(AIAction::summarize);
+        QTest::newRow("retried summary streams again") << summarize << kEnglish << QStringList{kEnglishSummary, kGermanSummary} << -1;
+        QTest::newRow("english twice") << summarize << kEnglish << QStringList{kEnglishSummary, kEnglishSummary}
+                                       << int(RingleError::Kind::wrongLanguage);
+        QTest::newRow("implausible correction") << int(AIAction::proofread) << kEnglish << QStringList{"The weather."}
+                                                << int(RingleError::Kind::suspiciousResult);
+    }
+    void streamedAnswersAreCheckedOnceComplete()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, text);
+        QFETCH(QStringList, answers);
+        QFETCH(int, failure);
+        for (const QString &answer : answers)
+            QVERIFY(m_server.enqueue(streamedWords(answer)));
+        AnswerProgress progress;
+        QStringList written;
+        progress.written = [&written](const QString &part) { written.append(part); };
+        AIEngine engine(*m_defaults, m_client, m_noOnDeviceModel);
+        const Outcome<QString> outcome = TaskRunner::run(engine.run(AIAction(action), text, TargetLanguage::german, &progress));
+        if (failure < 0)
+            QCOMPARE(outcome.value.value_or("<failed>"), answers.last());
+        else
+            QCOMPARE(int(outcome.ringleError().value_or(RingleError::textTooLong()).kind()), failure);
+
+        // Each attempt starts from nothing and grows word by word to its whole answer; what it
+        // showed is never taken for checked.
+        QCOMPARE(written.count(QString()), answers.size());
+        for (qsizetype i = 0, attempt = -1; i < written.size(); ++i) {
+            if (written[i].isEmpty()) {
+                ++attempt;
+                continue;
+            }
+            QVERIFY2(answers[attempt].startsWith(written[i]), qPrintable(written[i]));
+            if (i > 0 && !written[i - 1].isEmpty())
+                QVERIFY(written[i].size() > written[i - 1].size());
+        }
+        QCOMPARE(written.last(), answers.last());
+        QCOMPARE(sent(m_server.requests(answers.size()).value(0)).system.isEmpty(), false);
+    }
+
+    void stoppedAnswersKeepWhatWasWritten()
+    {
+        QVERIFY(m_server.enqueue(ModelServerProcess::eventStream(
+            {ModelServerProcess::deltaEvent("\"Bei schönem"), ModelServerProcess::deltaEvent(" Wetter"), "data: [DONE]\n\n"}, 400)));
+        AnswerProgress progress;
+        progress.written = [&progress](const QString &part) {
+            if (!part.isEmpty())
+                QTimer::singleShot(0, [&progress] { progress.stop(); });
+        };
+        AIEngine engine(*m_defaults, m_client, m_noOnDeviceModel);
+        const Outcome<QString> outcome = TaskRunner::run(engine.run(AIAction::summarize, kGerman, TargetLanguage::german, &progress));
+        QString kept;
+        try {
+            std::rethrow_exception(outcome.error);
+        } catch (const AnswerStopped &stopped) {
+            kept = stopped.written();
+        } catch (...) {
+        }
+        // Cleaned as far as a part can be: the opening quote with no closing one stays.
+        QCOMPARE(kept, QString("\"Bei schönem"));
+        // No retry after a stop, even though the part is no summary in German yet.
+        QCOMPARE(m_server.requests(2, 300).size(), 1);
+
+        // Streamed from the on-device model too, and stopped there alike.
+        m_defaults->setString("modelProvider", "apple");
+        FakeOnDeviceModel onDevice;
+        onDevice.setStreamInterval(std::chrono::milliseconds(100));
+        onDevice.enqueue(QStringList{"Bei", "Bei schönem", "Bei schönem Wetter"});
+        AIEngine local(*m_defaults, m_client, onDevice);
+        AnswerProgress again;
+        again.written = [&again](const QString &part) {
+            if (!part.isEmpty())
+                QTimer::singleShot(0, [&again] { again.stop(); });
+        };
+        const Outcome<QString> stopped = TaskRunner::run(local.run(AIAction::summarize, kGerman, TargetLanguage::german, &again));
+        try {
+            std::rethrow_exception(stopped.error);
+        } catch (const AnswerStopped &stop) {
+            kept = stop.written();
+        } catch (...) {
+            kept = "<not stopped>";
+        }
+        QCOMPARE(kept, QString("Bei"));
+        QCOMPARE(onDevice.requests().size(), 1);
     }
 
     void shortAnswersAreNeverJudged()

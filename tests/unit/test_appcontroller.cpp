@@ -1,3 +1,4 @@
+#include "actions/actionrunner.h"
 #include "actions/appcontroller.h"
 #include "actions/askopener.h"
 #include "actions/controllerstatus.h"
@@ -14,6 +15,7 @@
 #include "testsupport.h"
 #include "wheel/customkeycombo.h"
 #include "wheel/customprompt.h"
+#include "ai/worddiff.h"
 
 #include <QTest>
 
@@ -58,7 +60,7 @@ struct Desk {
                             },
                         .isTrusted = [this] { return trusted; },
                         .shortcutsTool = TestSupport::buildPath(QStringLiteral("src/app/ringle-shortcuts")),
-                        .resultTimings = ResultPanel::Timings{5ms, 5ms, 10ms, 3000ms}}};
+                        .resultTimings = ResultPanel::Timings{5ms, 5ms, 10ms, 3000ms, 300ms}}};
     FakeOnDeviceModel &model = fakes.onDeviceModel;
     FakeHotKeyService &hotKeys = fakes.hotKeys;
     ActionWheel &wheel = parts.wheel;
@@ -141,6 +143,140 @@ private Q_SLOTS:
         QVERIFY(!desk.status.lastError());
         QCOMPARE(desk.model.requests().size(), 1);
         QVERIFY(desk.app.pasted().isEmpty()); // nothing replaced before the user asks
+    }
+
+    void streamedAnswersGrowOnThePanelThenShowTheirChanges()
+    {
+        Desk desk;
+        desk.model.enqueue(QStringList{QStringLiteral("This"), QStringLiteral("This sentence has"), fixed});
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.isResult());
+        QStringList written;
+        for (const ResultPanelState &state : desk.shownStates()) {
+            if (state.kind == ResultPanelState::Kind::streaming) {
+                QCOMPARE(state.title, QStringLiteral("Proofreading…"));
+                written.append(state.text);
+            }
+        }
+        QCOMPARE(written, (QStringList{QStringLiteral("This"), QStringLiteral("This sentence has"), fixed}));
+        // Complete, the answer shows what it changed, and Replace takes the clean text.
+        QCOMPARE(desk.shown()->changes, WordDiff::compare(typo, fixed));
+        QVERIFY(desk.lastOffersReplace());
+        QVERIFY(waitUntilIdle(desk.status));
+        desk.panel->replaceClicked();
+        QTRY_COMPARE(desk.app.pasted(), QStringList{fixed});
+        QCOMPARE(desk.status.results().entries().value(0), (RecentResults::Entry{QStringLiteral("Proofreading"), fixed}));
+        QVERIFY(waitUntilIdle(desk.status));
+
+        // Explaining marks nothing: its answer is no edit of the text.
+        desk.model.enqueue(QStringLiteral("It has two spelling mistakes."));
+        desk.controller.run(WheelItem::explain());
+        QTRY_VERIFY(desk.isResult() && desk.shown()->text == u"It has two spelling mistakes.");
+        QVERIFY(!desk.shown()->changes);
+        QCOMPARE(desk.status.results().entries().size(), 2);
+    }
+
+    void anUnchangedTextHasNothingToReplace()
+    {
+        Desk desk;
+        desk.app.setSelection(fixed);
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(desk.shown()->isUnchanged());
+        QVERIFY(!desk.lastOffersReplace());
+    }
+
+    void stopKeepsWhatWasWrittenToCopyOnly()
+    {
+        Desk desk;
+        desk.model.setStreamInterval(150ms);
+        desk.model.enqueue(QStringList{QStringLiteral("This sentence"), QStringLiteral("This sentence has a"), fixed});
+        desk.controller.run(WheelItem::proofread());
+        QTRY_VERIFY(desk.shown() && desk.shown()->kind == ResultPanelState::Kind::streaming);
+        // Not usable until the answer is complete.
+        desk.panel->copyClicked();
+        QVERIFY(desk.fakes.clipboard.textWrites().isEmpty());
+        desk.panel->stopClicked();
+        QTRY_VERIFY(desk.isResult());
+        QVERIFY(waitUntilIdle(desk.status));
+        QCOMPARE(*desk.shown(), ResultPanelState::stoppedResult(QStringLiteral("This sentence")));
+        QVERIFY(!desk.lastOffersReplace());
+        QVERIFY(!desk.status.lastError());
+        QCOMPARE(desk.fakes.sound.beeps(), 0);
+        desk.panel->copyClicked();
+        QCOMPARE(desk.fakes.clipboard.textWrites().last().text, QStringLiteral("This sentence"));
+        QCOMPARE(desk.status.results().entries().value(0).text, QStringLiteral("This sentence"));
+    }
+
+    void undoPutsTheOriginalBackOnlyWhereThatIsSafe_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("nothing happened since") << QString() << true;
+        QTest::newRow("the user typed after it") << QStringLiteral("typed") << false;
+        QTest::newRow("another app came forward") << QStringLiteral("other app") << false;
+        QTest::newRow("the app does not select back") << QStringLiteral("fixed selection") << false;
+    }
+
+    void undoPutsTheOriginalBackOnlyWhereThatIsSafe()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, restored);
+        Desk desk;
+        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
+        const QString document = QStringLiteral("Note: ") + typo + QStringLiteral(" 🙂 end");
+        if (meanwhile != u"fixed selection")
+            desk.app.edit(document, 6, 6 + typo.size() + 3); // the typo, a space and the emoji
+        desk.fakes.clipboard.setTextFromOtherProcess(QStringLiteral("the user's own"));
+        desk.model.enqueue(fixed + QStringLiteral(" 🙂"));
+        desk.controller.run(WheelItem::proofread());
+        QVERIFY(waitUntilIdle(desk.status));
+        QTRY_VERIFY(desk.status.results().canUndo());
+        const QString replaced = desk.app.text();
+        if (meanwhile == u"typed")
+            desk.app.type(QStringLiteral("!"));
+        const qsizetype keysBefore = desk.fakes.keyboard.events().size();
+        if (meanwhile == u"other app")
+            desk.fakes.workspace.setFrontApplication(RunningApp{77, QStringLiteral("org.example.Other"), QStringLiteral("Other")});
+
+        desk.status.results().requestUndo();
+        QVERIFY(!desk.status.results().canUndo());
+        QTRY_VERIFY(!desk.status.isWorking());
+        QVERIFY(waitUntilIdle(desk.status));
+        QTest::qWait(50);
+        if (restored) {
+            QCOMPARE(replaced, QStringLiteral("Note: ") + fixed + QStringLiteral(" 🙂 end"));
+            QCOMPARE(desk.app.text(), document);
+            QTRY_COMPARE(desk.fakes.clipboard.currentText(), QStringLiteral("the user's own"));
+            QVERIFY(!desk.status.lastError());
+        } else {
+            QTRY_VERIFY(desk.isFailure(ActionRunner::undoCopiedMessage()));
+            QCOMPARE(desk.fakes.clipboard.textWrites().last().text, meanwhile == u"fixed selection" ? typo : typo + QStringLiteral(" 🙂"));
+            if (meanwhile == u"typed")
+                QCOMPARE(desk.app.text(), QStringLiteral("Note: ") + fixed + QStringLiteral(" 🙂! end"));
+            if (meanwhile == u"other app")
+                QCOMPARE(desk.fakes.keyboard.events().size(), keysBefore); // nothing typed anywhere
+        }
+        // Once only.
+        desk.status.results().requestUndo();
+        QVERIFY(!desk.status.isWorking());
+    }
+
+    void theNextActionEndsTheOfferToUndo()
+    {
+        Desk desk;
+        desk.defaults.setBool(QStringLiteral("showResultFirst"), false);
+        desk.model.enqueue(fixed);
+        desk.controller.run(WheelItem::proofread());
+        QVERIFY(waitUntilIdle(desk.status));
+        QTRY_VERIFY(desk.status.results().canUndo());
+        desk.model.enqueue(QStringLiteral("An explanation."));
+        desk.controller.run(WheelItem::explain());
+        QVERIFY(!desk.status.results().canUndo());
+        QTRY_VERIFY(desk.isResult());
+        desk.panel->copyClicked();
+        QVERIFY(!desk.status.results().canUndo());
     }
 
     void centreReleaseRunsNothing()
@@ -233,6 +369,7 @@ private Q_SLOTS:
         QTRY_COMPARE(desk.app.pasted(), QStringList{fixed});
         QVERIFY(waitUntilIdle(desk.status));
         QVERIFY(desk.shownStates().contains(ResultPanelState::done()));
+        QCOMPARE(desk.shown(), ResultPanelState::doneWithUndo());
         QTRY_VERIFY(!desk.resultPanel.isVisible());
 
         // Explain always shows its answer, and never offers Replace.

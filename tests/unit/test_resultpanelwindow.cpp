@@ -3,7 +3,9 @@
 #include "ui/resultbutton.h"
 #include "ui/wrappedtext.h"
 
+#include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 class TestResultPanelWindow final : public QObject {
@@ -11,7 +13,7 @@ class TestResultPanelWindow final : public QObject {
 
     static QSizeF show(ResultPanelWindow &panel, const ResultPanelState &state, bool offersReplace = true)
     {
-        const qreal height = state.takesClicks() ? ResultPanelGeometry::answerHeight(panel.answerTextHeight(state.text)) : 0;
+        const qreal height = state.showsAnswer() ? ResultPanelGeometry::answerHeight(panel.answerTextHeight(state)) : 0;
         return panel.setContent(state, height, offersReplace, ResultPanelGeometry::proposedSize(state.kind));
     }
 
@@ -31,7 +33,7 @@ private Q_SLOTS:
         const QSizeF size = show(panel, ResultPanelState::result(QStringLiteral("A short answer.")));
         QVERIFY(size.width() >= ResultPanelGeometry::answerWidth && size.width() <= 380);
         QVERIFY(size.height() < 120);
-        QCOMPARE(panel.answerArea()->height(), qCeil(ResultPanelGeometry::answerHeight(panel.answerTextHeight("A short answer."))));
+        QCOMPARE(panel.answerArea()->height(), qCeil(ResultPanelGeometry::answerHeight(panel.answerTextHeight(ResultPanelState::result(QStringLiteral("A short answer."))))));
         QVERIFY(!panel.replaceButton()->isHidden());
         QVERIFY(panel.replaceButton()->isProminent());
         QVERIFY(!panel.copyButton()->isProminent());
@@ -46,7 +48,7 @@ private Q_SLOTS:
     {
         ResultPanelWindow panel;
         const QString answer = QString(QStringLiteral("A line of the answer.\n")).repeated(60);
-        QVERIFY(panel.answerTextHeight(answer) > ResultPanelGeometry::maximumAnswerHeight);
+        QVERIFY(panel.answerTextHeight(ResultPanelState::result(answer)) > ResultPanelGeometry::maximumAnswerHeight);
         const QSizeF size = show(panel, ResultPanelState::result(answer));
         QCOMPARE(panel.answerArea()->height(), int(ResultPanelGeometry::maximumAnswerHeight));
         QVERIFY(size.height() <= 340);
@@ -73,6 +75,78 @@ private Q_SLOTS:
         show(panel, ResultPanelState::result(QStringLiteral("An answer")));
         QCOMPARE(show(panel, ResultPanelState::working(QStringLiteral("Proofreading…"))), working);
         QVERIFY2(failed.height() > 2 * working.height(), qPrintable(QStringLiteral("%1 %2 %3").arg(failed.height()).arg(working.height()).arg(panel.messageText()->height())));
+    }
+
+    void anAnswerBeingWrittenKeepsItsNewestWordsInViewAndItsButtonsWaiting()
+    {
+        ResultPanelWindow panel;
+        const QString written = QString(QStringLiteral("A line the model wrote.\n")).repeated(40);
+        show(panel, ResultPanelState::streaming(QStringLiteral("Proofreading…"), written));
+        QCOMPARE(panel.messageText()->text(), QStringLiteral("Proofreading…"));
+        QVERIFY(!panel.stopButton()->isHidden());
+        QVERIFY(!panel.copyButton()->isEnabled());
+        QVERIFY(!panel.replaceButton()->isEnabled());
+        const QScrollBar *bar = panel.answerArea()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+
+        // Complete, the answer reads from its start and the buttons work; Stop is gone.
+        show(panel, ResultPanelState::result(written));
+        QVERIFY(panel.stopButton()->isHidden());
+        QVERIFY(panel.copyButton()->isEnabled() && panel.replaceButton()->isEnabled());
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void changesAreMarkedUntilSwitchedToTheCleanText()
+    {
+        ResultPanelWindow panel;
+        const QString before = QStringLiteral("Ths is a tset.");
+        const QString after = QStringLiteral("This is a test.");
+        show(panel, ResultPanelState::changed(after, WordDiff::compare(before, after)));
+        QVERIFY(!panel.changesButton()->isHidden());
+        // Marked, both the removed and the added words are there to read.
+        QVERIFY(panel.answerText()->text().contains(QStringLiteral("Ths")));
+        QVERIFY(panel.answerText()->text().contains(QStringLiteral("This")));
+
+        panel.changesButton()->click();
+        QCOMPARE(panel.answerText()->text(), after);
+        QCOMPARE(panel.changesButton()->text(), QStringLiteral("Show Changes"));
+        panel.changesButton()->click();
+        QVERIFY(panel.answerText()->text().contains(QStringLiteral("Ths")));
+
+        // A new result starts with its changes shown.
+        panel.changesButton()->click();
+        const QString other = QStringLiteral("This is an other test.");
+        show(panel, ResultPanelState::changed(other, WordDiff::compare(after, other)));
+        QVERIFY(panel.answerText()->text() != other);
+        QCOMPARE(panel.changesButton()->text(), QStringLiteral("Hide Changes"));
+    }
+
+    void resultsSayWhyNothingCanReplaceTheText()
+    {
+        ResultPanelWindow panel;
+        const QString text = QStringLiteral("Nothing to correct here.");
+        show(panel, ResultPanelState::changed(text, WordDiff::compare(text, text)), false);
+        QCOMPARE(panel.noteLabel()->text(), QStringLiteral("No changes."));
+        QVERIFY(panel.changesButton()->isHidden());
+        QCOMPARE(panel.answerText()->text(), text);
+
+        show(panel, ResultPanelState::stoppedResult(QStringLiteral("Half an ans")), false);
+        QCOMPARE(panel.noteLabel()->text(), QStringLiteral("Stopped."));
+
+        show(panel, ResultPanelState::result(text));
+        QVERIFY(panel.noteLabel()->isHidden());
+    }
+
+    void doneOffersUndoBesideItsMessage()
+    {
+        ResultPanelWindow panel;
+        const QSizeF plain = show(panel, ResultPanelState::done());
+        QVERIFY(panel.undoButton()->isHidden());
+        const QSizeF withUndo = show(panel, ResultPanelState::doneWithUndo());
+        QVERIFY(!panel.undoButton()->isHidden());
+        QCOMPARE(panel.messageText()->text(), QStringLiteral("Done"));
+        QVERIFY(withUndo.width() > plain.width());
     }
 };
 

@@ -26,18 +26,28 @@ public:
     AnswerStream streamResponse(QString prompt, OnDeviceGenerationOptions options) override
     {
         m_model.m_requests.append({m_instructions, prompt, options});
-        return AnswerStream(std::make_shared<AnswerStream::Control>(), snapshots(m_model.takeAnswer()));
+        auto control = std::make_shared<AnswerStream::Control>();
+        return AnswerStream(control, snapshots(control, m_model.takeAnswer(), m_model.m_streamInterval));
     }
 
 private:
-    static QCoro::AsyncGenerator<QString> snapshots(FakeOnDeviceModel::Answer answer)
+    // Each part arrives a moment after the one before, as a model's would; a cancel ends the
+    // answer there.
+    static QCoro::AsyncGenerator<QString> snapshots(std::shared_ptr<AnswerStream::Control> control,
+                                                    FakeOnDeviceModel::Answer answer,
+                                                    std::chrono::milliseconds interval)
     {
+        co_await QCoro::sleepFor(interval);
         if (const auto *error = std::get_if<std::exception_ptr>(&answer))
             std::rethrow_exception(*error);
         const QStringList all = std::holds_alternative<QStringList>(answer) ? std::get<QStringList>(answer)
                                                                             : QStringList{std::get<QString>(answer)};
-        for (const QString &snapshot : all)
-            co_yield QString(snapshot);
+        for (qsizetype i = 0; i < all.size() && !control->isCancelled(); ++i) {
+            if (i > 0)
+                co_await QCoro::sleepFor(interval);
+            if (!control->isCancelled())
+                co_yield QString(all.at(i));
+        }
     }
 
     FakeOnDeviceModel &m_model;

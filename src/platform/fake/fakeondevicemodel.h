@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <exception>
+#include <chrono>
 #include <variant>
 
 // A scripted on-device model for tests: answers are taken from a queue in order, and every session
@@ -29,6 +30,8 @@ public:
     void enqueue(Answer answer) { m_answers.enqueue(std::move(answer)); }
     const QList<Request> &requests() const { return m_requests; }
     int sessionsMade() const { return m_sessions; }
+    // How long each part of a streamed answer takes to arrive.
+    void setStreamInterval(std::chrono::milliseconds interval) { m_streamInterval = interval; }
 
 private:
     friend class FakeOnDeviceSession;
@@ -38,4 +41,5 @@ private:
     QQueue<Answer> m_answers;
     QList<Request> m_requests;
     int m_sessions = 0;
+    std::chrono::milliseconds m_streamInterval{1};
 };
