@@ -22,8 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85)")
 # What Ringle uses at run time without linking it: the accessibility bus (selected text and caret),
 # image plugins for site icons in formats Qt lacks itself, the system's certificate store for https,
 # xdg-open for addresses, Qt's Wayland platform for the settings window on Wayland (without it that
-# window opens under XWayland).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, ca-certificates, qt6-image-formats-plugins, xdg-utils, qt6-wayland")
+# window opens under XWayland), Qt's own translations for its standard buttons (Ringle's own
+# translations are built into the program).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "at-spi2-core, ca-certificates, qt6-image-formats-plugins, xdg-utils, qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -7,6 +7,8 @@ ringle=$1
 out=$2
 mkdir -p "$out"
 export ASAN_OPTIONS=detect_leaks=0
+# The manual is English, whatever the language of the machine that builds it.
+export LANGUAGE=en
 run() { env -u DISPLAY -u WAYLAND_DISPLAY help2man --no-info --no-discard-stderr "$@"; }
 
 run --section=1 --name="action wheel for the selected text" --output="$out/ringle.1" "$ringle"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the General tab's screenshots shown in the README: runs `ringle --settings` with each model
-# provider inside a private X session, with a test model server standing in for a local one.
+# Takes the settings window's screenshots shown in the README: runs `ringle --settings` with each
+# model provider inside a private X session, with a test model server standing in for a local one,
+# and the General and Action Wheel tabs in German.
 #   docs/screenshots/make-settings-screenshots.sh [BUILD_DIR]     (default build/test)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,12 +22,14 @@ body = json.dumps({"object": "list", "data": [{"id": m} for m in ("llama3.2", "m
 print(json.dumps({"cmd": "default", "response": {"status": 200, "headers": {"Content-Type": "application/json"},
                                                  "parts": [{"text": body}]}}))' >&"${server[1]}"
 
-# shoot NAME PROVIDER SERVER: the settings window of a fresh configuration, cut out of the screen.
+# shoot NAME PROVIDER SERVER [TAB [LANGUAGE]]: the settings window of a fresh configuration, cut out
+# of the screen, as settings-NAME.png.
 shoot() {
-    local name=$1 provider=$2 server=$3
+    local name=$1 provider=$2 server=$3 tab=${4:-general}
+    export LANGUAGE=${5:-en}
     local config="$work/$name"
     mkdir -p "$config"
-    XDG_CONFIG_HOME="$config" "$build/src/app/ringle" config set settingsTab general >/dev/null
+    XDG_CONFIG_HOME="$config" "$build/src/app/ringle" config set settingsTab "$tab" >/dev/null
     [ -n "$provider" ] && XDG_CONFIG_HOME="$config" "$build/src/app/ringle" config set modelProvider "$provider" >/dev/null
     [ -n "$server" ] && XDG_CONFIG_HOME="$config" "$build/src/app/ringle" config set modelServer "$server" >/dev/null
     XDG_CONFIG_HOME="$config" "$build/src/app/ringle" --settings >"$work/$name.log" 2>&1 &
@@ -39,12 +42,14 @@ shoot() {
     [ -n "$window" ] || { echo "no settings window for $name" >&2; cat "$work/$name.log" >&2; exit 1; }
     # The model list loads 0.4 s after the window shows.
     sleep 1.5
-    /usr/bin/import -window "$window" -frame "$here/settings-general-$name.png"
+    /usr/bin/import -window "$window" -frame "$here/settings-$name.png"
     kill "$app"
     wait "$app" 2>/dev/null || true
 }
 
-shoot ondevice apple ""
-shoot ollama ollama "http://127.0.0.1:$port"
-shoot lmstudio lmStudio ""
-shoot other other ""
+shoot general-ondevice apple ""
+shoot general-ollama ollama "http://127.0.0.1:$port"
+shoot general-lmstudio lmStudio ""
+shoot general-other other ""
+shoot general-de ollama "http://127.0.0.1:$port" general de
+shoot wheel-de ollama "http://127.0.0.1:$port" wheel de

@@ -22,11 +22,6 @@
 Q_LOGGING_CATEGORY(lcShortcuts, "ringle.shortcuts", QtInfoMsg)
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ShortcutsCLI", text);
-}
-
 [[noreturn]] void fail(const QString &message)
 {
     throw std::runtime_error(message.toStdString());
@@ -42,7 +37,8 @@ public:
     {
         QDir().mkpath(QDir::tempPath());
         if (::mkdir(QFile::encodeName(m_path).constData(), 0700) != 0)
-            fail(tr("Couldn't create the folder %1: %2.").arg(m_path, QString::fromLocal8Bit(std::strerror(errno))));
+            fail(ShortcutsCLI::tr("Couldn't create the folder %1: %2.")
+                     .arg(m_path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     ~RunFolder() { QDir(m_path).removeRecursively(); }
     RunFolder(const RunFolder &) = delete;
@@ -58,7 +54,7 @@ void writeInput(const QString &path, const QString &text)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        fail(tr("Couldn't write %1: %2.").arg(path, file.errorString()));
+        fail(ShortcutsCLI::tr("Couldn't write %1: %2.").arg(path, file.errorString()));
 }
 
 // The output file as text; none when it is missing, not UTF-8, or blank.
@@ -68,7 +64,8 @@ std::optional<QString> readOutput(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     if (file.size() > ShortcutsCLI::outputCap)
-        throw RingleError::shortcutFailed(tr("its output is larger than %1 MB.").arg(ShortcutsCLI::outputCap / (1024 * 1024)));
+        throw RingleError::shortcutFailed(
+            ShortcutsCLI::tr("its output is larger than %1 MB.").arg(ShortcutsCLI::outputCap / (1024 * 1024)));
     const QByteArray data = file.read(ShortcutsCLI::outputCap + 1);
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder(data);
@@ -125,7 +122,7 @@ QCoro::Task<std::optional<QString>> ShortcutsCLI::run(QString id, std::optional<
     if (outcome.status != 0) {
         const QString message = outcome.error.trimmed();
         qCDebug(lcShortcuts) << "the shortcut failed with status" << outcome.status;
-        throw RingleError::shortcutFailed(message.isEmpty() ? tr("unknown error") : message);
+        throw RingleError::shortcutFailed(message.isEmpty() ? ShortcutsCLI::tr("unknown error") : message);
     }
     const std::optional<QString> output = readOutput(outputPath);
     if (!output || !input)
@@ -161,7 +158,7 @@ QCoro::Task<ShortcutsCLI::Outcome> ShortcutsCLI::execute(QStringList arguments, 
     // Not deleted here: this runs inside the tool's own signal.
     tool->deleteLater();
     if (tool->failedToStart())
-        fail(tr("Couldn't start %1: %2.").arg(m_program, tool->errorString()));
+        fail(ShortcutsCLI::tr("Couldn't start %1: %2.").arg(m_program, tool->errorString()));
     // Invalid UTF-8 is replaced, not refused: a message with one bad byte is still worth showing.
     co_return Outcome{tool->exitStatus(), QString::fromUtf8(tool->output()), QString::fromUtf8(tool->error())};
 }

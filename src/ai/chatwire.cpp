@@ -27,7 +27,7 @@ QJsonObject parseObject(const QByteArray &body)
     if (error.error != QJsonParseError::NoError)
         throw DecodeFailure{error.errorString()};
     if (!document.isObject())
-        fail("not a JSON object");
+        fail(QT_TRANSLATE_NOOP("LocalModelClient", "not a JSON object"));
     return document.object();
 }
 
@@ -36,16 +36,16 @@ QString firstChoiceContent(const QJsonObject &root, const QString &field)
 {
     const QJsonValue choices = root.value(QLatin1String("choices"));
     if (!choices.isArray())
-        fail("\"choices\" is missing");
+        fail(QT_TRANSLATE_NOOP("LocalModelClient", "\"choices\" is missing"));
     QString first;
     bool isFirst = true;
     for (const QJsonValue &choice : choices.toArray()) {
         const QJsonValue part = choice.toObject().value(field);
         if (!choice.isObject() || !part.isObject())
-            fail("a choice has no message");
+            fail(QT_TRANSLATE_NOOP("LocalModelClient", "a choice has no message"));
         const QJsonValue content = part.toObject().value(QLatin1String("content"));
         if (!content.isUndefined() && !content.isNull() && !content.isString())
-            fail("a message's content is not text");
+            fail(QT_TRANSLATE_NOOP("LocalModelClient", "a message's content is not text"));
         if (isFirst)
             first = content.toString();
         isFirst = false;
@@ -123,12 +123,12 @@ QStringList decodeModelList(const QByteArray &body)
     try {
         const QJsonValue data = parseObject(body).value(QLatin1String("data"));
         if (!data.isArray())
-            fail("\"data\" is missing");
+            fail(QT_TRANSLATE_NOOP("LocalModelClient", "\"data\" is missing"));
         QStringList ids;
         for (const QJsonValue &entry : data.toArray()) {
             const QJsonValue id = entry.toObject().value(QLatin1String("id"));
             if (!id.isString())
-                fail("a model has no id");
+                fail(QT_TRANSLATE_NOOP("LocalModelClient", "a model has no id"));
             ids.append(id.toString());
         }
         return ids;

@@ -2,6 +2,8 @@
 
 #include "platform/userdefaults.h"
 
+#include <QCoreApplication>
+
 const SettingKey LocalModelConfig::providerKey{
     QStringLiteral("modelProvider"), SettingKey::Type::string, ModelProviders::rawValue(ModelProvider::apple),
     QStringLiteral("Where language-model work runs."),
@@ -12,9 +14,10 @@ const SettingKey LocalModelConfig::serverKey{
     QStringLiteral("The local model server's address as the user typed it."), {},
     [](const SettingKey &key, const QString &text) {
         if (!text.trimmed().isEmpty() && !serverURL(text, ModelProvider::other))
-            return SettingKey::refusal(QStringLiteral("%1 takes an address such as http://127.0.0.1:11434, or nothing "
-                                                      "for the provider's usual one; \"%2\" has no host.")
-                                           .arg(key.name, text));
+            return SettingKey::refusal(
+                QCoreApplication::translate("SettingKey", "%1 takes an address such as http://127.0.0.1:11434, or "
+                                                          "nothing for the provider's usual one; \"%2\" has no host.")
+                    .arg(key.name, text));
         return SettingKey::Parsed{UserDefaults::Value(text), {}};
     }};
 

@@ -7,6 +7,7 @@
 #include "platform/x11/x11displayprobe.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 
 namespace BackendChoice {
 namespace {
@@ -121,16 +122,22 @@ Environment current(const QString &forcedByOption)
             return std::nullopt;
         QStringList road = WaylandProbe::missingForTheRoad(result);
         QStringList essential = WaylandProbe::missingEssentials(result);
-        if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered()) {
+        // The choice is made under a short-lived application (see main.cpp); the session bus joined
+        // there would hold back its messages for the rest of the run, so the probe asks on a
+        // connection of its own.
+        const QString probeBus = u"ringle-backend-probe"_qs;
+        const QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, probeBus);
+        if (essential == QStringList{WaylandProbe::layerShell} && ShellExtension::isOffered(bus)) {
             essential.clear();
             // GNOME: the extension takes the keys, Mutter's remote desktop serves the clipboard.
             road.removeAll(WaylandProbe::virtualKeyboard);
-            if (MutterRemoteDesktop::isOffered())
+            if (MutterRemoteDesktop::isOffered(bus))
                 road.clear();
         }
         // Where the compositor takes no client's keys, the desktop's portal may post them.
-        if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered())
+        if (road.contains(WaylandProbe::virtualKeyboard) && PortalRemoteKeyboard::isOffered(bus))
             road.removeAll(WaylandProbe::virtualKeyboard);
+        QDBusConnection::disconnectFromBus(probeBus);
         return WaylandGaps{essential, road};
     };
     return e;

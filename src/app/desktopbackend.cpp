@@ -5,6 +5,8 @@
 #include "platform/wayland/waylandplatform.h"
 #include "platform/x11/x11platform.h"
 
+#include <QCoreApplication>
+
 std::unique_ptr<DesktopBackend> DesktopBackend::create(Kind kind, QString *why)
 {
     if (kind == Kind::wayland) {
@@ -13,6 +15,6 @@ std::unique_ptr<DesktopBackend> DesktopBackend::create(Kind kind, QString *why)
     }
     std::unique_ptr<X11Platform> x11 = X11Platform::create();
     if (!x11 && why)
-        *why = QStringLiteral("the X11 display could not be used");
+        *why = QCoreApplication::translate("DesktopBackend", "the X11 display could not be used");
     return x11 ? std::make_unique<X11Desktop>(std::move(x11)) : nullptr;
 }

@@ -88,7 +88,7 @@ int run(QApplication &app, DesktopBackend::Kind backend, UserDefaults &defaults,
     QObject::connect(&channel, &InstanceChannel::handOverFinished, &app, [&](bool delivered) {
         if (delivered) {
             if (request == InstanceChannel::Request::none)
-                std::fputs("Ringle is already running.\n", stderr);
+                std::fputs(qPrintable(QCoreApplication::translate("Launcher", "Ringle is already running.\n")), stderr);
             app.exit(0);
             return;
         }

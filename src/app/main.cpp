@@ -1,4 +1,5 @@
 #include "app/appidentity.h"
+#include "app/apptranslations.h"
 #include "app/backendchoice.h"
 #include "app/commandline.h"
 #include "app/configcheck.h"
@@ -55,32 +56,39 @@ int main(int argc, char *argv[])
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine::Request request = CommandLine::parse(words);
-    switch (request.mode) {
-    case CommandLine::Mode::help:
-        std::fputs(qPrintable(CommandLine::usage()), stdout);
-        return 0;
-    case CommandLine::Mode::version:
-        std::fputs(qPrintable(CommandLine::versionText()), stdout);
-        return 0;
-    case CommandLine::Mode::badUsage:
-        std::fprintf(stderr, "ringle: %s\n%s", qPrintable(request.error), qPrintable(CommandLine::usage()));
-        return 2;
-    default:
-        break;
-    }
+    CommandLine::Request request;
     std::optional<DesktopBackend::Kind> backend;
-    if (CommandLine::needsDisplay(request.mode)) {
-        const BackendChoice::Choice choice = BackendChoice::choose(BackendChoice::current(request.backend));
-        if (!choice.kind) {
-            std::fprintf(stderr, "%s\n", qPrintable(choice.problem));
-            return 1;
+    {
+        // What is said before the application is made (help, wrong usage, no display) is translated
+        // through this short-lived one: a translator needs an application.
+        QCoreApplication early(argc, argv);
+        const AppTranslations translations;
+        request = CommandLine::parse(words);
+        switch (request.mode) {
+        case CommandLine::Mode::help:
+            std::fputs(qPrintable(CommandLine::usage()), stdout);
+            return 0;
+        case CommandLine::Mode::version:
+            std::fputs(qPrintable(CommandLine::versionText()), stdout);
+            return 0;
+        case CommandLine::Mode::badUsage:
+            std::fprintf(stderr, "ringle: %s\n%s", qPrintable(request.error), qPrintable(CommandLine::usage()));
+            return 2;
+        default:
+            break;
         }
-        if (!choice.note.isEmpty())
-            std::fprintf(stderr, "ringle: %s\n", qPrintable(choice.note));
-        backend = choice.kind;
-        // Qt opens its own connection to the same display as Ringle's backend.
-        BackendChoice::applyQtPlatform(*backend);
+        if (CommandLine::needsDisplay(request.mode)) {
+            const BackendChoice::Choice choice = BackendChoice::choose(BackendChoice::current(request.backend));
+            if (!choice.kind) {
+                std::fprintf(stderr, "%s\n", qPrintable(choice.problem));
+                return 1;
+            }
+            if (!choice.note.isEmpty())
+                std::fprintf(stderr, "ringle: %s\n", qPrintable(choice.note));
+            backend = choice.kind;
+            // Qt opens its own connection to the same display as Ringle's backend.
+            BackendChoice::applyQtPlatform(*backend);
+        }
     }
 
     std::unique_ptr<QCoreApplication> app;
@@ -90,6 +98,7 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    const AppTranslations translations;
     QCoreApplication::setApplicationName(QStringLiteral("Ringle"));
     QCoreApplication::setApplicationVersion(AppIdentity::version());
 

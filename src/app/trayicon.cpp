@@ -54,8 +54,8 @@ void TrayIcon::show()
     }
     if (!m_toldNoTray) {
         m_toldNoTray = true;
-        std::fputs("Ringle: no system tray is available; the icon appears when one starts. "
-                   "Open the settings with \"ringle --settings\".\n",
+        std::fputs(qPrintable(tr("Ringle: no system tray is available; the icon appears when one starts. "
+                                 "Open the settings with \"ringle --settings\".\n")),
                    stderr);
     }
     showWhenTrayAvailable();

@@ -19,7 +19,7 @@ int run(DesktopBackend::Kind backend, UserDefaults &defaults, QTextStream &out)
     QString why;
     std::unique_ptr<DesktopBackend> platform = DesktopBackend::create(backend, &why);
     if (!platform) {
-        out << "ringle: --demo-wheel cannot start: " << why << '\n';
+        out << QCoreApplication::translate("WheelDemo", "ringle: --demo-wheel cannot start: %1").arg(why) << '\n';
         out.flush();
         return 1;
     }

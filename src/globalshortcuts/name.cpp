@@ -3,6 +3,7 @@
 #include "wheel/jsondecodeerror.h"
 #include "wheel/jsonfields.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <limits>
@@ -15,10 +16,11 @@ SettingKey::Parsed parseShortcut(const SettingKey &key, const QString &text)
         return {UserDefaults::Value(false), {}};
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &parseError);
-    const QString expected = QStringLiteral("%1 takes false (no shortcut) or JSON such as %2")
-                                 .arg(key.name, Name::actionWheel().defaultShortcut->toJson());
+    const QString example = Name::actionWheel().defaultShortcut->toJson();
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        return SettingKey::refusal(expected + QStringLiteral(", not \"%1\".").arg(text));
+        return SettingKey::refusal(
+            QCoreApplication::translate("SettingKey", "%1 takes false (no shortcut) or JSON such as %2, not \"%3\".")
+                .arg(key.name, example, text));
     try {
         const QJsonObject object = document.object();
         JsonFields::integer(object, "carbonKeyCode", 0, 0xFFFF);
@@ -26,7 +28,9 @@ SettingKey::Parsed parseShortcut(const SettingKey &key, const QString &text)
         JsonFields::integer(object, "carbonModifiers", 0, std::numeric_limits<int>::max());
         return {UserDefaults::Value(Shortcut::fromJson(text)->toJson()), {}};
     } catch (const JsonDecodeError &error) {
-        return SettingKey::refusal(expected + QStringLiteral(": ") + error.message());
+        return SettingKey::refusal(
+            QCoreApplication::translate("SettingKey", "%1 takes false (no shortcut) or JSON such as %2: %3")
+                .arg(key.name, example, error.message()));
     }
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/settingkey.h"
 
+#include <QCoreApplication>
+
 bool SettingKey::isOn(const UserDefaults &defaults) const
 {
     return defaults.boolValue(name).value_or(defaultText == QLatin1String("true"));
@@ -19,7 +21,7 @@ SettingKey::Parsed SettingKey::parse(const QString &text) const
         const QString lower = text.trimmed().toLower();
         if (lower == QLatin1String("true") || lower == QLatin1String("false"))
             return {UserDefaults::Value(lower == QLatin1String("true")), {}};
-        return refusal(QStringLiteral("%1 takes true or false, not \"%2\".").arg(name, text));
+        return refusal(QCoreApplication::translate("SettingKey", "%1 takes true or false, not \"%2\".").arg(name, text));
     }
     if (choices.isEmpty())
         return {UserDefaults::Value(text), {}};
@@ -28,7 +30,8 @@ SettingKey::Parsed SettingKey::parse(const QString &text) const
         if (choice.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
             return {UserDefaults::Value(choice), {}};
     }
-    return refusal(QStringLiteral("%1 takes one of %2, not \"%3\".").arg(name, choices.join(QStringLiteral(", ")), text));
+    return refusal(QCoreApplication::translate("SettingKey", "%1 takes one of %2, not \"%3\".")
+                       .arg(name, choices.join(QStringLiteral(", ")), text));
 }
 
 bool SettingKey::holdsReadableType(const UserDefaults::Value &value) const

@@ -45,7 +45,7 @@ WheelOverlay::WheelOverlay(WheelModel &model, WheelFacePainter::LabelSource labe
     // Chosen before the window exists: an ARGB window is what lets a compositor blend it.
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
-    setWindowTitle(QStringLiteral("Ringle Wheel"));
+    setWindowTitle(tr("Ringle Wheel"));
 
     m_crossFade->setDuration(crossFadeMilliseconds);
     m_crossFade->setStartValue(0.0);

@@ -13,7 +13,7 @@ QJsonObject CustomKeyCombo::toJson() const
 
 CustomKeyCombo CustomKeyCombo::fromJson(const QJsonValue &value)
 {
-    const QJsonObject object = JsonFields::object(value, "a custom key combination");
+    const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a custom key combination"));
     return CustomKeyCombo{JsonFields::uuid(object, "id"), KeyCombo::fromJson(JsonFields::required(object, "combo")),
                           JsonFields::string(object, "symbol")};
 }

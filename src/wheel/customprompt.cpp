@@ -40,7 +40,7 @@ QJsonObject CustomPrompt::toJson() const
 
 CustomPrompt CustomPrompt::fromJson(const QJsonValue &value)
 {
-    const QJsonObject object = JsonFields::object(value, "a custom prompt");
+    const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a custom prompt"));
     CustomPrompt prompt;
     prompt.id = JsonFields::uuid(object, "id");
     prompt.name = JsonFields::string(object, "name");
@@ -49,7 +49,7 @@ CustomPrompt CustomPrompt::fromJson(const QJsonValue &value)
     const QString result = JsonFields::string(object, "result");
     const std::optional<ResultMode> mode = resultModeFromRawValue(result);
     if (!mode)
-        throw JsonDecodeError(QStringLiteral("Unknown result mode \"%1\".").arg(result));
+        throw JsonDecodeError(QCoreApplication::translate("JsonFields", "Unknown result mode \"%1\".").arg(result));
     prompt.result = *mode;
     prompt.keepLanguage = JsonFields::boolean(object, "keepLanguage");
     return prompt;

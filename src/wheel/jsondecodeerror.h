@@ -5,7 +5,7 @@
 #include <exception>
 
 // Thrown by the configuration decoders when stored JSON does not have the expected form.
-// Callers that fall back to defaults catch it; the message is for logs and tests only.
+// Callers that fall back to defaults catch it; `ringle config set` shows its message.
 class JsonDecodeError final : public std::exception {
 public:
     explicit JsonDecodeError(const QString &message)

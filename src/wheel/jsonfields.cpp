@@ -2,22 +2,27 @@
 
 #include "wheel/jsondecodeerror.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <cmath>
 
 namespace JsonFields {
 namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("JsonFields", text);
+}
+
 [[noreturn]] void fail(const char *key, const char *expected)
 {
-    throw JsonDecodeError(QStringLiteral("Value of \"%1\" is not %2.")
-                              .arg(QString::fromUtf8(key), QString::fromUtf8(expected)));
+    throw JsonDecodeError(tr("Value of \"%1\" is not %2.").arg(QString::fromUtf8(key), tr(expected)));
 }
 } // namespace
 
 QJsonObject object(const QJsonValue &value, const char *what)
 {
     if (!value.isObject())
-        throw JsonDecodeError(QStringLiteral("Expected an object for %1.").arg(QString::fromUtf8(what)));
+        throw JsonDecodeError(tr("Expected an object for %1.").arg(tr(what)));
     return value.toObject();
 }
 
@@ -25,7 +30,7 @@ QJsonValue required(const QJsonObject &object, const char *key)
 {
     const auto it = object.constFind(QLatin1String(key));
     if (it == object.constEnd())
-        throw JsonDecodeError(QStringLiteral("No value for key \"%1\".").arg(QString::fromUtf8(key)));
+        throw JsonDecodeError(tr("No value for key \"%1\".").arg(QString::fromUtf8(key)));
     return *it;
 }
 
@@ -33,7 +38,7 @@ QString string(const QJsonObject &object, const char *key)
 {
     const QJsonValue v = required(object, key);
     if (!v.isString())
-        fail(key, "a string");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "a string"));
     return v.toString();
 }
 
@@ -41,7 +46,7 @@ bool boolean(const QJsonObject &object, const char *key)
 {
     const QJsonValue v = required(object, key);
     if (!v.isBool())
-        fail(key, "a boolean");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "a boolean"));
     return v.toBool();
 }
 
@@ -51,7 +56,7 @@ bool optionalBoolean(const QJsonObject &object, const char *key, bool fallback)
     if (it == object.constEnd() || it->isNull())
         return fallback;
     if (!it->isBool())
-        fail(key, "a boolean");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "a boolean"));
     return it->toBool();
 }
 
@@ -59,7 +64,7 @@ QJsonArray array(const QJsonObject &object, const char *key)
 {
     const QJsonValue v = required(object, key);
     if (!v.isArray())
-        fail(key, "an array");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "an array"));
     return v.toArray();
 }
 
@@ -70,7 +75,7 @@ QStringList stringArray(const QJsonObject &object, const char *key)
     result.reserve(items.size());
     for (const QJsonValue &item : items) {
         if (!item.isString())
-            fail(key, "an array of strings");
+            fail(key, QT_TRANSLATE_NOOP("JsonFields", "an array of strings"));
         result.append(item.toString());
     }
     return result;
@@ -80,11 +85,11 @@ qint64 integer(const QJsonObject &object, const char *key, qint64 minimum, qint6
 {
     const QJsonValue v = required(object, key);
     if (!v.isDouble())
-        fail(key, "a number");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "a number"));
     const double d = v.toDouble();
     // Range check on the double first: converting an out-of-range double to an integer is undefined.
     if (!std::isfinite(d) || d != std::trunc(d) || d < double(minimum) || d > double(maximum))
-        fail(key, "an integer in range");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "an integer in range"));
     return static_cast<qint64>(d);
 }
 
@@ -92,7 +97,7 @@ QUuid uuid(const QJsonObject &object, const char *key)
 {
     const std::optional<QUuid> id = parseUuid(string(object, key));
     if (!id)
-        fail(key, "a UUID");
+        fail(key, QT_TRANSLATE_NOOP("JsonFields", "a UUID"));
     return *id;
 }
 
@@ -101,9 +106,9 @@ QJsonArray parseArray(const QByteArray &json)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw JsonDecodeError(QStringLiteral("Invalid JSON: %1.").arg(error.errorString()));
+        throw JsonDecodeError(tr("Invalid JSON: %1.").arg(error.errorString()));
     if (!document.isArray())
-        throw JsonDecodeError(QStringLiteral("Expected an array."));
+        throw JsonDecodeError(tr("Expected an array."));
     return document.array();
 }
 

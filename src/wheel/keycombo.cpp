@@ -124,7 +124,7 @@ QJsonObject KeyCombo::toJson() const
 
 KeyCombo KeyCombo::fromJson(const QJsonValue &value)
 {
-    const QJsonObject object = JsonFields::object(value, "a key combination");
+    const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a key combination"));
     KeyCombo combo;
     combo.title = JsonFields::string(object, "title");
     combo.key = quint16(JsonFields::integer(object, "keyCode", 0, 0xFFFF));

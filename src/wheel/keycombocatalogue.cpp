@@ -24,7 +24,7 @@ QList<KeyComboGroup> build(std::initializer_list<Group> groups)
     for (const Group &group : groups) {
         KeyComboGroup built{tr(group.title), {}};
         for (const Entry &e : group.entries) {
-            const QString label = e.keyLabel ? tr(e.keyLabel) : tr("Space");
+            const QString label = e.keyLabel ? tr(e.keyLabel) : QCoreApplication::translate("KeyCombo", "Space");
             built.combos.append(KeyCombo{tr(e.title), e.keyCode, e.modifiers, label});
         }
         result.append(built);

@@ -18,7 +18,7 @@ QStringList optionalStrings(const QJsonObject &object, const char *key)
 QList<LegacyTab> decode(const QByteArray &json)
 {
     return JsonFields::decodeArray<LegacyTab>(json, [](const QJsonValue &value) {
-        const QJsonObject object = JsonFields::object(value, "a ring");
+        const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a ring"));
         return LegacyTab{WheelTab::fromJson(object), optionalStrings(object, "apps"),
                          optionalStrings(object, "sites")};
     });

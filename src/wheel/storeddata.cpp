@@ -1,5 +1,7 @@
 #include "wheel/storeddata.h"
 
+#include <QCoreApplication>
+
 StoredData::StoredData(UserDefaults &defaults, QString key)
     : m_defaults(defaults)
     , m_key(std::move(key))
@@ -14,7 +16,8 @@ SettingKey StoredData::setting(QString name, QString defaultText, QString descri
         try {
             return {UserDefaults::Value(normalise(text.toUtf8())), {}};
         } catch (const JsonDecodeError &error) {
-            return SettingKey::refusal(QStringLiteral("%1 is not valid: %2").arg(key.name, error.message()));
+            return SettingKey::refusal(
+                QCoreApplication::translate("SettingKey", "%1 is not valid: %2").arg(key.name, error.message()));
         }
     };
     return key;

@@ -3,6 +3,7 @@
 #include "wheel/jsondecodeerror.h"
 #include "wheel/jsonfields.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -78,7 +79,7 @@ QJsonObject WheelItem::toJson() const
 
 WheelItem WheelItem::fromJson(const QJsonValue &value)
 {
-    const QJsonObject outer = JsonFields::object(value, "a slot");
+    const QJsonObject outer = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a slot"));
     std::optional<Kind> found;
     int recognised = 0;
     for (size_t i = 0; i < caseNames.size(); ++i) {
@@ -88,7 +89,7 @@ WheelItem WheelItem::fromJson(const QJsonValue &value)
         }
     }
     if (recognised != 1)
-        throw JsonDecodeError(QStringLiteral("Invalid number of keys found, expected one."));
+        throw JsonDecodeError(QCoreApplication::translate("JsonFields", "Invalid number of keys found, expected one."));
 
     const Kind kind = *found;
     const QJsonObject inner = JsonFields::object(outer.value(caseName(kind)), caseNames[size_t(kind)]);
@@ -104,7 +105,7 @@ WheelItem WheelItem::fromJson(const QJsonValue &value)
         const QString raw = JsonFields::string(inner, "_0");
         const std::optional<TargetLanguage> language = TargetLanguages::fromRawValue(raw);
         if (!language)
-            throw JsonDecodeError(QStringLiteral("Unknown target language \"%1\".").arg(raw));
+            throw JsonDecodeError(QCoreApplication::translate("JsonFields", "Unknown target language \"%1\".").arg(raw));
         return translateTo(*language);
     }
     case Kind::shortcut:
@@ -120,7 +121,7 @@ WheelItem WheelItem::fromJson(const QJsonValue &value)
     case Kind::customPrompt:
         return customPrompt(JsonFields::uuid(inner, "_0"));
     }
-    throw JsonDecodeError(QStringLiteral("Invalid slot."));
+    throw JsonDecodeError(QCoreApplication::translate("JsonFields", "Invalid slot."));
 }
 
 size_t qHash(const WheelItem &item, size_t seed) noexcept

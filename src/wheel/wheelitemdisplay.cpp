@@ -4,14 +4,7 @@
 #include "wheel/keycombostore.h"
 #include "wheel/promptstore.h"
 
-#include <QCoreApplication>
-
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WheelItem", text);
-}
-
 QString withCapitalFirst(const QString &text)
 {
     if (text.isEmpty())

@@ -4,6 +4,7 @@
 #include "platform/userdefaults.h"
 #include "wheel/wheelitem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -14,6 +15,8 @@ class PromptStore;
 // How a slot is shown on the wheel and in the editor's menus. Reads the custom-combination and prompt
 // stores and the stored target language at every call, so it always reflects the current contents.
 class WheelItemDisplay final {
+    Q_DECLARE_TR_FUNCTIONS(WheelItemDisplay)
+
 public:
     // The application's display name for an app id (the id itself when unknown).
     using AppNameLookup = std::function<QString(const QString &appId)>;

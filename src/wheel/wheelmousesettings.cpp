@@ -48,9 +48,10 @@ SettingKey::Parsed parseModifiers(const SettingKey &key, const QString &text)
     const qint64 number = text.trimmed().toLongLong(&ok);
     if (!ok || number < 0
         || quint64(number) != KeyModifiers::fromBits(quint64(number), storedModifierBits).toBits(storedModifierBits))
-        return SettingKey::refusal(QStringLiteral("%1 takes a whole number from 0 to 15 (control 1, option 2, shift 4, "
-                                                  "command 8, added up), not \"%2\".")
-                                       .arg(key.name, text));
+        return SettingKey::refusal(
+            QCoreApplication::translate("SettingKey", "%1 takes a whole number from 0 to 15 (control 1, option 2, "
+                                                      "shift 4, command 8, added up), not \"%2\".")
+                .arg(key.name, text));
     return {UserDefaults::Value(number), {}};
 }
 } // namespace

@@ -25,7 +25,7 @@ QJsonObject WheelSet::toJson() const
 
 WheelSet WheelSet::fromJson(const QJsonValue &value)
 {
-    const QJsonObject object = JsonFields::object(value, "a set");
+    const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a set"));
     WheelSet set;
     set.id = JsonFields::uuid(object, "id");
     set.title = JsonFields::string(object, "title");

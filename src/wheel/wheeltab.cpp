@@ -58,7 +58,7 @@ QJsonObject WheelTab::toJson() const
 
 WheelTab WheelTab::fromJson(const QJsonValue &value)
 {
-    const QJsonObject object = JsonFields::object(value, "a ring");
+    const QJsonObject object = JsonFields::object(value, QT_TRANSLATE_NOOP("JsonFields", "a ring"));
     WheelTab tab;
     tab.id = JsonFields::uuid(object, "id");
     tab.title = JsonFields::string(object, "title");

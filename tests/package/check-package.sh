@@ -65,6 +65,15 @@ major=$(gnome-shell --version | sed -n 's/^GNOME Shell \([0-9]*\).*/\1/p')
 grep -q "\"$major\"" "$work/root/usr/share/gnome-shell/extensions/ringle@ringle.org/metadata.json" \
     || fail "the GNOME Shell extension does not declare GNOME Shell $major"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+# The menu entry and the software centre show the translated name and summary.
+for language in de fr; do
+    grep -q "^GenericName\[$language\]=" "$work/root/usr/share/applications/$id.desktop" \
+        && grep -q "^Comment\[$language\]=" "$work/root/usr/share/applications/$id.desktop" \
+        || fail "the desktop entry has no $language name or comment"
+    grep -q "<summary xml:lang=\"$language\">" "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+        && grep -q "<lang>$language</lang>" "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+        || fail "the metainfo has no $language summary or does not list $language"
+done
 zcat "$work/root/usr/share/man/man1/ringle-config.1.gz" | grep -q 'start-at-login' || fail "ringle-config(1) lacks the commands"
 
 ringle="$work/root/usr/bin/ringle"
@@ -72,6 +81,11 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/config" "$ringl
 version=$(run --version) || fail "ringle --version"
 [ "$(head -n 1 <<<"$version")" = "ringle $(dpkg-deb -f "$deb" Version)" ] || fail "ringle --version says \"$version\""
 grep -q '^License GPL-3.0-or-later' <<<"$version" || fail "ringle --version names no licence"
+# The translations are built into the program.
+LANGUAGE=de run --help | grep -q '^Aufruf: ringle ' || fail "ringle --help is not German with LANGUAGE=de"
+# French puts a no-break space before the colon.
+LANGUAGE= LC_ALL= LANG=fr_FR.UTF-8 run --help | grep -q '^Utilisation.*: ringle ' \
+    || fail "ringle --help is not French with LANG=fr_FR.UTF-8"
 run config list >"$work/list" || fail "ringle config list"
 grep -q '^modelProvider = ' "$work/list" || fail "ringle config list prints no settings"
 run config set modelName llama3.2 && [ "$(run config get modelName)" = llama3.2 ] || fail "ringle config set/get"

@@ -1,6 +1,6 @@
 // The real `ringle` executable's command-line manners: help, version and settings work without a
 // display; wrong usage gets the usage on standard error and exit code 2; starting without a usable X
-// display ends with one sentence and exit code 1, never Qt's abort.
+// display ends with one sentence and exit code 1, never Qt's abort. All of it in the user's language.
 #include "app/appidentity.h"
 
 #include <QDir>
@@ -18,8 +18,10 @@ struct Run {
 Run ringle(const QStringList &arguments, const QStringList &environment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
         env.remove(QString::fromLatin1(name));
+    // English unless a case asks for another language.
+    env.insert(u"LANGUAGE"_qs, u"en"_qs);
     for (const QString &assignment : environment)
         env.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
     QProcess process;
@@ -117,6 +119,45 @@ private Q_SLOTS:
             QVERIFY2(run.err.startsWith(err.chopped(1)), qPrintable(run.err));
         else
             QCOMPARE(run.err, err);
+    }
+
+    // The language comes from LANGUAGE or else LANG, for what is said before the application is
+    // made (help, wrong usage, no display) and after it (a running Ringle not found) alike.
+    void inTheUsersLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("out"); // stdout starts with this
+        QTest::addColumn<QString>("err"); // stderr starts with this
+
+        const QStringList german{"LANGUAGE=de"};
+        const QStringList french{"LANGUAGE=", "LANG=fr_FR.UTF-8"};
+        QTest::newRow("help, LANGUAGE=de") << QStringList{"--help"} << german
+                                           << u"Aufruf: ringle [--backend=x11|wayland] [OPTION]\n  oder: ringle config"_qs
+                                           << QString();
+        QTest::newRow("help, LANG=fr_FR") << QStringList{"--help"} << french
+                                          << u"Utilisation\u00a0: ringle [--backend=x11|wayland] [OPTION]\n"_qs << QString();
+        QTest::newRow("help, English first") << QStringList{"--help"} << QStringList{"LANGUAGE=en:de"}
+                                             << u"Usage: ringle [--backend=x11|wayland] [OPTION]\n"_qs << QString();
+        QTest::newRow("help, the first language translated") << QStringList{"--help"} << QStringList{"LANGUAGE=es:fr"}
+                                                             << u"Utilisation\u00a0: ringle"_qs << QString();
+        QTest::newRow("wrong usage") << QStringList{"--frobnicate"} << german << QString()
+                                     << u"ringle: unbekannte Option --frobnicate\nAufruf: ringle"_qs;
+        QTest::newRow("no display") << QStringList{} << french << QString()
+                                    << u"Ringle a besoin d’un affichage X11, mais DISPLAY n’est pas défini\u00a0:"_qs;
+        QTest::newRow("nothing running") << QStringList{"wheel", "press"} << german << QString() << u"Ringle läuft nicht.\n"_qs;
+    }
+
+    void inTheUsersLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = ringle(arguments, environment + QStringList{m_config});
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
+        QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
     }
 
 private:

@@ -48,12 +48,15 @@ MutterRemoteDesktop::MutterRemoteDesktop(Use use, QDBusConnection bus, QObject *
     m_startBound.setSingleShot(true);
     m_startBound.setInterval(startBound);
     connect(&m_startBound, &QTimer::timeout, this,
-            [this] { end(State::failed, u"GNOME Shell did not start a remote desktop session within %1 ms"_qs.arg(startBound.count())); });
+            [this] {
+                end(State::failed,
+                    tr("GNOME Shell did not start a remote desktop session within %1 ms").arg(startBound.count()));
+            });
     // Sessions live in GNOME Shell: one that restarts has none of them.
     connect(&m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &oldOwner, const QString &) {
                 if (!oldOwner.isEmpty() && m_state != State::idle)
-                    end(State::ended, u"GNOME Shell's remote desktop service went away"_qs);
+                    end(State::ended, tr("GNOME Shell's remote desktop service went away"));
             });
 }
 
@@ -71,7 +74,7 @@ void MutterRemoteDesktop::start()
     if (m_state == State::starting || m_state == State::started)
         return;
     if (!m_bus.isConnected()) {
-        end(State::failed, u"there is no session bus"_qs);
+        end(State::failed, tr("there is no session bus"));
         return;
     }
     setState(State::starting);
@@ -105,7 +108,7 @@ QCoro::Task<void> MutterRemoteDesktop::open()
     if (!current())
         co_return;
     if (created.type() != QDBusMessage::ReplyMessage || created.signature() != u"o") {
-        end(State::failed, u"GNOME Shell made no remote desktop session: "_qs + errorOf(created));
+        end(State::failed, tr("GNOME Shell made no remote desktop session: %1").arg(errorOf(created)));
         co_return;
     }
     m_session = created.arguments().constFirst().value<QDBusObjectPath>().path();
@@ -116,7 +119,7 @@ QCoro::Task<void> MutterRemoteDesktop::open()
         if (!current())
             co_return;
         if (started.type() != QDBusMessage::ReplyMessage) {
-            end(State::failed, u"GNOME Shell did not start the remote desktop session: "_qs + errorOf(started));
+            end(State::failed, tr("GNOME Shell did not start the remote desktop session: %1").arg(errorOf(started)));
             co_return;
         }
     }
@@ -130,9 +133,9 @@ QString MutterRemoteDesktop::whyNotReady() const
 {
     switch (m_state) {
     case State::idle:
-        return u"no remote desktop session with GNOME Shell was asked for yet"_qs;
+        return tr("no remote desktop session with GNOME Shell was asked for yet");
     case State::starting:
-        return u"the remote desktop session with GNOME Shell is still starting"_qs;
+        return tr("the remote desktop session with GNOME Shell is still starting");
     case State::started:
         return {};
     case State::failed:
@@ -184,7 +187,7 @@ QCoro::Task<bool> MutterRemoteDesktop::settle()
 
 void MutterRemoteDesktop::onClosed()
 {
-    end(State::ended, u"GNOME Shell closed the remote desktop session"_qs);
+    end(State::ended, tr("GNOME Shell closed the remote desktop session"));
 }
 
 void MutterRemoteDesktop::onSelectionOwnerChanged(const QDBusMessage &message)

@@ -25,7 +25,7 @@ std::unique_ptr<ShellExtension> ShellExtension::create(QString *why, QDBusConnec
 {
     if (!isOffered(bus)) {
         if (why)
-            *why = QStringLiteral("Ringle's GNOME Shell extension is not enabled");
+            *why = tr("Ringle's GNOME Shell extension is not enabled");
         return nullptr;
     }
     std::unique_ptr<ShellExtension> extension(new ShellExtension(std::move(bus)));
@@ -58,10 +58,10 @@ bool ShellExtension::registerWithShell(QString *why)
     const QDBusMessage reply = call(u"Register"_qs, {});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2) {
         const QString error = reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage()
-                                                                         : u"it did not answer"_qs;
+                                                                         : tr("it did not answer");
         qCWarning(lcShell).noquote() << "Ringle's GNOME Shell extension refused Ringle:" << error;
         if (why)
-            *why = QStringLiteral("Ringle's GNOME Shell extension refused Ringle: %1").arg(error);
+            *why = tr("Ringle's GNOME Shell extension refused Ringle: %1").arg(error);
         m_connected = false;
         return false;
     }

@@ -274,12 +274,12 @@ void WaylandConnection::markLost()
         const wl_interface *interface = nullptr;
         quint32 id = 0;
         const quint32 code = wl_display_get_protocol_error(m_display, &interface, &id);
-        m_lostReason = QStringLiteral("the compositor ended the connection over a protocol error (%1 %2, code %3)")
+        m_lostReason = tr("the compositor ended the connection over a protocol error (%1 %2, code %3)")
                            .arg(QString::fromLatin1(interface ? interface->name : "unknown"))
                            .arg(id)
                            .arg(code);
     } else {
-        m_lostReason = QStringLiteral("the connection to the compositor was lost (%1)")
+        m_lostReason = tr("the connection to the compositor was lost (%1)")
                            .arg(QString::fromLocal8Bit(std::strerror(error ? error : errno)));
     }
     if (m_readNotifier)

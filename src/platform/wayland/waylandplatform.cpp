@@ -61,7 +61,7 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
     if (!connection) {
         if (why)
-            *why = QStringLiteral("no Wayland compositor answered");
+            *why = tr("no Wayland compositor answered");
         return nullptr;
     }
     WaylandProbe::Result offered;
@@ -80,7 +80,7 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     }
     if (!missing.isEmpty()) {
         if (why)
-            *why = QStringLiteral("the compositor lacks %1").arg(missing.join(QStringLiteral(", ")));
+            *why = tr("the compositor lacks %1").arg(missing.join(QStringLiteral(", ")));
         return nullptr;
     }
     std::unique_ptr<WaylandPlatform> p(new WaylandPlatform);
@@ -93,7 +93,7 @@ std::unique_ptr<WaylandPlatform> WaylandPlatform::create(QString *why)
     p->m_seat = WaylandSeat::create(c, p->m_globals->compositor, p->m_globals->shm);
     if (!p->m_seat) {
         if (why)
-            *why = QStringLiteral("the compositor offers no seat");
+            *why = tr("the compositor offers no seat");
         return nullptr;
     }
     if (p->m_shell)
