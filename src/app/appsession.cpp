@@ -10,6 +10,7 @@
 #include "app/trayicon.h"
 #include "globalshortcuts/name.h"
 #include "platform/accessibilitytree.h"
+#include "platform/jsonfiledefaults.h"
 #include "platform/overlaysurfaces.h"
 #include "ui/askwindow.h"
 #include "ui/settingscontext.h"
@@ -111,7 +112,7 @@ QWidget *AppSession::makeWheelSettings()
     return new WheelSettingsView(WheelSettingsParts{
         c.store, c.combos, c.prompts, c.display, p.appChoices, p.appIcons,
         [&p](const WheelItem &item) { return p.labels.label(item); },
-        [&c] { return c.shortcutsCLI.folders(); }, c.platform.keyboardLayout, &c.shortcuts});
+        [&c] { return c.shortcutsCLI.folders(); }, c.platform.keyboardLayout, &c.shortcuts, JsonFileDefaults::filePathOf(c.defaults)});
 }
 
 void AppSession::prepareWheel()

@@ -2,7 +2,10 @@
 
 #include "app/autostartentry.h"
 #include "app/configkeys.h"
+#include "app/configtransfercommand.h"
 #include "platform/jsonfiledefaults.h"
+
+#include <QCoreApplication>
 
 namespace ConfigCommand {
 namespace {
@@ -11,7 +14,9 @@ const char usage[] = "Usage: ringle config list\n"
                      "  or:  ringle config get KEY\n"
                      "  or:  ringle config set KEY VALUE\n"
                      "  or:  ringle config unset KEY\n"
-                     "  or:  ringle config start-at-login [on|off]\n";
+                     "  or:  ringle config start-at-login [on|off]\n"
+                     "  or:  ringle config export FILE\n"
+                     "  or:  ringle config import FILE [--merge|--replace]\n";
 
 void printHelp(QTextStream &out)
 {
@@ -25,7 +30,15 @@ void printHelp(QTextStream &out)
            "  set KEY VALUE   store VALUE under KEY after checking it\n"
            "  unset KEY       remove KEY, so Ringle uses its default\n"
            "  start-at-login  print on or off; with on or off, add or remove the autostart entry\n"
-           "\n"
+        << QCoreApplication::translate(
+               "ConfigCommand",
+               "  export FILE     write the sets, key combinations and prompts to FILE (- for standard output)\n"
+               "  import FILE     check FILE (- for standard input) and say what importing it would do;\n"
+               "                  with --merge, add its sets, key combinations and prompts to yours (those\n"
+               "                  whose ids yours already use get new ones); with --replace, put them in\n"
+               "                  place of yours. Either way, your configuration is first kept in\n"
+               "                  defaults-backup-DATE-TIME.json next to the settings file.\n")
+        << "\n"
            "Keys:\n";
     for (const SettingKey *key : ConfigKeys::all()) {
         out << "  " << key->name << "  " << SettingKey::typeName(key->type) << ", default " << key->defaultText;
@@ -37,12 +50,18 @@ void printHelp(QTextStream &out)
            "Exit status:\n"
            "  0  success\n"
            "  1  get: the key is not set; set, unset, start-at-login: the change could not be saved\n"
-           "  2  wrong usage, an unknown key or a value the key does not take\n"
-           "\n"
+        << QCoreApplication::translate("ConfigCommand",
+                                       "     export, import: a file could not be written\n")
+        << "  2  wrong usage, an unknown key or a value the key does not take\n"
+        << QCoreApplication::translate("ConfigCommand",
+                                       "     import: the file is refused, or neither --merge nor --replace was given\n")
+        << "\n"
            "Examples:\n"
            "  ringle config set modelProvider ollama\n"
            "  ringle config set modelName llama3.2\n"
-           "  ringle config get customPrompts\n";
+           "  ringle config get customPrompts\n"
+           "  ringle config export ~/ringle.json\n"
+           "  ringle config import ~/ringle.json --merge\n";
 }
 
 const SettingKey *knownKey(const QString &name, QTextStream &err)
@@ -140,6 +159,12 @@ int startAtLogin(const QStringList &arguments, QTextStream &out, QTextStream &er
 
 } // namespace
 
+int printUsage(QTextStream &err)
+{
+    err << usage;
+    return badUsage;
+}
+
 int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, QTextStream &err)
 {
     const QString verb = arguments.value(0);
@@ -149,6 +174,10 @@ int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, 
     }
     if (verb == QLatin1String("start-at-login"))
         return startAtLogin(arguments, out, err);
+    if (verb == QLatin1String("export"))
+        return ConfigTransferCommand::exportConfig(arguments, defaults, out, err);
+    if (verb == QLatin1String("import"))
+        return ConfigTransferCommand::importConfig(arguments, defaults, out, err);
     const qsizetype expectedCount = verb == QLatin1String("list")                                     ? 1
                                   : verb == QLatin1String("get") || verb == QLatin1String("unset") ? 2
                                   : verb == QLatin1String("set")                                    ? 3

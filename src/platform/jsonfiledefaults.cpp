@@ -56,6 +56,12 @@ QString JsonFileDefaults::pathForDomain(const QString &domain)
     return base + QLatin1Char('/') + domain + QStringLiteral("/defaults.json");
 }
 
+QString JsonFileDefaults::filePathOf(const UserDefaults &defaults)
+{
+    const auto *file = qobject_cast<const JsonFileDefaults *>(&defaults);
+    return file ? file->filePath() : QString();
+}
+
 JsonFileDefaults::FileStamp JsonFileDefaults::stampOnDisk() const
 {
     struct stat st {};

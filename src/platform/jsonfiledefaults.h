@@ -33,6 +33,8 @@ public:
     void watchForOtherWriters();
 
     QString filePath() const { return m_path; }
+    // The file of defaults kept in one; empty for defaults kept otherwise.
+    static QString filePathOf(const UserDefaults &defaults);
     // Where an unreadable file was moved to, if that happened while loading; empty otherwise.
     QString setAsidePath() const { return m_setAsidePath; }
     // False when the last write could not be completed (the in-memory value still changed).

@@ -35,4 +35,6 @@ struct WheelSettingsParts {
     // Recording a key combination: the keys' codes, and the hot keys to pause meanwhile (may be null).
     const KeyboardLayout &keyboardLayout;
     GlobalShortcuts::Registry *hotKeys = nullptr;
+    // The settings file that an import keeps its backup next to; without it, imports are refused.
+    QString settingsFile = {};
 };

@@ -1,5 +1,6 @@
 #include "ui/wheelsettingsview.h"
 
+#include "ui/configtransferdialogs.h"
 #include "ui/editoricons.h"
 #include "ui/recordlistpage.h"
 #include "ui/ringeditor.h"
@@ -30,6 +31,9 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
     , m_sidebar(new WheelSidebar(m_icons))
     , m_add(new QToolButton)
     , m_remove(new QToolButton)
+    , m_export(new QToolButton)
+    , m_import(new QToolButton)
+    , m_transfer(new ConfigTransferDialogs({m_parts.store, m_parts.combos, m_parts.prompts}, m_parts.settingsFile, this))
     , m_ringMenu(new QMenu(this))
     , m_pages(new QStackedWidget)
     , m_placeholder(new QLabel(tr("Select a set or ring")))
@@ -52,6 +56,12 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
     m_remove->setObjectName(QStringLiteral("remove"));
     m_remove->setIcon(EditorIcons::symbol(m_icons, QStringLiteral("minus"), *this));
     m_remove->setToolTip(tr("Remove"));
+    m_export->setObjectName(QStringLiteral("exportConfiguration"));
+    m_export->setText(tr("Export…"));
+    m_export->setToolTip(tr("Save the sets, key combinations and prompts to a file"));
+    m_import->setObjectName(QStringLiteral("importConfiguration"));
+    m_import->setText(tr("Import…"));
+    m_import->setToolTip(tr("Add or replace the sets, key combinations and prompts from a file"));
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setForegroundRole(QPalette::PlaceholderText);
     m_notice->setObjectName(QStringLiteral("wheelNotice"));
@@ -73,6 +83,8 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
     buttons->addWidget(m_add);
     buttons->addWidget(m_remove);
     buttons->addStretch();
+    buttons->addWidget(m_import);
+    buttons->addWidget(m_export);
     auto *side = new QVBoxLayout;
     side->addWidget(m_sidebar, 1);
     side->addLayout(buttons);
@@ -93,6 +105,11 @@ WheelSettingsView::WheelSettingsView(WheelSettingsParts parts, QWidget *parent)
             select(added);
     });
     connect(m_remove, &QToolButton::clicked, this, &WheelSettingsView::removeSelected);
+    connect(m_export, &QToolButton::clicked, m_transfer, &ConfigTransferDialogs::chooseExportFile);
+    connect(m_import, &QToolButton::clicked, m_transfer, &ConfigTransferDialogs::chooseImportFile);
+    // What was selected may be gone; the imported sets start from the top.
+    connect(m_transfer, &ConfigTransferDialogs::imported, this,
+            [this] { select(Commands::firstSelection(m_parts.store)); });
     connect(m_sidebar, &WheelSidebar::wheelSelectionChanged, this, &WheelSettingsView::select);
     connect(m_sidebar, &WheelSidebar::ringMenuRequested, this,
             [this](const QUuid &ringID, const QPoint &at) { ringMenu(ringID)->popup(at); });

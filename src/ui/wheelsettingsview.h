@@ -13,6 +13,7 @@
 class QLabel;
 class QMenu;
 
+class ConfigTransferDialogs;
 class QStackedWidget;
 class QToolButton;
 class RecordListPage;
@@ -38,6 +39,10 @@ public:
     QAction *newSetAction() const { return m_newSet; }
     QToolButton *addButton() const { return m_add; }
     QToolButton *removeButton() const { return m_remove; }
+    QToolButton *exportButton() const { return m_export; }
+    QToolButton *importButton() const { return m_import; }
+    // The dialogs of "Export…" and "Import…".
+    ConfigTransferDialogs *transfer() const { return m_transfer; }
     // The context menu of a ring row, filled as it is when it opens.
     QMenu *ringMenu(const QUuid &ringID);
     // The confirmation shown before a set is removed, while it is open.
@@ -75,6 +80,9 @@ private:
     QAction *m_newRing;
     QAction *m_newSet;
     QToolButton *m_remove;
+    QToolButton *m_export;
+    QToolButton *m_import;
+    ConfigTransferDialogs *m_transfer;
     QMenu *m_ringMenu;
     QStackedWidget *m_pages;
     QLabel *m_placeholder;

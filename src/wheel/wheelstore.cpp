@@ -24,25 +24,7 @@ WheelTab newRing()
 QByteArray normalisedSets(const QByteArray &json)
 {
     const QList<WheelSet> sets = WheelSet::decodeList(json);
-    if (sets.isEmpty())
-        throw JsonDecodeError(QStringLiteral("The list needs at least the default set."));
-    if (sets.size() > WheelStore::maximumSets)
-        throw JsonDecodeError(QStringLiteral("At most %1 sets are allowed.").arg(WheelStore::maximumSets));
-    for (const WheelSet &set : sets) {
-        if (set.rings.isEmpty() || set.rings.size() > WheelStore::maximumRings)
-            throw JsonDecodeError(QStringLiteral("Set \"%1\" has %2 rings; a set has 1 to %3.")
-                                      .arg(set.displayTitle())
-                                      .arg(set.rings.size())
-                                      .arg(WheelStore::maximumRings));
-        for (const WheelTab &ring : set.rings) {
-            if (ring.slotCount() < WheelTab::minimumSlots || ring.slotCount() > WheelTab::maximumSlots)
-                throw JsonDecodeError(QStringLiteral("Ring \"%1\" has %2 slots; a ring has %3 to %4.")
-                                          .arg(ring.displayTitle())
-                                          .arg(ring.slotCount())
-                                          .arg(WheelTab::minimumSlots)
-                                          .arg(WheelTab::maximumSlots));
-        }
-    }
+    WheelStore::checkLimits(sets);
     return WheelSet::encodeList(sets);
 }
 
@@ -75,6 +57,29 @@ WheelStore::WheelStore(UserDefaults &defaults, QObject *parent)
         if (key == setsKey.name)
             reloadIfChangedElsewhere();
     });
+}
+
+void WheelStore::checkLimits(const QList<WheelSet> &sets)
+{
+    if (sets.isEmpty())
+        throw JsonDecodeError(tr("The list needs at least the default set."));
+    if (sets.size() > maximumSets)
+        throw JsonDecodeError(tr("At most %1 sets are allowed.").arg(maximumSets));
+    for (const WheelSet &set : sets) {
+        if (set.rings.isEmpty() || set.rings.size() > maximumRings)
+            throw JsonDecodeError(tr("Set \"%1\" has %2 rings; a set has 1 to %3.")
+                                      .arg(set.displayTitle())
+                                      .arg(set.rings.size())
+                                      .arg(maximumRings));
+        for (const WheelTab &ring : set.rings) {
+            if (ring.slotCount() < WheelTab::minimumSlots || ring.slotCount() > WheelTab::maximumSlots)
+                throw JsonDecodeError(tr("Ring \"%1\" has %2 slots; a ring has %3 to %4.")
+                                          .arg(ring.displayTitle())
+                                          .arg(ring.slotCount())
+                                          .arg(WheelTab::minimumSlots)
+                                          .arg(WheelTab::maximumSlots));
+        }
+    }
 }
 
 QList<WheelSet> WheelStore::shippedDefault()
@@ -136,6 +141,11 @@ void WheelStore::setSets(const QList<WheelSet> &sets)
         return;
     m_sets = sets;
     Q_EMIT setsChanged();
+}
+
+void WheelStore::replaceAll(const QList<WheelSet> &sets)
+{
+    commit(sets);
 }
 
 void WheelStore::commit(const QList<WheelSet> &sets)

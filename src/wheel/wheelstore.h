@@ -77,6 +77,12 @@ public:
     void moveRings(const QUuid &setID, const QList<qsizetype> &positions, qsizetype destination);
     // Empties every slot holding an item equal to `item`, in every ring of every set; always saves.
     void clearSlots(const WheelItem &item);
+    // The whole list at once (an import); always saves. The caller has checked it (checkLimits).
+    void replaceAll(const QList<WheelSet> &sets);
+
+    // What a stored list must keep to: 1 to 12 sets, 1 to 8 rings in a set, 1 to 6 slots in a ring.
+    // Throws JsonDecodeError naming the set or ring that does not.
+    static void checkLimits(const QList<WheelSet> &sets);
 
     // One set with one WheelTab::standard() ring, titled "Default".
     static QList<WheelSet> shippedDefault();
