@@ -359,6 +359,415 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>ConfigCommand</name>
+    <message>
+        <source>  export FILE     write the sets, key combinations and prompts to FILE (- for standard output)
+  import FILE     check FILE (- for standard input) and say what importing it would do;
+                  with --merge, add its sets, key combinations and prompts to yours (those
+                  whose ids yours already use get new ones); with --replace, put them in
+                  place of yours. Either way, your configuration is first kept in
+                  defaults-backup-DATE-TIME.json next to the settings file.
+</source>
+        <translation>  export DATEI    die Sets, Tastenkombinationen und Prompts in DATEI schreiben (- für die
+                  Standardausgabe)
+  import DATEI    DATEI (- für die Standardeingabe) prüfen und sagen, was ein Import täte;
+                  mit --merge ihre Sets, Tastenkombinationen und Prompts zu Ihren hinzufügen
+                  (die, deren IDs Ihre schon verwenden, bekommen neue); mit --replace Ihre
+                  durch sie ersetzen. In beiden Fällen wird Ihre Konfiguration zuerst in
+                  defaults-backup-DATUM-UHRZEIT.json neben der Einstellungsdatei aufbewahrt.
+</translation>
+    </message>
+    <message>
+        <source>     export, import: a file could not be written
+</source>
+        <translation>     export, import: eine Datei konnte nicht geschrieben werden
+</translation>
+    </message>
+    <message>
+        <source>     import: the file is refused, or neither --merge nor --replace was given
+</source>
+        <translation>     import: die Datei wird abgelehnt, oder weder --merge noch --replace wurde angegeben
+</translation>
+    </message>
+    <message>
+        <source>Usage: ringle config list
+  or:  ringle config get KEY
+  or:  ringle config set KEY VALUE
+  or:  ringle config unset KEY
+  or:  ringle config start-at-login [on|off]
+  or:  ringle config export FILE
+  or:  ringle config import FILE [--merge|--replace]
+</source>
+        <translation>Aufruf: ringle config list
+  oder: ringle config get SCHLÜSSEL
+  oder: ringle config set SCHLÜSSEL WERT
+  oder: ringle config unset SCHLÜSSEL
+  oder: ringle config start-at-login [on|off]
+  oder: ringle config export DATEI
+  oder: ringle config import DATEI [--merge|--replace]
+</translation>
+    </message>
+    <message>
+        <source>Reads and changes Ringle&apos;s stored settings, typed and checked as Ringle reads them; a running Ringle takes a change up at once. No display is needed.
+
+Commands:
+  list            print every key with its value, or the default it falls back to
+  get KEY         print the value stored under KEY (JSON settings as JSON text)
+  set KEY VALUE   store VALUE under KEY after checking it
+  unset KEY       remove KEY, so Ringle uses its default
+  start-at-login  print on or off; with on or off, add or remove the autostart entry
+</source>
+        <translation>Liest und ändert die gespeicherten Einstellungen von Ringle, mit den Typen und Prüfungen, mit denen Ringle sie liest; ein laufendes Ringle übernimmt eine Änderung sofort. Eine Anzeige ist nicht nötig.
+
+Befehle:
+  list            jeden Schlüssel mit seinem Wert ausgeben, oder mit dem Standardwert, der sonst gilt
+  get SCHLÜSSEL   den unter SCHLÜSSEL gespeicherten Wert ausgeben (JSON-Einstellungen als JSON-Text)
+  set SCHLÜSSEL WERT
+                  WERT nach der Prüfung unter SCHLÜSSEL speichern
+  unset SCHLÜSSEL
+                  SCHLÜSSEL entfernen, sodass Ringle seinen Standardwert verwendet
+  start-at-login  on oder off ausgeben; mit on oder off den Autostart-Eintrag anlegen oder entfernen
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+</source>
+        <translation>Schlüssel:
+</translation>
+    </message>
+    <message>
+        <source>, default %1</source>
+        <translation>, Standard %1</translation>
+    </message>
+    <message>
+        <source>; one of %1</source>
+        <translation>; eines von %1</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  success
+  1  get: the key is not set; set, unset, start-at-login: the change could not be saved
+</source>
+        <translation>Rückgabewert:
+  0  Erfolg
+  1  get: der Schlüssel ist nicht gesetzt; set, unset, start-at-login: die Änderung konnte nicht gespeichert werden
+</translation>
+    </message>
+    <message>
+        <source>  2  wrong usage, an unknown key or a value the key does not take
+</source>
+        <translation>  2  falscher Aufruf, ein unbekannter Schlüssel oder ein Wert, den der Schlüssel nicht annimmt
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+</source>
+        <translation>Beispiele:
+</translation>
+    </message>
+    <message>
+        <source>Unknown key &quot;%1&quot;. Known keys: %2</source>
+        <translation>Unbekannter Schlüssel „%1“. Bekannte Schlüssel: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1 holds a %2, not a %3; Ringle ignores it and uses the default (%4).</source>
+        <translation>Hinweis: %1 enthält einen Wert vom Typ %2, nicht %3; Ringle übergeht ihn und verwendet den Standardwert (%4).</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>(a %1, ignored: not a %2)</source>
+        <translation>(Typ %1, übergangen: nicht %2)</translation>
+    </message>
+    <message>
+        <source>(not set; default: %1)</source>
+        <translation>(nicht gesetzt; Standard: %1)</translation>
+    </message>
+    <message>
+        <source>%1 is not set; Ringle uses the default (%2).</source>
+        <translation>%1 ist nicht gesetzt; Ringle verwendet den Standardwert (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>The file has no &quot;%1&quot; list.</source>
+        <translation>Die Datei hat keine Liste „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the file is not a list.</source>
+        <translation>„%1“ ist in der Datei keine Liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the file cannot be read: %2</source>
+        <translation>„%1“ in der Datei kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: its &quot;format&quot; is not &quot;ringle-config&quot;.</source>
+        <translation>Die Datei ist keine Ringle-Konfigurationsdatei: Ihr „format“ ist nicht „ringle-config“.</translation>
+    </message>
+    <message>
+        <source>The file has no valid format version.</source>
+        <translation>Die Datei hat keine gültige Formatversion.</translation>
+    </message>
+    <message>
+        <source>This file comes from a newer version of Ringle (format version %1); update Ringle to import it.</source>
+        <translation>Diese Datei stammt von einer neueren Version von Ringle (Formatversion %1); aktualisieren Sie Ringle, um sie zu importieren.</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: it is not valid JSON (%1 at character %2).</source>
+        <translation>Die Datei ist keine Ringle-Konfigurationsdatei: Sie ist kein gültiges JSON (%1 bei Zeichen %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: it does not hold a JSON object.</source>
+        <translation>Die Datei ist keine Ringle-Konfigurationsdatei: Sie enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The sets in the file go beyond what Ringle keeps: %1</source>
+        <translation>Die Sets in der Datei gehen über das hinaus, was Ringle aufnimmt: %1</translation>
+    </message>
+    <message>
+        <source>Two sets in the file have the same id %1.</source>
+        <translation>Zwei Sets in der Datei haben dieselbe ID %1.</translation>
+    </message>
+    <message>
+        <source>Two rings in the file have the same id %1.</source>
+        <translation>Zwei Ringe in der Datei haben dieselbe ID %1.</translation>
+    </message>
+    <message>
+        <source>Two key combinations in the file have the same id %1.</source>
+        <translation>Zwei Tastenkombinationen in der Datei haben dieselbe ID %1.</translation>
+    </message>
+    <message>
+        <source>Two prompts in the file have the same id %1.</source>
+        <translation>Zwei Prompts in der Datei haben dieselbe ID %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>The standard input holds more than %1 MiB, so it is not a Ringle configuration file.</source>
+        <translation>Die Standardeingabe enthält mehr als %1 MiB, also ist sie keine Ringle-Konfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, so it is not a Ringle configuration file.</source>
+        <translation>%1 ist größer als %2 MiB, also ist es keine Ringle-Konfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>Could not read the standard input: %1.</source>
+        <translation>Die Standardeingabe konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation>Es gibt keine Datei %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImport</name>
+    <message>
+        <source>Ringle keeps no settings file to put a backup next to, so nothing was imported.</source>
+        <translation>Ringle hat keine Einstellungsdatei, neben der eine Sicherung liegen könnte, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Could not write the backup %1, so nothing was imported: %2.</source>
+        <translation>Die Sicherung %1 konnte nicht geschrieben werden, daher wurde nichts importiert: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImportPlan</name>
+    <message>
+        <source>Merging would give %1 sets, and Ringle keeps at most %2.</source>
+        <translation>Zusammenführen ergäbe %1 Sets, Ringle nimmt aber höchstens %2 auf.</translation>
+    </message>
+    <message>
+        <source>The file holds no sets, so it cannot take the place of yours.</source>
+        <translation>Die Datei enthält keine Sets, daher kann sie Ihre nicht ersetzen.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a key combination that is neither in the file nor in your configuration.</source>
+        <translation>Feld %1 des Rings „%2“ im Set „%3“ verweist auf eine Tastenkombination, die weder in der Datei noch in Ihrer Konfiguration ist.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a prompt that is neither in the file nor in your configuration.</source>
+        <translation>Feld %1 des Rings „%2“ im Set „%3“ verweist auf einen Prompt, der weder in der Datei noch in Ihrer Konfiguration ist.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a key combination that is not in the file.</source>
+        <translation>Feld %1 des Rings „%2“ im Set „%3“ verweist auf eine Tastenkombination, die nicht in der Datei ist.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a prompt that is not in the file.</source>
+        <translation>Feld %1 des Rings „%2“ im Set „%3“ verweist auf einen Prompt, der nicht in der Datei ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferCommand</name>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file holds %1.</source>
+        <translation>Die Datei enthält %1.</translation>
+    </message>
+    <message>
+        <source>Add --merge or --replace to import.</source>
+        <translation>Geben Sie --merge oder --replace an, um zu importieren.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferDialogs</name>
+    <message>
+        <source>Export the Wheel Configuration</source>
+        <translation>Rad-Konfiguration exportieren</translation>
+    </message>
+    <message>
+        <source>Import a Wheel Configuration</source>
+        <translation>Rad-Konfiguration importieren</translation>
+    </message>
+    <message>
+        <source>Ringle configurations (*.json);;All files (*)</source>
+        <translation>Ringle-Konfigurationen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Not Exported</source>
+        <translation>Nicht exportiert</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>Exportiert</translation>
+    </message>
+    <message>
+        <source>Not Imported</source>
+        <translation>Nicht importiert</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importiert</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferTexts</name>
+    <message>
+        <source>%n set</source>
+        <translation>%n Set</translation>
+    </message>
+    <message>
+        <source>%n sets</source>
+        <translation>%n Sets</translation>
+    </message>
+    <message>
+        <source>%n key combination</source>
+        <translation>%n Tastenkombination</translation>
+    </message>
+    <message>
+        <source>%n key combinations</source>
+        <translation>%n Tastenkombinationen</translation>
+    </message>
+    <message>
+        <source>%n prompt</source>
+        <translation>%n Prompt</translation>
+    </message>
+    <message>
+        <source>%n prompts</source>
+        <translation>%n Prompts</translation>
+    </message>
+    <message>
+        <source>and 1 more</source>
+        <translation>und 1 weiteres</translation>
+    </message>
+    <message>
+        <source>and %n more</source>
+        <translation>und %n weitere</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>Import %1?</source>
+        <translation>%1 importieren?</translation>
+    </message>
+    <message>
+        <source>Sets: %1.</source>
+        <translation>Sets: %1.</translation>
+    </message>
+    <message>
+        <source>Key combinations: %1.</source>
+        <translation>Tastenkombinationen: %1.</translation>
+    </message>
+    <message>
+        <source>Prompts: %1.</source>
+        <translation>Prompts: %1.</translation>
+    </message>
+    <message>
+        <source>%1 adds them to your %2.</source>
+        <translation>%1 fügt sie zu Ihren %2 hinzu.</translation>
+    </message>
+    <message>
+        <source>One of them gets a new id because your configuration already uses its id.</source>
+        <translation>Eines davon bekommt eine neue ID, weil Ihre Konfiguration seine ID schon verwendet.</translation>
+    </message>
+    <message>
+        <source>%n of them get new ids because your configuration already uses their ids.</source>
+        <translation>%n davon bekommen neue IDs, weil Ihre Konfiguration ihre IDs schon verwendet.</translation>
+    </message>
+    <message>
+        <source>These apps and websites stay with the sets of yours they belong to: %1.</source>
+        <translation>Diese Anwendungen und Websites bleiben bei Ihren Sets, zu denen sie gehören: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not possible: %2</source>
+        <translation>%1 ist nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>%1 puts them in place of your %2.</source>
+        <translation>%1 setzt sie an die Stelle Ihrer %2.</translation>
+    </message>
+    <message>
+        <source>Added %1 to your configuration.</source>
+        <translation>%1 zu Ihrer Konfiguration hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Replaced your configuration with %1.</source>
+        <translation>Ihre Konfiguration durch %1 ersetzt.</translation>
+    </message>
+    <message>
+        <source>Your previous configuration is kept in %1.</source>
+        <translation>Ihre bisherige Konfiguration ist in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>%1 nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CustomPrompt</name>
     <message>
         <source>Untitled Prompt</source>
@@ -2493,6 +2902,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the sets, key combinations and prompts to a file</source>
+        <translation>Die Sets, Tastenkombinationen und Prompts in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Add or replace the sets, key combinations and prompts from a file</source>
+        <translation>Die Sets, Tastenkombinationen und Prompts aus einer Datei hinzufügen oder ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>WheelSidebar</name>
@@ -2518,6 +2943,26 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>%1 Copy</source>
         <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>New Ring</source>
+        <translation>Neuer Ring</translation>
+    </message>
+    <message>
+        <source>The list needs at least the default set.</source>
+        <translation>Die Liste braucht mindestens das Standard-Set.</translation>
+    </message>
+    <message>
+        <source>At most %1 sets are allowed.</source>
+        <translation>Höchstens %1 Sets sind erlaubt.</translation>
+    </message>
+    <message>
+        <source>Set &quot;%1&quot; has %2 rings; a set has 1 to %3.</source>
+        <translation>Das Set „%1“ hat %2 Ringe; ein Set hat 1 bis %3.</translation>
+    </message>
+    <message>
+        <source>Ring &quot;%1&quot; has %2 slots; a ring has %3 to %4.</source>
+        <translation>Der Ring „%1“ hat %2 Felder; ein Ring hat %3 bis %4.</translation>
     </message>
 </context>
 <context>

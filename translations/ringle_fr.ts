@@ -361,6 +361,414 @@ Il n’y a AUCUNE GARANTIE, dans les limites permises par la loi.
     </message>
 </context>
 <context>
+    <name>ConfigCommand</name>
+    <message>
+        <source>  export FILE     write the sets, key combinations and prompts to FILE (- for standard output)
+  import FILE     check FILE (- for standard input) and say what importing it would do;
+                  with --merge, add its sets, key combinations and prompts to yours (those
+                  whose ids yours already use get new ones); with --replace, put them in
+                  place of yours. Either way, your configuration is first kept in
+                  defaults-backup-DATE-TIME.json next to the settings file.
+</source>
+        <translation>  export FICHIER  écrire les ensembles, combinaisons de touches et prompts dans FICHIER
+                  (- pour la sortie standard)
+  import FICHIER  vérifier FICHIER (- pour l’entrée standard) et dire ce que ferait son
+                  import&#xa0;; avec --merge, ajouter ses ensembles, combinaisons de touches et
+                  prompts aux vôtres (ceux dont les identifiants sont déjà pris chez vous en
+                  reçoivent de nouveaux)&#xa0;; avec --replace, les mettre à la place des vôtres.
+                  Dans les deux cas, votre configuration est d’abord conservée dans
+                  defaults-backup-DATE-HEURE.json à côté du fichier des paramètres.
+</translation>
+    </message>
+    <message>
+        <source>     export, import: a file could not be written
+</source>
+        <translation>     export, import&#xa0;: un fichier n’a pas pu être écrit
+</translation>
+    </message>
+    <message>
+        <source>     import: the file is refused, or neither --merge nor --replace was given
+</source>
+        <translation>     import&#xa0;: le fichier est refusé, ou ni --merge ni --replace n’a été donné
+</translation>
+    </message>
+    <message>
+        <source>Usage: ringle config list
+  or:  ringle config get KEY
+  or:  ringle config set KEY VALUE
+  or:  ringle config unset KEY
+  or:  ringle config start-at-login [on|off]
+  or:  ringle config export FILE
+  or:  ringle config import FILE [--merge|--replace]
+</source>
+        <translation>Utilisation&#xa0;: ringle config list
+         ou&#xa0;: ringle config get CLÉ
+         ou&#xa0;: ringle config set CLÉ VALEUR
+         ou&#xa0;: ringle config unset CLÉ
+         ou&#xa0;: ringle config start-at-login [on|off]
+         ou&#xa0;: ringle config export FICHIER
+         ou&#xa0;: ringle config import FICHIER [--merge|--replace]
+</translation>
+    </message>
+    <message>
+        <source>Reads and changes Ringle&apos;s stored settings, typed and checked as Ringle reads them; a running Ringle takes a change up at once. No display is needed.
+
+Commands:
+  list            print every key with its value, or the default it falls back to
+  get KEY         print the value stored under KEY (JSON settings as JSON text)
+  set KEY VALUE   store VALUE under KEY after checking it
+  unset KEY       remove KEY, so Ringle uses its default
+  start-at-login  print on or off; with on or off, add or remove the autostart entry
+</source>
+        <translation>Lit et modifie les paramètres enregistrés de Ringle, typés et vérifiés comme Ringle les lit&#xa0;; un Ringle lancé prend une modification en compte aussitôt. Aucun affichage n’est nécessaire.
+
+Commandes&#xa0;:
+  list            afficher chaque clé avec sa valeur, ou la valeur par défaut qui s’applique
+  get CLÉ         afficher la valeur enregistrée sous CLÉ (les paramètres JSON en texte JSON)
+  set CLÉ VALEUR  enregistrer VALEUR sous CLÉ après l’avoir vérifiée
+  unset CLÉ       retirer CLÉ, pour que Ringle utilise sa valeur par défaut
+  start-at-login  afficher on ou off&#xa0;; avec on ou off, ajouter ou retirer l’entrée de démarrage automatique
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+</source>
+        <translation>Clés&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>, default %1</source>
+        <translation>, par défaut %1</translation>
+    </message>
+    <message>
+        <source>; one of %1</source>
+        <translation>&#xa0;; parmi %1</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  success
+  1  get: the key is not set; set, unset, start-at-login: the change could not be saved
+</source>
+        <translation>Code de sortie&#xa0;:
+  0  succès
+  1  get&#xa0;: la clé n’est pas définie&#xa0;; set, unset, start-at-login&#xa0;: la modification n’a pas pu être enregistrée
+</translation>
+    </message>
+    <message>
+        <source>  2  wrong usage, an unknown key or a value the key does not take
+</source>
+        <translation>  2  mauvaise utilisation, clé inconnue ou valeur que la clé n’accepte pas
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+</source>
+        <translation>Exemples&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>Unknown key &quot;%1&quot;. Known keys: %2</source>
+        <translation>Clé inconnue «&#xa0;%1&#xa0;». Clés connues&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1 holds a %2, not a %3; Ringle ignores it and uses the default (%4).</source>
+        <translation>Remarque&#xa0;: %1 contient une valeur de type %2 et non %3&#xa0;; Ringle l’ignore et utilise la valeur par défaut (%4).</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>(a %1, ignored: not a %2)</source>
+        <translation>(de type %1, ignorée&#xa0;: pas de type %2)</translation>
+    </message>
+    <message>
+        <source>(not set; default: %1)</source>
+        <translation>(non définie&#xa0;; par défaut&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>%1 is not set; Ringle uses the default (%2).</source>
+        <translation>%1 n’est pas définie&#xa0;; Ringle utilise la valeur par défaut (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>The file has no &quot;%1&quot; list.</source>
+        <translation>Le fichier n’a pas de liste «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the file is not a list.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une liste dans le fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the file cannot be read: %2</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu dans le fichier&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: its &quot;format&quot; is not &quot;ringle-config&quot;.</source>
+        <translation>Le fichier n’est pas un fichier de configuration de Ringle&#xa0;: son «&#xa0;format&#xa0;» n’est pas «&#xa0;ringle-config&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The file has no valid format version.</source>
+        <translation>Le fichier n’a pas de version de format valide.</translation>
+    </message>
+    <message>
+        <source>This file comes from a newer version of Ringle (format version %1); update Ringle to import it.</source>
+        <translation>Ce fichier vient d’une version plus récente de Ringle (version de format %1)&#xa0;; mettez Ringle à jour pour l’importer.</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: it is not valid JSON (%1 at character %2).</source>
+        <translation>Le fichier n’est pas un fichier de configuration de Ringle&#xa0;: ce n’est pas du JSON valide (%1 au caractère %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a Ringle configuration file: it does not hold a JSON object.</source>
+        <translation>Le fichier n’est pas un fichier de configuration de Ringle&#xa0;: il ne contient pas d’objet JSON.</translation>
+    </message>
+    <message>
+        <source>The sets in the file go beyond what Ringle keeps: %1</source>
+        <translation>Les ensembles du fichier dépassent ce que Ringle conserve&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Two sets in the file have the same id %1.</source>
+        <translation>Deux ensembles du fichier ont le même identifiant %1.</translation>
+    </message>
+    <message>
+        <source>Two rings in the file have the same id %1.</source>
+        <translation>Deux anneaux du fichier ont le même identifiant %1.</translation>
+    </message>
+    <message>
+        <source>Two key combinations in the file have the same id %1.</source>
+        <translation>Deux combinaisons de touches du fichier ont le même identifiant %1.</translation>
+    </message>
+    <message>
+        <source>Two prompts in the file have the same id %1.</source>
+        <translation>Deux prompts du fichier ont le même identifiant %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>The standard input holds more than %1 MiB, so it is not a Ringle configuration file.</source>
+        <translation>L’entrée standard contient plus de %1&#xa0;Mio, ce n’est donc pas un fichier de configuration de Ringle.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, so it is not a Ringle configuration file.</source>
+        <translation>%1 dépasse %2&#xa0;Mio, ce n’est donc pas un fichier de configuration de Ringle.</translation>
+    </message>
+    <message>
+        <source>Could not read the standard input: %1.</source>
+        <translation>Impossible de lire l’entrée standard&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation>Il n’y a pas de fichier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImport</name>
+    <message>
+        <source>Ringle keeps no settings file to put a backup next to, so nothing was imported.</source>
+        <translation>Ringle n’a pas de fichier de paramètres à côté duquel placer une sauvegarde, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>Could not write the backup %1, so nothing was imported: %2.</source>
+        <translation>Impossible d’écrire la sauvegarde %1, rien n’a donc été importé&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigImportPlan</name>
+    <message>
+        <source>Merging would give %1 sets, and Ringle keeps at most %2.</source>
+        <translation>La fusion donnerait %1 ensembles, et Ringle en conserve au plus %2.</translation>
+    </message>
+    <message>
+        <source>The file holds no sets, so it cannot take the place of yours.</source>
+        <translation>Le fichier ne contient aucun ensemble, il ne peut donc pas remplacer les vôtres.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a key combination that is neither in the file nor in your configuration.</source>
+        <translation>L’emplacement %1 de l’anneau «&#xa0;%2&#xa0;» de l’ensemble «&#xa0;%3&#xa0;» renvoie à une combinaison de touches qui n’est ni dans le fichier ni dans votre configuration.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a prompt that is neither in the file nor in your configuration.</source>
+        <translation>L’emplacement %1 de l’anneau «&#xa0;%2&#xa0;» de l’ensemble «&#xa0;%3&#xa0;» renvoie à un prompt qui n’est ni dans le fichier ni dans votre configuration.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a key combination that is not in the file.</source>
+        <translation>L’emplacement %1 de l’anneau «&#xa0;%2&#xa0;» de l’ensemble «&#xa0;%3&#xa0;» renvoie à une combinaison de touches qui n’est pas dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Slot %1 of the ring &quot;%2&quot; in the set &quot;%3&quot; refers to a prompt that is not in the file.</source>
+        <translation>L’emplacement %1 de l’anneau «&#xa0;%2&#xa0;» de l’ensemble «&#xa0;%3&#xa0;» renvoie à un prompt qui n’est pas dans le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferCommand</name>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>The file holds %1.</source>
+        <translation>Le fichier contient %1.</translation>
+    </message>
+    <message>
+        <source>Add --merge or --replace to import.</source>
+        <translation>Ajoutez --merge ou --replace pour importer.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferDialogs</name>
+    <message>
+        <source>Export the Wheel Configuration</source>
+        <translation>Exporter la configuration de la roue</translation>
+    </message>
+    <message>
+        <source>Import a Wheel Configuration</source>
+        <translation>Importer une configuration de la roue</translation>
+    </message>
+    <message>
+        <source>Ringle configurations (*.json);;All files (*)</source>
+        <translation>Configurations de Ringle (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Not Exported</source>
+        <translation>Non exporté</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>Exporté</translation>
+    </message>
+    <message>
+        <source>Not Imported</source>
+        <translation>Non importé</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importé</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigTransferTexts</name>
+    <message>
+        <source>%n set</source>
+        <translation>%n ensemble</translation>
+    </message>
+    <message>
+        <source>%n sets</source>
+        <translation>%n ensembles</translation>
+    </message>
+    <message>
+        <source>%n key combination</source>
+        <translation>%n combinaison de touches</translation>
+    </message>
+    <message>
+        <source>%n key combinations</source>
+        <translation>%n combinaisons de touches</translation>
+    </message>
+    <message>
+        <source>%n prompt</source>
+        <translation>%n prompt</translation>
+    </message>
+    <message>
+        <source>%n prompts</source>
+        <translation>%n prompts</translation>
+    </message>
+    <message>
+        <source>and 1 more</source>
+        <translation>et 1 autre</translation>
+    </message>
+    <message>
+        <source>and %n more</source>
+        <translation>et %n autres</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>Import %1?</source>
+        <translation>Importer %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sets: %1.</source>
+        <translation>Ensembles&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Key combinations: %1.</source>
+        <translation>Combinaisons de touches&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Prompts: %1.</source>
+        <translation>Prompts&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 adds them to your %2.</source>
+        <translation>%1 les ajoute à vos %2.</translation>
+    </message>
+    <message>
+        <source>One of them gets a new id because your configuration already uses its id.</source>
+        <translation>L’un d’eux reçoit un nouvel identifiant, car votre configuration utilise déjà le sien.</translation>
+    </message>
+    <message>
+        <source>%n of them get new ids because your configuration already uses their ids.</source>
+        <translation>%n d’entre eux reçoivent de nouveaux identifiants, car votre configuration utilise déjà les leurs.</translation>
+    </message>
+    <message>
+        <source>These apps and websites stay with the sets of yours they belong to: %1.</source>
+        <translation>Ces applications et sites web restent liés à vos ensembles auxquels ils appartiennent&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not possible: %2</source>
+        <translation>%1 n’est pas possible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 puts them in place of your %2.</source>
+        <translation>%1 les met à la place de vos %2.</translation>
+    </message>
+    <message>
+        <source>Added %1 to your configuration.</source>
+        <translation>%1 ajoutés à votre configuration.</translation>
+    </message>
+    <message>
+        <source>Replaced your configuration with %1.</source>
+        <translation>Votre configuration a été remplacée par %1.</translation>
+    </message>
+    <message>
+        <source>Your previous configuration is kept in %1.</source>
+        <translation>Votre configuration précédente est conservée dans %1.</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>%1 exportés vers %2.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>CustomPrompt</name>
     <message>
         <source>Untitled Prompt</source>
@@ -2495,6 +2903,22 @@ Il n’y a AUCUNE GARANTIE, dans les limites permises par la loi.
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Save the sets, key combinations and prompts to a file</source>
+        <translation>Enregistrer les ensembles, combinaisons de touches et prompts dans un fichier</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Add or replace the sets, key combinations and prompts from a file</source>
+        <translation>Ajouter ou remplacer les ensembles, combinaisons de touches et prompts depuis un fichier</translation>
+    </message>
 </context>
 <context>
     <name>WheelSidebar</name>
@@ -2520,6 +2944,26 @@ Il n’y a AUCUNE GARANTIE, dans les limites permises par la loi.
     <message>
         <source>%1 Copy</source>
         <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>New Ring</source>
+        <translation>Nouvel anneau</translation>
+    </message>
+    <message>
+        <source>The list needs at least the default set.</source>
+        <translation>La liste doit contenir au moins l’ensemble par défaut.</translation>
+    </message>
+    <message>
+        <source>At most %1 sets are allowed.</source>
+        <translation>%1 ensembles au plus sont permis.</translation>
+    </message>
+    <message>
+        <source>Set &quot;%1&quot; has %2 rings; a set has 1 to %3.</source>
+        <translation>L’ensemble «&#xa0;%1&#xa0;» a %2 anneaux&#xa0;; un ensemble en a de 1 à %3.</translation>
+    </message>
+    <message>
+        <source>Ring &quot;%1&quot; has %2 slots; a ring has %3 to %4.</source>
+        <translation>L’anneau «&#xa0;%1&#xa0;» a %2 emplacements&#xa0;; un anneau en a de %3 à %4.</translation>
     </message>
 </context>
 <context>

@@ -10,54 +10,57 @@
 namespace ConfigCommand {
 namespace {
 
-const char usage[] = "Usage: ringle config list\n"
-                     "  or:  ringle config get KEY\n"
-                     "  or:  ringle config set KEY VALUE\n"
-                     "  or:  ringle config unset KEY\n"
-                     "  or:  ringle config start-at-login [on|off]\n"
-                     "  or:  ringle config export FILE\n"
-                     "  or:  ringle config import FILE [--merge|--replace]\n";
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ConfigCommand", text);
+}
+
+QString usage()
+{
+    return tr("Usage: ringle config list\n"
+              "  or:  ringle config get KEY\n"
+              "  or:  ringle config set KEY VALUE\n"
+              "  or:  ringle config unset KEY\n"
+              "  or:  ringle config start-at-login [on|off]\n"
+              "  or:  ringle config export FILE\n"
+              "  or:  ringle config import FILE [--merge|--replace]\n");
+}
 
 void printHelp(QTextStream &out)
 {
-    out << usage
-        << "Reads and changes Ringle's stored settings, typed and checked as Ringle reads them; a running "
-           "Ringle takes a change up at once. No display is needed.\n"
-           "\n"
-           "Commands:\n"
-           "  list            print every key with its value, or the default it falls back to\n"
-           "  get KEY         print the value stored under KEY (JSON settings as JSON text)\n"
-           "  set KEY VALUE   store VALUE under KEY after checking it\n"
-           "  unset KEY       remove KEY, so Ringle uses its default\n"
-           "  start-at-login  print on or off; with on or off, add or remove the autostart entry\n"
-        << QCoreApplication::translate(
-               "ConfigCommand",
-               "  export FILE     write the sets, key combinations and prompts to FILE (- for standard output)\n"
+    out << usage()
+        << tr("Reads and changes Ringle's stored settings, typed and checked as Ringle reads them; a running "
+              "Ringle takes a change up at once. No display is needed.\n"
+              "\n"
+              "Commands:\n"
+              "  list            print every key with its value, or the default it falls back to\n"
+              "  get KEY         print the value stored under KEY (JSON settings as JSON text)\n"
+              "  set KEY VALUE   store VALUE under KEY after checking it\n"
+              "  unset KEY       remove KEY, so Ringle uses its default\n"
+              "  start-at-login  print on or off; with on or off, add or remove the autostart entry\n")
+        << tr("  export FILE     write the sets, key combinations and prompts to FILE (- for standard output)\n"
                "  import FILE     check FILE (- for standard input) and say what importing it would do;\n"
                "                  with --merge, add its sets, key combinations and prompts to yours (those\n"
                "                  whose ids yours already use get new ones); with --replace, put them in\n"
                "                  place of yours. Either way, your configuration is first kept in\n"
                "                  defaults-backup-DATE-TIME.json next to the settings file.\n")
-        << "\n"
-           "Keys:\n";
+        << '\n' << tr("Keys:\n");
     for (const SettingKey *key : ConfigKeys::all()) {
-        out << "  " << key->name << "  " << SettingKey::typeName(key->type) << ", default " << key->defaultText;
+        out << "  " << key->name << "  " << SettingKey::typeName(key->type) << tr(", default %1").arg(key->defaultText);
         if (!key->choices.isEmpty())
-            out << "; one of " << key->choices.join(QStringLiteral(", "));
+            out << tr("; one of %1").arg(key->choices.join(QStringLiteral(", ")));
         out << '\n';
     }
-    out << "\n"
-           "Exit status:\n"
-           "  0  success\n"
-           "  1  get: the key is not set; set, unset, start-at-login: the change could not be saved\n"
-        << QCoreApplication::translate("ConfigCommand",
-                                       "     export, import: a file could not be written\n")
-        << "  2  wrong usage, an unknown key or a value the key does not take\n"
-        << QCoreApplication::translate("ConfigCommand",
-                                       "     import: the file is refused, or neither --merge nor --replace was given\n")
-        << "\n"
-           "Examples:\n"
-           "  ringle config set modelProvider ollama\n"
+    out << '\n'
+        << tr("Exit status:\n"
+              "  0  success\n"
+              "  1  get: the key is not set; set, unset, start-at-login: the change could not be saved\n")
+        << tr("     export, import: a file could not be written\n")
+        << tr("  2  wrong usage, an unknown key or a value the key does not take\n")
+        << tr("     import: the file is refused, or neither --merge nor --replace was given\n")
+        << '\n'
+        << tr("Examples:\n")
+        << "  ringle config set modelProvider ollama\n"
            "  ringle config set modelName llama3.2\n"
            "  ringle config get customPrompts\n"
            "  ringle config export ~/ringle.json\n"
@@ -69,16 +72,16 @@ const SettingKey *knownKey(const QString &name, QTextStream &err)
     if (const SettingKey *key = ConfigKeys::find(name))
         return key;
     const QStringList names = SettingKey::texts(ConfigKeys::all(), [](const SettingKey *key) { return key->name; });
-    err << "Unknown key \"" << name << "\". Known keys: " << names.join(QStringLiteral(", ")) << '\n';
+    err << tr("Unknown key \"%1\". Known keys: %2").arg(name, names.join(QStringLiteral(", "))) << '\n';
     return nullptr;
 }
 
 void noteUnreadableType(const SettingKey &key, const UserDefaults::Value &value, QTextStream &err)
 {
     if (!key.holdsReadableType(value))
-        err << "Note: " << key.name << " holds a " << SettingKey::typeName(value) << ", not a "
-            << SettingKey::typeName(key.type) << "; Ringle ignores it and uses the default (" << key.defaultText
-            << ").\n";
+        err << tr("Note: %1 holds a %2, not a %3; Ringle ignores it and uses the default (%4).")
+                   .arg(key.name, SettingKey::typeName(value), SettingKey::typeName(key.type), key.defaultText)
+            << '\n';
 }
 
 bool writeSucceeded(const UserDefaults &defaults, QTextStream &err)
@@ -86,7 +89,7 @@ bool writeSucceeded(const UserDefaults &defaults, QTextStream &err)
     const auto *file = qobject_cast<const JsonFileDefaults *>(&defaults);
     if (!file || file->lastWriteSucceeded())
         return true;
-    err << "Could not write " << file->filePath() << ".\n";
+    err << tr("Could not write %1.").arg(file->filePath()) << '\n';
     return false;
 }
 
@@ -97,10 +100,9 @@ int list(UserDefaults &defaults, QTextStream &out)
         if (const std::optional<UserDefaults::Value> value = defaults.value(key->name)) {
             out << SettingKey::format(*value);
             if (!key->holdsReadableType(*value))
-                out << "  (a " << SettingKey::typeName(*value) << ", ignored: not a " << SettingKey::typeName(key->type)
-                    << ")";
+                out << "  " << tr("(a %1, ignored: not a %2)").arg(SettingKey::typeName(*value), SettingKey::typeName(key->type));
         } else {
-            out << "(not set; default: " << key->defaultText << ")";
+            out << tr("(not set; default: %1)").arg(key->defaultText);
         }
         out << '\n';
     }
@@ -111,7 +113,7 @@ int get(const SettingKey &key, UserDefaults &defaults, QTextStream &out, QTextSt
 {
     const std::optional<UserDefaults::Value> value = defaults.value(key.name);
     if (!value) {
-        err << key.name << " is not set; Ringle uses the default (" << key.defaultText << ").\n";
+        err << tr("%1 is not set; Ringle uses the default (%2).").arg(key.name, key.defaultText) << '\n';
         return notSet;
     }
     out << SettingKey::format(*value) << '\n';
@@ -147,7 +149,7 @@ int startAtLogin(const QStringList &arguments, QTextStream &out, QTextStream &er
     }
     const QString wanted = arguments.at(1);
     if (arguments.size() > 2 || (wanted != QLatin1String("on") && wanted != QLatin1String("off"))) {
-        err << usage;
+        err << usage();
         return badUsage;
     }
     QString error;
@@ -161,7 +163,7 @@ int startAtLogin(const QStringList &arguments, QTextStream &out, QTextStream &er
 
 int printUsage(QTextStream &err)
 {
-    err << usage;
+    err << usage();
     return badUsage;
 }
 
@@ -183,7 +185,7 @@ int run(const QStringList &arguments, UserDefaults &defaults, QTextStream &out, 
                                   : verb == QLatin1String("set")                                    ? 3
                                                                                                     : -1;
     if (expectedCount < 0 || arguments.size() != expectedCount) {
-        err << usage;
+        err << usage();
         return badUsage;
     }
     if (verb == QLatin1String("list"))

@@ -19,7 +19,7 @@ using namespace ConfigCommand;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ConfigCommand", text);
+    return QCoreApplication::translate("ConfigTransferCommand", text);
 }
 
 // The stores as the app builds them, so that what is exported or replaced is what Ringle reads.

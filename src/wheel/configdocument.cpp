@@ -16,7 +16,7 @@ namespace ConfigDocument {
 namespace {
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ConfigImport", text);
+    return QCoreApplication::translate("ConfigDocument", text);
 }
 
 const QString formatKey = QStringLiteral("format");
@@ -120,13 +120,13 @@ ConfigContents decode(const QByteArray &document)
     for (const WheelSet &set : contents.sets)
         rings.append(set.rings);
     refuseRepeated(firstRepeated(contents.sets, [](const WheelSet &s) { return s.id; }),
-                   QT_TRANSLATE_NOOP("ConfigImport", "Two sets in the file have the same id %1."));
+                   QT_TRANSLATE_NOOP("ConfigDocument", "Two sets in the file have the same id %1."));
     refuseRepeated(firstRepeated(rings, [](const WheelTab &r) { return r.id; }),
-                   QT_TRANSLATE_NOOP("ConfigImport", "Two rings in the file have the same id %1."));
+                   QT_TRANSLATE_NOOP("ConfigDocument", "Two rings in the file have the same id %1."));
     refuseRepeated(firstRepeated(contents.combos, [](const CustomKeyCombo &c) { return c.id; }),
-                   QT_TRANSLATE_NOOP("ConfigImport", "Two key combinations in the file have the same id %1."));
+                   QT_TRANSLATE_NOOP("ConfigDocument", "Two key combinations in the file have the same id %1."));
     refuseRepeated(firstRepeated(contents.prompts, [](const CustomPrompt &p) { return p.id; }),
-                   QT_TRANSLATE_NOOP("ConfigImport", "Two prompts in the file have the same id %1."));
+                   QT_TRANSLATE_NOOP("ConfigDocument", "Two prompts in the file have the same id %1."));
     return contents;
 }
 } // namespace ConfigDocument

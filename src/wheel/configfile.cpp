@@ -13,7 +13,7 @@ namespace ConfigFile {
 namespace {
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ConfigImport", text);
+    return QCoreApplication::translate("ConfigFile", text);
 }
 
 const QString standardStream = QStringLiteral("-");

@@ -12,7 +12,7 @@ namespace ConfigImportPlan {
 namespace {
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ConfigImport", text);
+    return QCoreApplication::translate("ConfigImportPlan", text);
 }
 
 template <typename T> QSet<QUuid> idsOf(const QList<T> &records)
@@ -35,16 +35,16 @@ void refuseDangling(const QList<WheelSet> &sets, const QSet<QUuid> &combos, cons
     const bool combo = ring.slots.at(dangling->slot)->kind() == WheelItem::Kind::customKeys;
     const char *text = nullptr;
     if (mode == Mode::merge)
-        text = combo ? QT_TRANSLATE_NOOP("ConfigImport", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a key "
-                                                         "combination that is neither in the file nor in your "
-                                                         "configuration.")
-                     : QT_TRANSLATE_NOOP("ConfigImport", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a "
-                                                         "prompt that is neither in the file nor in your configuration.");
+        text = combo ? QT_TRANSLATE_NOOP("ConfigImportPlan", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a key "
+                                                             "combination that is neither in the file nor in your "
+                                                             "configuration.")
+                     : QT_TRANSLATE_NOOP("ConfigImportPlan", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a "
+                                                             "prompt that is neither in the file nor in your configuration.");
     else
-        text = combo ? QT_TRANSLATE_NOOP("ConfigImport", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a key "
-                                                         "combination that is not in the file.")
-                     : QT_TRANSLATE_NOOP("ConfigImport", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a "
-                                                         "prompt that is not in the file.");
+        text = combo ? QT_TRANSLATE_NOOP("ConfigImportPlan", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a key "
+                                                             "combination that is not in the file.")
+                     : QT_TRANSLATE_NOOP("ConfigImportPlan", "Slot %1 of the ring \"%2\" in the set \"%3\" refers to a "
+                                                             "prompt that is not in the file.");
     throw ConfigTransferError(tr(text).arg(dangling->slot + 1).arg(ring.displayTitle(), set.displayTitle()));
 }
 

@@ -8,7 +8,7 @@ namespace ConfigTransferTexts {
 namespace {
 QString tr(const char *text, int n = -1)
 {
-    return QCoreApplication::translate("ConfigImport", text, nullptr, n);
+    return QCoreApplication::translate("ConfigTransferTexts", text, nullptr, n);
 }
 
 // The singular is its own text so that English reads right without a translation file.

@@ -5,18 +5,12 @@
 #include "wheel/legacywheeltabs.h"
 #include "wheel/wheellogging.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WheelConfig", text);
-}
-
 WheelTab newRing()
 {
-    WheelTab ring{QUuid::createUuid(), tr("New Ring"), {}, false};
+    WheelTab ring{QUuid::createUuid(), WheelStore::tr("New Ring"), {}, false};
     ring.slots.resize(WheelTab::newRingSlots);
     return ring;
 }

@@ -146,6 +146,15 @@ private Q_SLOTS:
         QTest::newRow("no display") << QStringList{} << french << QString()
                                     << u"Ringle a besoin d’un affichage X11, mais DISPLAY n’est pas défini\u00a0:"_qs;
         QTest::newRow("nothing running") << QStringList{"wheel", "press"} << german << QString() << u"Ringle läuft nicht.\n"_qs;
+        QTest::newRow("config help") << QStringList{"config", "--help"} << french
+                                     << u"Utilisation\u00a0: ringle config list\n         ou\u00a0: ringle config get CLÉ\n"_qs
+                                     << QString();
+        QTest::newRow("config, unknown key") << QStringList{"config", "get", "colour"} << german << QString()
+                                             << u"Unbekannter Schlüssel „colour“. Bekannte Schlüssel: "_qs;
+        QTest::newRow("import of a missing file") << QStringList{"config", "import", "/nonexistent/ringle.json"} << german
+                                                  << QString() << u"Es gibt keine Datei /nonexistent/ringle.json.\n"_qs;
+        QTest::newRow("import, a refused file") << QStringList{"config", "import", "/"} << french << QString()
+                                                << u"/ est un dossier, pas un fichier.\n"_qs;
     }
 
     void inTheUsersLanguage()
