@@ -81,7 +81,7 @@ def main():
             if "cannot be called without context" in line:
                 problems.append(f"lupdate cannot tell whose text this is: {line}")
         for original, copy in zip(originals, copies):
-            shown = os.path.relpath(original)
+            shown = os.path.relpath(original, os.path.dirname(os.path.abspath(folder)))
             for context in ET.parse(copy).getroot().iter("context"):
                 name = context.findtext("name")
                 for message in context.iter("message"):
