@@ -50,6 +50,48 @@ private:
         diff(split->x, a1, split->y, b1);
     }
 
+    // One direction of the search: the furthest x reached on each diagonal k (at offset + k), -1
+    // where none is yet, and how many diagonals at either side ran off the grid and are done.
+    struct Frontier {
+        std::vector<qsizetype> furthest;
+        qsizetype doneLow = 0;
+        qsizetype doneHigh = 0;
+
+        void reset(qsizetype width, qsizetype offset)
+        {
+            furthest.assign(size_t(width), -1);
+            furthest[size_t(offset + 1)] = 0;
+            doneLow = doneHigh = 0;
+        }
+    };
+
+    // Round d: every diagonal one edit further, then along its snake of items that `same` finds
+    // equal. `met(k, x, y)` is asked at each end still on the grid; true stops the round.
+    template <typename Same, typename Met>
+    bool advance(Frontier &frontier, qsizetype d, qsizetype offset, qsizetype n, qsizetype m, Same same, Met met)
+    {
+        std::vector<qsizetype> &v = frontier.furthest;
+        for (qsizetype k = -d + frontier.doneLow; k <= d - frontier.doneHigh; k += 2) {
+            const size_t i = size_t(offset + k);
+            qsizetype x = (k == -d || (k != d && v[i - 1] < v[i + 1])) ? v[i + 1] : v[i - 1] + 1;
+            qsizetype y = x - k;
+            const qsizetype snakeStart = x;
+            while (x < n && y < m && same(x, y)) {
+                ++x;
+                ++y;
+            }
+            m_workLeft -= 1 + (x - snakeStart);
+            v[i] = x;
+            if (x > n)
+                frontier.doneHigh += 2;
+            else if (y > m)
+                frontier.doneLow += 2;
+            else if (met(k, x, y))
+                return true;
+        }
+        return false;
+    }
+
     // Runs the forward and the reverse search together until their furthest paths overlap; the
     // end of the forward snake there splits the stretch into two of half the edit distance each.
     std::optional<Point> middleSnake(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
@@ -61,68 +103,37 @@ private:
         const qsizetype maxD = (n + m + 1) / 2;
         const qsizetype offset = maxD;
         const qsizetype width = 2 * maxD + 1;
-        // Diagonal k holds the furthest x reached on it; -1 for not reached yet.
-        m_forward.assign(size_t(width), -1);
-        m_reverse.assign(size_t(width), -1);
-        m_forward[size_t(offset + 1)] = 0;
-        m_reverse[size_t(offset + 1)] = 0;
+        m_forward.reset(width, offset);
+        m_reverse.reset(width, offset);
         const qsizetype delta = n - m;
         // With an odd delta the paths meet while extending forward, with an even one in reverse.
         const bool meetsForward = delta % 2 != 0;
-        // Diagonals that ran off the grid on either side are not searched again.
-        qsizetype forwardStart = 0, forwardEnd = 0, reverseStart = 0, reverseEnd = 0;
-        for (qsizetype d = 0; d < maxD; ++d) {
-            if (m_workLeft <= 0)
+        // The other direction's furthest x on the diagonal that continues k, if it got there.
+        const auto opposite = [&](const Frontier &other, qsizetype k) -> std::optional<qsizetype> {
+            const qsizetype j = offset + delta - k;
+            if (j < 0 || j >= width || other.furthest[size_t(j)] == -1)
                 return std::nullopt;
-            for (qsizetype k = -d + forwardStart; k <= d - forwardEnd; k += 2) {
-                const qsizetype i = offset + k;
-                qsizetype x = (k == -d || (k != d && m_forward[size_t(i - 1)] < m_forward[size_t(i + 1)]))
-                    ? m_forward[size_t(i + 1)]
-                    : m_forward[size_t(i - 1)] + 1;
-                qsizetype y = x - k;
-                const qsizetype snakeStart = x;
-                while (x < n && y < m && a[x] == b[y]) {
-                    ++x;
-                    ++y;
-                }
-                m_workLeft -= 1 + (x - snakeStart);
-                m_forward[size_t(i)] = x;
-                if (x > n) {
-                    forwardEnd += 2;
-                } else if (y > m) {
-                    forwardStart += 2;
-                } else if (meetsForward) {
-                    const qsizetype j = offset + delta - k;
-                    if (j >= 0 && j < width && m_reverse[size_t(j)] != -1 && x >= n - m_reverse[size_t(j)])
-                        return Point{a0 + x, b0 + y};
-                }
-            }
-            for (qsizetype k = -d + reverseStart; k <= d - reverseEnd; k += 2) {
-                const qsizetype i = offset + k;
-                qsizetype x = (k == -d || (k != d && m_reverse[size_t(i - 1)] < m_reverse[size_t(i + 1)]))
-                    ? m_reverse[size_t(i + 1)]
-                    : m_reverse[size_t(i - 1)] + 1;
-                qsizetype y = x - k;
-                const qsizetype snakeStart = x;
-                while (x < n && y < m && a[n - x - 1] == b[m - y - 1]) {
-                    ++x;
-                    ++y;
-                }
-                m_workLeft -= 1 + (x - snakeStart);
-                m_reverse[size_t(i)] = x;
-                if (x > n) {
-                    reverseEnd += 2;
-                } else if (y > m) {
-                    reverseStart += 2;
-                } else if (!meetsForward) {
-                    const qsizetype j = offset + delta - k;
-                    if (j >= 0 && j < width && m_forward[size_t(j)] != -1) {
-                        const qsizetype forwardX = m_forward[size_t(j)];
-                        if (forwardX >= n - x)
-                            return Point{a0 + forwardX, b0 + forwardX - (j - offset)};
-                    }
-                }
-            }
+            return other.furthest[size_t(j)];
+        };
+        std::optional<Point> split;
+        const auto forwardMet = [&](qsizetype k, qsizetype x, qsizetype y) {
+            const std::optional<qsizetype> reverseX = meetsForward ? opposite(m_reverse, k) : std::nullopt;
+            if (reverseX && x >= n - *reverseX)
+                split = Point{a0 + x, b0 + y};
+            return split.has_value();
+        };
+        const auto reverseMet = [&](qsizetype k, qsizetype x, qsizetype) {
+            const std::optional<qsizetype> forwardX = meetsForward ? std::nullopt : opposite(m_forward, k);
+            if (forwardX && *forwardX >= n - x)
+                split = Point{a0 + *forwardX, b0 + *forwardX - (delta - k)};
+            return split.has_value();
+        };
+        const auto forwardSame = [&](qsizetype x, qsizetype y) { return a[x] == b[y]; };
+        const auto reverseSame = [&](qsizetype x, qsizetype y) { return a[n - x - 1] == b[m - y - 1]; };
+        for (qsizetype d = 0; d < maxD && m_workLeft > 0; ++d) {
+            if (advance(m_forward, d, offset, n, m, forwardSame, forwardMet)
+                || advance(m_reverse, d, offset, n, m, reverseSame, reverseMet))
+                return split;
         }
         return std::nullopt;
     }
@@ -131,8 +142,8 @@ private:
     std::span<const int> m_b;
     qint64 m_workLeft;
     SequenceDiff::Alignment m_result;
-    std::vector<qsizetype> m_forward;
-    std::vector<qsizetype> m_reverse;
+    Frontier m_forward;
+    Frontier m_reverse;
 };
 
 } // namespace

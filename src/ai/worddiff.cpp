@@ -6,6 +6,8 @@
 #include <QStringView>
 
 #include <unicode/ubrk.h>
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
 
 #include <limits>
 #include <memory>
@@ -25,6 +27,21 @@ bool isSpace(QStringView text)
             return false;
     }
     return true;
+}
+
+// Two characters with no grapheme cluster property of their own always have a boundary between
+// them; asking the character iterator only elsewhere saves most of its cost.
+bool certainCharacterBoundary(const QString &text, qsizetype position)
+{
+    const auto *units = reinterpret_cast<const UChar *>(text.utf16());
+    int32_t index = int32_t(position);
+    UChar32 before;
+    U16_PREV(units, 0, index, before);
+    index = int32_t(position);
+    UChar32 after;
+    U16_NEXT(units, index, int32_t(text.size()), after);
+    return u_getIntPropertyValue(before, UCHAR_GRAPHEME_CLUSTER_BREAK) == U_GCB_OTHER
+        && u_getIntPropertyValue(after, UCHAR_GRAPHEME_CLUSTER_BREAK) == U_GCB_OTHER;
 }
 
 using BreakIterator = std::unique_ptr<UBreakIterator, decltype(&ubrk_close)>;
@@ -52,9 +69,7 @@ QList<QStringView> tokens(const QString &text)
     QList<QStringView> result;
     qsizetype start = 0;
     for (int32_t end = ubrk_next(words.get()); end != UBRK_DONE; end = ubrk_next(words.get())) {
-        // Between two ASCII characters there is always a character boundary (CR LF is one word).
-        const bool ascii = end == text.size() || (text.at(end - 1).unicode() < 0x80 && text.at(end).unicode() < 0x80);
-        if (!ascii && !ubrk_isBoundary(characters.get(), end))
+        if (end < text.size() && !certainCharacterBoundary(text, end) && !ubrk_isBoundary(characters.get(), end))
             continue;
         const QStringView token = QStringView(text).sliced(start, end - start);
         // ICU ends a run of spaces at a line break; one run reads as one change.

@@ -94,6 +94,8 @@ private Q_SLOTS:
         const QString numberSign = QString(QChar(0x0600));
         QTest::newRow("prefix mark before a space") << "a" + numberSign + " b" << "a b"
                                                     << QStringList{"-a" + numberSign + " ", "+a ", "=b"};
+        const QString loneSurrogate = QString(QChar(0xd800));
+        QTest::newRow("lone surrogate") << "x " + loneSurrogate + " y" << "x y" << QStringList{"=x ", "-" + loneSurrogate + " ", "=y"};
     }
     void compare()
     {
