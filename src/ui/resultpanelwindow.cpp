@@ -245,13 +245,18 @@ QSizeF ResultPanelWindow::setContent(const ResultPanelState &state, qreal answer
 
 void ResultPanelWindow::setFrame(const QRectF &frame)
 {
-    setGeometry(ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect());
+    const QRect target = ScreenCoordinates::fromYUp(frame, primaryScreenGeometry()).toAlignedRect();
+    setGeometry(target);
     applyInputShape();
     if (lcPanel().isDebugEnabled() && layout()) {
-        layout()->activate();
+        // A shown window takes its new size only when the window system confirms it; lay out for
+        // that size now, so the points said are where the buttons will be.
+        layout()->setGeometry(QRect(QPoint(), target.size()));
+        for (QWidget *row : {m_statusRow, m_buttonRow})
+            row->layout()->setGeometry(row->rect());
         for (const ResultButton *button : {m_copy, m_replace, m_stop, m_undo, m_changesSwitch}) {
             if (button->isVisibleTo(this)) {
-                const QPoint centre = button->mapTo(this, button->rect().center()) + geometry().topLeft();
+                const QPoint centre = button->mapTo(this, button->rect().center()) + target.topLeft();
                 qCDebug(lcPanel).noquote() << "button" << button->objectName() << centre.x() << centre.y();
             }
         }

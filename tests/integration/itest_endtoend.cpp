@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTest>
 
@@ -128,6 +129,59 @@ private Q_SLOTS:
                                   TestSupport::contentOf(m_userContent), 10000);
     }
 
+    void streamedProofreadShowsItsChangesReplacesAndUndoes()
+    {
+        RingleProcess ringle;
+        // A failure message is cut short; the whole transcript tells what happened.
+        const auto say = qScopeGuard([&ringle] {
+            if (QTest::currentTestFailed())
+                qInfo().noquote() << ringle.transcript();
+        });
+        QVERIFY(ringle.useModelServer(m_server.url()));
+        // The answer a word at a time, as a slow local model writes it, each write reported.
+        QList<QByteArray> events;
+        const QStringList words = fixed.split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < words.size(); ++i)
+            events.append(ModelServerProcess::deltaEvent(i == 0 ? words[i] : QLatin1Char(' ') + words[i]));
+        events.append("data: [DONE]\n\n");
+        QVERIFY(m_server.setDefault(ModelServerProcess::eventStream(events, 150, true)));
+        QVERIFY(ringle.start());
+        auto editor = editorWith(typo, 0, int(typo.size()));
+        QVERIFY(editor);
+
+        QVERIFY(shortcutGesture(ringle, 0, -90));
+        QVERIFY(!m_server.events(QStringLiteral("wrote"), 1, 15000).isEmpty());
+        QElapsedTimer sinceFirstWords;
+        sinceFirstWords.start();
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("ringle.resultpanel.window: painted streaming"), 3000).isEmpty(),
+                 qPrintable(ringle.transcript()));
+        const qint64 toPaint = sinceFirstWords.elapsed();
+        QVERIFY2(toPaint < 100, qPrintable(QString::number(toPaint)));
+        QVERIFY(!ringle.waitForLine(shown(QStringLiteral("streaming"), QStringLiteral("This sentence"))).isEmpty());
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("result"), fixed)).isEmpty(), qPrintable(ringle.transcript()));
+        const std::optional<QPoint> replace = buttonPoint(ringle.waitForLine(QStringLiteral("button replace"), 3000));
+        QVERIFY(replace);
+        QVERIFY(ringle.waitForLine(QStringLiteral("button changes"), 3000).contains(QStringLiteral("button changes")));
+        QCOMPARE(TestSupport::editorText(*editor), typo);
+
+        // Replace pastes the clean text, and the user's clipboard comes back.
+        QVERIFY(click(*replace));
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(TestSupport::clipboardFromOtherProcess()),
+                                  TestSupport::contentOf(m_userContent), 10000);
+
+        // Undo puts the original back in the same place; the clipboard is still the user's.
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("done-undo"), QString())).isEmpty(), qPrintable(ringle.transcript()));
+        const std::optional<QPoint> undo = buttonPoint(ringle.waitForLine(QStringLiteral("button undo"), 3000));
+        QVERIFY(undo);
+        QVERIFY(click(*undo));
+        QVERIFY2(!ringle.waitForLine(QStringLiteral("undo: restored"), 10000).isEmpty(), qPrintable(ringle.transcript()));
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), typo, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(TestSupport::contentOf(TestSupport::clipboardFromOtherProcess()),
+                                  TestSupport::contentOf(m_userContent), 10000);
+        qInfo().noquote() << "first words to their first paint:" << toPaint << "ms";
+    }
+
     // A first start with nothing configured finds a model server at Ollama's usual address and uses
     // it for the first action.
     void firstProofreadNeedsNoModelSettings()
@@ -168,7 +222,9 @@ private Q_SLOTS:
         QVERIFY(shortcutGesture(ringle, 0, -90));
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), fixed, 15000);
         QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("done"), QString())).isEmpty(), qPrintable(ringle.transcript()));
-        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 5000));
+        // "Done" offers to undo for a few seconds, then goes.
+        QVERIFY2(!ringle.waitForLine(shown(QStringLiteral("done-undo"), QString())).isEmpty(), qPrintable(ringle.transcript()));
+        QVERIFY(ringle.seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 8000));
 
         // Explain (the bottom slot) answers in the panel, without Replace.
         QVERIFY(TestSupport::setAndSelect(*editor, fixed, 0, int(fixed.size())));

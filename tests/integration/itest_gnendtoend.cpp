@@ -56,9 +56,9 @@ private Q_SLOTS:
     // The panel is the shell's picture: the click reaches Ringle and the editor keeps the keyboard.
     void resultPanelReplaceIsClickedBesideTheText() { m_road.resultPanelReplaceIsClicked(); }
 
-    void mousepadIsProofreadInPlace()
+    void mousepadProofreadIsReviewedReplacedAndUndone()
     {
-        m_road.mousepadIsProofreadInPlace(
+        m_road.mousepadProofreadIsReviewedReplacedAndUndone(
             [](RingleProcess &ringle, qint64) { return ringle.seesWithin(u"in front: org.xfce.mousepad"_qs, 20000); });
     }
 

@@ -102,10 +102,10 @@ private Q_SLOTS:
     // KWin gives a clicked panel the focus until it is gone: Replace must wait for the editor.
     void resultPanelReplaceIsClickedBesideTheText() { m_road.resultPanelReplaceIsClicked(); }
 
-    void mousepadIsProofreadInPlace()
+    void mousepadProofreadIsReviewedReplacedAndUndone()
     {
         // KWin gives a new window the keyboard; Ringle's script reports it in front.
-        m_road.mousepadIsProofreadInPlace(
+        m_road.mousepadProofreadIsReviewedReplacedAndUndone(
             [](RingleProcess &ringle, qint64) { return ringle.seesWithin(u"in front: mousepad"_qs, 20000); });
     }
 

@@ -115,7 +115,8 @@ private Q_SLOTS:
                  qPrintable(m_ringle->transcript()));
         QTRY_COMPARE_WITH_TIMEOUT(TestSupport::editorText(*editor), QStringLiteral("first line\n    INDENTED WORDS\nlast line"),
                                   15000);
-        QVERIFY(m_ringle->seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 5000));
+        // After "Done" has offered to undo for a few seconds.
+        QVERIFY(m_ringle->seesWithin(QStringLiteral("ringle.resultpanel: hidden"), 8000));
         QCOMPARE(runFolders(), QStringList{});
     }
 

@@ -59,9 +59,9 @@ private Q_SLOTS:
 
     void resultPanelReplaceIsClickedBesideTheText() { m_road.resultPanelReplaceIsClicked(); }
 
-    void mousepadIsProofreadInPlace()
+    void mousepadProofreadIsReviewedReplacedAndUndone()
     {
-        m_road.mousepadIsProofreadInPlace([](RingleProcess &, qint64 pid) { return TestSupport::waitUntilSwayFocuses(pid); });
+        m_road.mousepadProofreadIsReviewedReplacedAndUndone([](RingleProcess &, qint64 pid) { return TestSupport::waitUntilSwayFocuses(pid); });
     }
 
     void keyCombinationSlotActsOnTheEditor() { m_road.keyCombinationSlotActsOnTheEditor(); }

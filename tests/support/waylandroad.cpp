@@ -120,12 +120,13 @@ void WaylandRoad::resultPanelReplaceIsClicked()
     verifyUserClipboardBack();
 }
 
-void WaylandRoad::mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64)> &untilInFront)
+void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
+    const std::function<bool(RingleProcess &, qint64)> &untilInFront)
 {
     RingleProcess ringle;
     const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
     QVERIFY(ringle.useModelServer(m_server.url()));
-    QVERIFY(ringle.configure(u"showResultFirst"_qs, u"false"_qs));
+    // Asked for a stream, the server sends this answer a few words at a time.
     QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
     QVERIFY(ringle.start());
     QTemporaryDir home;
@@ -150,12 +151,29 @@ void WaylandRoad::mousepadIsProofreadInPlace(const std::function<bool(RingleProc
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
 
     QVERIFY(gesture(0, -90));
-    QVERIFY(!ringle.waitForLine(shown(u"done"_qs, QString())).isEmpty());
+    QVERIFY(!ringle.waitForLine(shown(u"streaming"_qs, u"This sentence"_qs)).isEmpty());
+    QVERIFY(!ringle.waitForLine(shown(u"result"_qs, fixed)).isEmpty());
+    const std::optional<QPoint> replace = buttonPoint(ringle.waitForLine(u"button replace"_qs, 3000));
+    QVERIFY(replace);
+    QVERIFY(ringle.seesWithin(u"button changes"_qs, 3000));
+    QTest::qWait(300);
+    QVERIFY(m_input.send(u"move %1 %2"_qs.arg(replace->x()).arg(replace->y())));
+    QVERIFY(m_input.send(u"click 1"_qs));
+    verifyUserClipboardBack();
+
+    // Undo finds the pasted text before the caret, so it was pasted, and puts the original back.
+    QVERIFY(!ringle.waitForLine(shown(u"done-undo"_qs, QString())).isEmpty());
+    const std::optional<QPoint> undo = buttonPoint(ringle.waitForLine(u"button undo"_qs, 3000));
+    QVERIFY(undo);
+    QTest::qWait(300);
+    QVERIFY(m_input.send(u"move %1 %2"_qs.arg(undo->x()).arg(undo->y())));
+    QVERIFY(m_input.send(u"click 1"_qs));
+    QVERIFY(!ringle.waitForLine(u"undo: restored"_qs, 10000).isEmpty());
     verifyUserClipboardBack();
     // What mousepad holds now, copied out of it.
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
     QVERIFY(m_input.send(u"key ctrl+c"_qs));
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs), fixed.toUtf8(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs), typo.toUtf8(), 5000);
 }
 
 void WaylandRoad::keyCombinationSlotActsOnTheEditor()

@@ -48,8 +48,9 @@ public:
     // `program`: the app, or a copy of it the desktop grants less.
     void proofreadReplacesDirectly(const QString &program = {});
     void resultPanelReplaceIsClicked();
+    // A streamed proofread of all of mousepad's text, replaced from the panel, then undone.
     // `untilInFront` waits until mousepad (of that process id) is the app in front.
-    void mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
+    void mousepadProofreadIsReviewedReplacedAndUndone(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
     void keyCombinationSlotActsOnTheEditor();
     // A set bound to the test editor, whose first ring selects all, opens over it. `untilInFront`,
     // where given, waits until the desktop has told Ringle the editor is in front.

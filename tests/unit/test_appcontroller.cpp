@@ -217,6 +217,8 @@ private Q_SLOTS:
         QTest::newRow("the user typed after it") << QStringLiteral("typed") << false;
         QTest::newRow("another app came forward") << QStringLiteral("other app") << false;
         QTest::newRow("the app does not select back") << QStringLiteral("fixed selection") << false;
+        // Its arrow keys would move a shell's cursor.
+        QTest::newRow("a terminal") << QStringLiteral("terminal") << false;
     }
 
     void undoPutsTheOriginalBackOnlyWhereThatIsSafe()
@@ -239,6 +241,8 @@ private Q_SLOTS:
         const qsizetype keysBefore = desk.fakes.keyboard.events().size();
         if (meanwhile == u"other app")
             desk.fakes.workspace.setFrontApplication(RunningApp{77, QStringLiteral("org.example.Other"), QStringLiteral("Other")});
+        if (meanwhile == u"terminal")
+            desk.fakes.keyboard.setTerminal(desk.fakes.workspace.frontApplication().value_or(RunningApp{}).appId);
 
         desk.status.results().requestUndo();
         QVERIFY(!desk.status.results().canUndo());
@@ -255,7 +259,7 @@ private Q_SLOTS:
             QCOMPARE(desk.fakes.clipboard.textWrites().last().text, meanwhile == u"fixed selection" ? typo : typo + QStringLiteral(" 🙂"));
             if (meanwhile == u"typed")
                 QCOMPARE(desk.app.text(), QStringLiteral("Note: ") + fixed + QStringLiteral(" 🙂! end"));
-            if (meanwhile == u"other app")
+            if (meanwhile == u"other app" || meanwhile == u"terminal")
                 QCOMPARE(desk.fakes.keyboard.events().size(), keysBefore); // nothing typed anywhere
         }
         // Once only.

@@ -17,14 +17,22 @@ KeyModifiers FakeKeyboard::heldModifiers()
     return std::chrono::steady_clock::now() < m_heldUntil ? m_held : KeyModifiers();
 }
 
-KeyChord FakeKeyboard::copyChord(const std::optional<RunningApp> &) const
+namespace {
+KeyModifiers shortcutModifiers(const std::optional<RunningApp> &app, const QString &terminal)
 {
-    return {Key::c, KeyModifiers::control};
+    const bool inTerminal = app && !terminal.isEmpty() && app->appId == terminal;
+    return inTerminal ? KeyModifiers::control | KeyModifiers::shift : KeyModifiers::control;
+}
+} // namespace
+
+KeyChord FakeKeyboard::copyChord(const std::optional<RunningApp> &app) const
+{
+    return {Key::c, shortcutModifiers(app, m_terminal)};
 }
 
-KeyChord FakeKeyboard::pasteChord(const std::optional<RunningApp> &) const
+KeyChord FakeKeyboard::pasteChord(const std::optional<RunningApp> &app) const
 {
-    return {Key::v, KeyModifiers::control};
+    return {Key::v, shortcutModifiers(app, m_terminal)};
 }
 
 void FakeKeyboard::holdModifiers(KeyModifiers modifiers, std::chrono::milliseconds duration)

@@ -6,7 +6,7 @@
 #include <functional>
 
 // Records every key event posted; modifier keys can be held for a while; copy and paste are
-// Ctrl+C and Ctrl+V as on Linux.
+// Ctrl+C and Ctrl+V as on Linux, with Shift added in an app set to be a terminal.
 class FakeKeyboard final : public Keyboard {
 public:
     void post(const QList<KeyEvent> &events) override;
@@ -16,6 +16,7 @@ public:
 
     // The user holds these modifiers until `duration` has passed (on the monotonic clock).
     void holdModifiers(KeyModifiers modifiers, std::chrono::milliseconds duration);
+    void setTerminal(const QString &appId) { m_terminal = appId; }
     // Called for every posted event, after it was recorded.
     void setListener(std::function<void(const KeyEvent &)> listener) { m_listener = std::move(listener); }
 
@@ -33,4 +34,5 @@ private:
     KeyModifiers m_held;
     std::chrono::steady_clock::time_point m_heldUntil;
     int m_modifierReads = 0;
+    QString m_terminal;
 };

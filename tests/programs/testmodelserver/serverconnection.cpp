@@ -1,7 +1,8 @@
 #include "serverconnection.h"
-
+#include "streamedcompletion.h"
 #include "testmodelserver.h"
 
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QScopeGuard>
 #include <QTcpSocket>
@@ -11,6 +12,8 @@ constexpr qint64 kHighWater = 256 * 1024;
 constexpr qsizetype kBlockBytes = 64 * 1024;
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
 constexpr qint64 kMaxRequestBodyBytes = 64 * 1024 * 1024;
+// Between the events of a completion sent as a stream: a fast local model.
+constexpr int kStreamGapMs = 20;
 // An aborted body with a declared length claims this much more than it sends.
 constexpr qint64 kMissingBytes = 1000;
 } // namespace
@@ -81,7 +84,13 @@ bool ServerConnection::takeRequest()
                                        {QStringLiteral("headers"), headers},
                                        {QStringLiteral("body"), QString::fromUtf8(body)}});
     }
-    startResponse(m_server.takeResponse());
+    CannedResponse response = m_server.takeResponse();
+    // Asked for a stream, a whole completion comes as one, as a real server would send it.
+    if (QJsonDocument::fromJson(body).object().value(QLatin1String("stream")).toBool()) {
+        if (std::optional<CannedResponse> streamed = streamedCompletion(response, kStreamGapMs))
+            response = std::move(*streamed);
+    }
+    startResponse(response);
     return true;
 }
 
