@@ -29,14 +29,33 @@ panel() { # name state [args...]
 panel result-panel result
 panel working-panel working
 panel failed-panel failed "The model did not answer."
+panel result-streaming streaming
+panel result-changes changes
+panel result-changes-dark changes --dark
+panel undo-panel undo
 
 # The tray needs a host: trayer on the top edge.
 trayer --edge top --align right --widthtype request --height 28 --transparent false >/dev/null 2>&1 &
 sleep 1
-"$demo" tray --working &
-sleep 2
-tray=$(xdotool search --name "^panel$" | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$tray")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+tray_menu() { # demo arguments...
+    "$demo" tray "$@" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 2
+    tray=$(xdotool search --name "^panel$" | head -n1)
+    eval "$(xdotool getwindowgeometry --shell "$tray")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    sleep 1
+    echo $pid
+}
+pid=$(tray_menu --working)
+shot tray-menu 300x140+980+0
+kill "$pid"
+sleep 0.5
+# The session's results: the submenu opened from its row in the tray menu.
+pid=$(tray_menu --history)
+menu=$(xdotool search --onlyvisible --class shelldemo | tail -n1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 60)) $((Y + ${RECENT_ROW_Y:-50}))
 sleep 1
-shot tray-menu 300x110+980+0
+shot tray-history 640x200+640+0
+kill "$pid"

@@ -1,11 +1,13 @@
 // Shows pieces of the app shell in a chosen state on the current X display:
-//   shelldemo resultpanel working|failed|result|done [TEXT] [--no-replace]
+//   shelldemo resultpanel working|failed|result|done|streaming|changes|undo [TEXT] [--no-replace] [--dark]
 //       a text window with a selection, and the result panel beside the selection's end
-//   shelldemo tray [--working | --error TEXT]
+//   shelldemo tray [--working | --error TEXT | --history]
 //       the tray icon and its menu with the controller in that state
 #include "actions/appnotifications.h"
 #include "actions/controllerstatus.h"
+#include "actions/recentresults.h"
 #include "actions/resultpanel.h"
+#include "ai/worddiff.h"
 #include "app/ringleapp.h"
 #include "platform/fake/memorydefaults.h"
 #include "platform/screencoordinates.h"
@@ -14,6 +16,7 @@
 #include "ui/resultpanelwindow.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
@@ -24,11 +27,29 @@ const char sampleText[] = "Dear team,\n\nThanks for the quick turnaround on the 
                           "numbers tomorow and get back to us before the meeting.\n\nBest,\nAnna";
 const char sampleSelection[] = "Their going to review the numbers tomorow and get back to us before the meeting.";
 const char sampleResult[] = "They're going to review the numbers tomorrow and get back to us before the meeting.";
+// Part of the result, as the panel shows it while the model is still writing.
+const char sampleWritten[] = "They're going to review the numbers tomorrow and get";
+
+// The colours of a dark desktop theme.
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
+    palette.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
+    palette.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x23));
+    palette.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3c, 0x41));
+    palette.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xea));
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xd9));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
 
 int usage()
 {
-    std::fputs("usage: shelldemo resultpanel working|failed|result|done [TEXT] [--no-replace]\n"
-               "       shelldemo tray [--working | --error TEXT]\n",
+    std::fputs("usage: shelldemo resultpanel working|failed|result|done|streaming|changes|undo [TEXT] [--no-replace] "
+               "[--dark]\n"
+               "       shelldemo tray [--working | --error TEXT | --history]\n",
                stderr);
     return 2;
 }
@@ -37,6 +58,8 @@ int showResultPanel(QApplication &app, const QStringList &args)
 {
     const QString kind = args.value(0);
     const bool offerReplace = !args.contains(QStringLiteral("--no-replace"));
+    if (args.contains(QStringLiteral("--dark")))
+        QApplication::setPalette(darkPalette());
     QString text = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--")) ? args.at(1) : QString();
 
     QTextEdit editor;
@@ -69,6 +92,17 @@ int showResultPanel(QApplication &app, const QStringList &args)
             resultPanel.fail(text.isEmpty() ? QStringLiteral("The model did not answer.") : text);
         else if (kind == QLatin1String("done"))
             resultPanel.show(ResultPanelState::done());
+        else if (kind == QLatin1String("undo"))
+            resultPanel.offerUndo();
+        else if (kind == QLatin1String("streaming"))
+            resultPanel.show(ResultPanelState::streaming(QStringLiteral("Proofreading…"),
+                                                         text.isEmpty() ? QString::fromUtf8(sampleWritten) : text),
+                             offerReplace);
+        else if (kind == QLatin1String("changes"))
+            resultPanel.show(ResultPanelState::changed(QString::fromUtf8(sampleResult),
+                                                       WordDiff::compare(QString::fromUtf8(sampleSelection),
+                                                                         QString::fromUtf8(sampleResult))),
+                             offerReplace);
         else
             resultPanel.show(ResultPanelState::result(text.isEmpty() ? QString::fromUtf8(sampleResult) : text),
                              offerReplace);
@@ -88,6 +122,13 @@ int tray(QApplication &app, const QStringList &args)
         status.setWorking(true);
     else if (args.value(0) == QLatin1String("--error"))
         status.setLastError(args.value(1));
+    if (args.value(0) == QLatin1String("--history")) {
+        RecentResults &results = status.results();
+        results.add(QStringLiteral("Summarize"), QStringLiteral("The team reviews the numbers tomorrow and reports back before the meeting."));
+        results.add(QStringLiteral("Translate"), QStringLiteral("Das Team prüft morgen die Zahlen."));
+        results.add(QStringLiteral("Proofread"), QString::fromUtf8(sampleResult));
+        results.setCanUndo(true);
+    }
     shell.start();
     return app.exec();
 }
@@ -97,7 +138,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    const QStringList kinds{"working", "failed", "result", "done"};
+    const QStringList kinds{"working", "failed", "result", "done", "streaming", "changes", "undo"};
     if (args.value(0) == QLatin1String("resultpanel") && kinds.contains(args.value(1)))
         return showResultPanel(app, args.mid(1));
     if (args.value(0) == QLatin1String("tray"))
