@@ -17,8 +17,9 @@
 #include "ui/askview.h"
 #include "ui/askwindow.h"
 
+#include "residentmemory.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QJsonDocument>
 #include <QTest>
 #include <algorithm>
@@ -43,18 +44,6 @@ void report(const char *what, std::vector<double> values)
     std::sort(values.begin(), values.end());
     std::printf("%s: median %.2f ms, worst %.2f ms, over %zu\n", what, values[values.size() / 2], values.back(),
                 values.size());
-}
-
-QString residentMemory()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return QString::fromLatin1(line.mid(6).trimmed());
-    }
-    return QStringLiteral("?");
 }
 
 // Calls `painted` after each paint of the watched widget.

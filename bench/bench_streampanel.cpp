@@ -12,9 +12,9 @@
 #include "ui/resultpanelwindow.h"
 #include "ui/wrappedtext.h"
 #include "benchsummary.h"
+#include "residentmemory.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
@@ -33,18 +33,6 @@ constexpr int chunksPerAnswer = 60;
 double ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
-}
-
-QString residentMemory()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return QString::fromLatin1(line.mid(6).trimmed());
-    }
-    return QStringLiteral("?");
 }
 
 // Notes the end of each paint of the widgets it watches.

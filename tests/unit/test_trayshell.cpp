@@ -38,7 +38,7 @@ private Q_SLOTS:
     {
         ControllerStatus status;
         TrayMenu menu(status);
-        const QStringList always{"-", "Settings…", "Quit Ringle"};
+        const QStringList always{"-", "Undo Last Replace", "Recent Results", "-", "Settings…", "Quit Ringle"};
         QCOMPARE(visibleEntries(*menu.menu()), always);
         QCOMPARE(menu.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
