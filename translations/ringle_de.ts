@@ -670,37 +670,58 @@ Befehle:
 </context>
 <context>
     <name>ConfigTransferTexts</name>
-    <message>
+    <message numerus="yes">
         <source>%n set</source>
-        <translation>%n Set</translation>
+        <translation>
+            <numerusform>%n Set</numerusform>
+            <numerusform>%n Sets</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sets</source>
-        <translation>%n Sets</translation>
+        <translation>
+            <numerusform>%n Set</numerusform>
+            <numerusform>%n Sets</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n key combination</source>
-        <translation>%n Tastenkombination</translation>
+        <translation>
+            <numerusform>%n Tastenkombination</numerusform>
+            <numerusform>%n Tastenkombinationen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n key combinations</source>
-        <translation>%n Tastenkombinationen</translation>
+        <translation>
+            <numerusform>%n Tastenkombination</numerusform>
+            <numerusform>%n Tastenkombinationen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n prompt</source>
-        <translation>%n Prompt</translation>
+        <translation>
+            <numerusform>%n Prompt</numerusform>
+            <numerusform>%n Prompts</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n prompts</source>
-        <translation>%n Prompts</translation>
+        <translation>
+            <numerusform>%n Prompt</numerusform>
+            <numerusform>%n Prompts</numerusform>
+        </translation>
     </message>
     <message>
         <source>and 1 more</source>
         <translation>und 1 weiteres</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more</source>
-        <translation>und %n weitere</translation>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
@@ -730,9 +751,12 @@ Befehle:
         <source>One of them gets a new id because your configuration already uses its id.</source>
         <translation>Eines davon bekommt eine neue ID, weil Ihre Konfiguration seine ID schon verwendet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n of them get new ids because your configuration already uses their ids.</source>
-        <translation>%n davon bekommen neue IDs, weil Ihre Konfiguration ihre IDs schon verwendet.</translation>
+        <translation>
+            <numerusform>%n davon bekommt eine neue ID, weil Ihre Konfiguration ihre ID schon verwendet.</numerusform>
+            <numerusform>%n davon bekommen neue IDs, weil Ihre Konfiguration ihre IDs schon verwendet.</numerusform>
+        </translation>
     </message>
     <message>
         <source>These apps and websites stay with the sets of yours they belong to: %1.</source>

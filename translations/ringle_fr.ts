@@ -671,37 +671,58 @@ Commandes&#xa0;:
 </context>
 <context>
     <name>ConfigTransferTexts</name>
-    <message>
+    <message numerus="yes">
         <source>%n set</source>
-        <translation>%n ensemble</translation>
+        <translation>
+            <numerusform>%n ensemble</numerusform>
+            <numerusform>%n ensembles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n sets</source>
-        <translation>%n ensembles</translation>
+        <translation>
+            <numerusform>%n ensemble</numerusform>
+            <numerusform>%n ensembles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n key combination</source>
-        <translation>%n combinaison de touches</translation>
+        <translation>
+            <numerusform>%n combinaison de touches</numerusform>
+            <numerusform>%n combinaisons de touches</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n key combinations</source>
-        <translation>%n combinaisons de touches</translation>
+        <translation>
+            <numerusform>%n combinaison de touches</numerusform>
+            <numerusform>%n combinaisons de touches</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n prompt</source>
-        <translation>%n prompt</translation>
+        <translation>
+            <numerusform>%n prompt</numerusform>
+            <numerusform>%n prompts</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n prompts</source>
-        <translation>%n prompts</translation>
+        <translation>
+            <numerusform>%n prompt</numerusform>
+            <numerusform>%n prompts</numerusform>
+        </translation>
     </message>
     <message>
         <source>and 1 more</source>
         <translation>et 1 autre</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more</source>
-        <translation>et %n autres</translation>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
@@ -731,9 +752,12 @@ Commandes&#xa0;:
         <source>One of them gets a new id because your configuration already uses its id.</source>
         <translation>L’un d’eux reçoit un nouvel identifiant, car votre configuration utilise déjà le sien.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n of them get new ids because your configuration already uses their ids.</source>
-        <translation>%n d’entre eux reçoivent de nouveaux identifiants, car votre configuration utilise déjà les leurs.</translation>
+        <translation>
+            <numerusform>%n d’entre eux reçoit un nouvel identifiant, car votre configuration utilise déjà le sien.</numerusform>
+            <numerusform>%n d’entre eux reçoivent de nouveaux identifiants, car votre configuration utilise déjà les leurs.</numerusform>
+        </translation>
     </message>
     <message>
         <source>These apps and websites stay with the sets of yours they belong to: %1.</source>

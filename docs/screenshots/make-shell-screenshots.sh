@@ -33,6 +33,7 @@ panel result-streaming streaming
 panel result-changes changes
 panel result-changes-dark changes --dark
 panel undo-panel undo
+LANGUAGE=de panel result-changes-de changes
 
 # The tray needs a host: trayer on the top edge.
 trayer --edge top --align right --widthtype request --height 28 --transparent false >/dev/null 2>&1 &

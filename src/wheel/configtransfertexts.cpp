@@ -6,23 +6,24 @@
 
 namespace ConfigTransferTexts {
 namespace {
-QString tr(const char *text, int n = -1)
+// With a count, the translation has a form for each of its language's plural cases.
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("ConfigTransferTexts", text, nullptr, n);
+    return QCoreApplication::translate("ConfigTransferTexts", text, disambiguation, n);
 }
 
 // The singular is its own text so that English reads right without a translation file.
 QString sets(qsizetype n)
 {
-    return n == 1 ? tr("%n set", 1) : tr("%n sets", int(n));
+    return n == 1 ? tr("%n set", nullptr, 1) : tr("%n sets", nullptr, int(n));
 }
 QString combos(qsizetype n)
 {
-    return n == 1 ? tr("%n key combination", 1) : tr("%n key combinations", int(n));
+    return n == 1 ? tr("%n key combination", nullptr, 1) : tr("%n key combinations", nullptr, int(n));
 }
 QString prompts(qsizetype n)
 {
-    return n == 1 ? tr("%n prompt", 1) : tr("%n prompts", int(n));
+    return n == 1 ? tr("%n prompt", nullptr, 1) : tr("%n prompts", nullptr, int(n));
 }
 
 constexpr qsizetype namesShown = 10;
@@ -32,7 +33,7 @@ QString listed(const QStringList &all)
     QStringList shown = all.mid(0, namesShown);
     const qsizetype more = all.size() - shown.size();
     if (more > 0)
-        shown.append(more == 1 ? tr("and 1 more") : tr("and %n more", int(more)));
+        shown.append(more == 1 ? tr("and 1 more") : tr("and %n more", nullptr, int(more)));
     return shown.join(QStringLiteral(", "));
 }
 
@@ -84,7 +85,7 @@ QStringList effects(const ConfigImport::Prepared &prepared, const QString &merge
         if (merge->renamed == 1)
             line += QLatin1Char(' ') + tr("One of them gets a new id because your configuration already uses its id.");
         else if (merge->renamed > 1)
-            line += QLatin1Char(' ') + tr("%n of them get new ids because your configuration already uses their ids.", merge->renamed);
+            line += QLatin1Char(' ') + tr("%n of them get new ids because your configuration already uses their ids.", nullptr, merge->renamed);
         if (!merge->keptBindings.isEmpty())
             line += QLatin1Char(' ') + tr("These apps and websites stay with the sets of yours they belong to: %1.")
                                            .arg(listed(merge->keptBindings));

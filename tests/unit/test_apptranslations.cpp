@@ -2,6 +2,7 @@
 // French, a text the translation lacks stays English, English listed first wants no translation, and
 // Qt's own buttons follow in the same language.
 #include "app/apptranslations.h"
+#include "wheel/configtransfertexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,6 +61,32 @@ private Q_SLOTS:
             QVERIFY(translated(known) != QString::fromUtf8(known));
         }
         QCOMPARE(translated(known), QString::fromUtf8(known));
+    }
+
+    // Counts take their language's plural form: French puts none in the singular, German does not.
+    void countsInEachLanguagesPluralForm_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("sets");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English, none") << "en" << 0 << u"0 sets, 1 key combination and 2 prompts"_qs;
+        QTest::newRow("English, one") << "en" << 1 << u"1 set, 1 key combination and 2 prompts"_qs;
+        QTest::newRow("German, none") << "de" << 0 << u"0 Sets, 1 Tastenkombination und 2 Prompts"_qs;
+        QTest::newRow("German, one") << "de" << 1 << u"1 Set, 1 Tastenkombination und 2 Prompts"_qs;
+        QTest::newRow("French, none") << "fr" << 0 << u"0 ensemble, 1 combinaison de touches et 2 prompts"_qs;
+        QTest::newRow("French, three") << "fr" << 3 << u"3 ensembles, 1 combinaison de touches et 2 prompts"_qs;
+    }
+    void countsInEachLanguagesPluralForm()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, sets);
+        QFETCH(QString, text);
+        const AppTranslations translations({language});
+        ConfigContents contents;
+        contents.sets.resize(sets);
+        contents.combos.resize(1);
+        contents.prompts.resize(2);
+        QCOMPARE(ConfigTransferTexts::counts(contents), text);
     }
 
     void qtTextsInTheSameLanguage()

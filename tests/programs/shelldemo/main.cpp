@@ -7,6 +7,7 @@
 #include "actions/controllerstatus.h"
 #include "actions/recentresults.h"
 #include "actions/resultpanel.h"
+#include "app/apptranslations.h"
 #include "ai/worddiff.h"
 #include "app/ringleapp.h"
 #include "platform/fake/memorydefaults.h"
@@ -137,6 +138,8 @@ int tray(QApplication &app, const QStringList &args)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // In the desktop's language, as the app is.
+    const AppTranslations translations;
     const QStringList args = app.arguments().mid(1);
     const QStringList kinds{"working", "failed", "result", "done", "streaming", "changes", "undo"};
     if (args.value(0) == QLatin1String("resultpanel") && kinds.contains(args.value(1)))
