@@ -120,11 +120,11 @@ QCoro::Task<QString> TextReplacer::copySelection()
     co_return *copied.text;
 }
 
-QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
+QCoro::Task<std::optional<RunningApp>> TextReplacer::frontAfterPanelClick(std::optional<RunningApp> app)
 {
     throwIfStopped();
-    // This is Replace clicked on Ringle's panel, which KWin gives the focus until the panel is
-    // gone, and says so only a moment after the click.
+    // A button clicked on Ringle's panel, which KWin gives the focus until the panel is gone, and
+    // says so only a moment after the click.
     co_await MonotonicSleep::sleepFor(panelClickSettle);
     throwIfStopped();
     std::optional<RunningApp> front = m_workspace.frontApplication();
@@ -140,6 +140,12 @@ QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> ap
         co_await MonotonicSleep::sleepFor(keyboardReturnDelay);
         throwIfStopped();
     }
+    co_return front;
+}
+
+QCoro::Task<void> TextReplacer::paste(QString text, std::optional<RunningApp> app)
+{
+    const std::optional<RunningApp> front = co_await frontAfterPanelClick(app);
     if (!isSameApp(front, app)) {
         m_clipboard.writeText(text, true);
         throw RingleError::focusChanged();
@@ -207,9 +213,9 @@ QCoro::Task<void> TextReplacer::pasteAndRestore(QString text, std::optional<Runn
     restore(snapshot);
 }
 
-bool TextReplacer::canSelectBack(const Replacement &replacement) const
+bool TextReplacer::canSelectBack(const Replacement &replacement, const std::optional<RunningApp> &front) const
 {
-    if (!replacement.app || !isSameApp(m_workspace.frontApplication(), replacement.app))
+    if (!replacement.app || !isSameApp(front, replacement.app))
         return false;
     // Terminals take other copy keys, and the arrow keys move their shell's cursor instead of
     // selecting.
@@ -221,8 +227,8 @@ bool TextReplacer::canSelectBack(const Replacement &replacement) const
 
 QCoro::Task<TextReplacer::UndoOutcome> TextReplacer::undo(Replacement replacement)
 {
-    throwIfStopped();
-    if (!canSelectBack(replacement)) {
+    const std::optional<RunningApp> frontAtStart = co_await frontAfterPanelClick(replacement.app);
+    if (!canSelectBack(replacement, frontAtStart)) {
         qCInfo(lcReplacer) << "undo: cannot select the replacement here; the original goes on the clipboard";
         m_clipboard.writeText(replacement.original, false);
         co_return UndoOutcome::copied;

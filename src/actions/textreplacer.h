@@ -83,8 +83,11 @@ private:
     QCoro::Task<void> pasteAndRestore(QString text, std::optional<RunningApp> front, ClipboardSnapshot snapshot);
     // The user's content is off the clipboard until this snapshot is restored.
     void owe(const ClipboardSnapshot &snapshot);
-    // Whether the replacement can be selected back by its characters in the application in front.
-    bool canSelectBack(const Replacement &replacement) const;
+    // Whether the replacement can be selected back by its characters with `front` in front.
+    bool canSelectBack(const Replacement &replacement, const std::optional<RunningApp> &front) const;
+    // What is in front once the focus a click on the panel took has gone back, waiting a moment for
+    // `app` to be in front again.
+    QCoro::Task<std::optional<RunningApp>> frontAfterPanelClick(std::optional<RunningApp> app);
     void restore(const ClipboardSnapshot &snapshot);
     void throwIfStopped() const;
 

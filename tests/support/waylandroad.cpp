@@ -149,6 +149,8 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     QVERIFY(untilInFront(ringle, mousepad.processId()));
     QTest::qWait(500);
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
+    // Mousepad says nothing when it has selected; give it the time a user's hand would.
+    QVERIFY(m_input.send(u"wait 300"_qs));
 
     // Moving on only once the wheel is open: a busy machine may open it after the pointer left.
     QVERIFY(m_input.send(u"move %1 %2"_qs.arg(centre.x()).arg(centre.y())));

@@ -19,6 +19,9 @@
 
 namespace TestSupport {
 namespace {
+// Between holding the keys of a gesture and moving, in ms.
+constexpr int openWait = 400;
+
 QJsonDocument swayTree()
 {
     QProcess swaymsg;
@@ -90,7 +93,8 @@ bool WaylandInput::send(const QString &command)
 
 bool WaylandInput::shortcutGesture(const QString &combo, QPoint at, int dx, int dy)
 {
-    return send(u"move %1 %2"_qs.arg(at.x()).arg(at.y())) && send(u"hold "_qs + combo) && send(u"wait 150"_qs)
+    // The wheel opens within a frame or two, later on a busy machine; it must be open to follow.
+    return send(u"move %1 %2"_qs.arg(at.x()).arg(at.y())) && send(u"hold "_qs + combo) && send(u"wait %1"_qs.arg(openWait))
         && send(u"moveby %1 %2"_qs.arg(dx).arg(dy)) && send(u"wait 150"_qs) && send(u"release "_qs + combo)
         && sync();
 }
@@ -98,7 +102,7 @@ bool WaylandInput::shortcutGesture(const QString &combo, QPoint at, int dx, int 
 bool WaylandInput::mouseGesture(const QString &modifiers, int button, QPoint at, int dx, int dy)
 {
     return send(u"move %1 %2"_qs.arg(at.x()).arg(at.y())) && send(u"hold "_qs + modifiers)
-        && send(u"buttondown %1"_qs.arg(button)) && send(u"wait 150"_qs) && send(u"moveby %1 %2"_qs.arg(dx).arg(dy))
+        && send(u"buttondown %1"_qs.arg(button)) && send(u"wait %1"_qs.arg(openWait)) && send(u"moveby %1 %2"_qs.arg(dx).arg(dy))
         && send(u"wait 150"_qs) && send(u"buttonup %1"_qs.arg(button)) && send(u"release "_qs + modifiers) && sync();
 }
 
