@@ -71,9 +71,9 @@ Formats WaylandRoad::clipboardNow()
     return reply.startsWith("dump ") ? decodeFormats(reply.mid(5)) : Formats{};
 }
 
-void WaylandRoad::verifyUserClipboardBack()
+void WaylandRoad::verifyUserClipboardBack(int timeoutMs)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()), contentOf(m_userContent), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()), contentOf(m_userContent), timeoutMs);
 }
 
 void WaylandRoad::proofreadReplacesDirectly(const QString &program)
@@ -168,6 +168,8 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     QVERIFY(m_input.send(u"move %1 %2"_qs.arg(replace->x()).arg(replace->y())));
     QVERIFY(m_input.send(u"click 1"_qs));
     verifyUserClipboardBack();
+    if (QTest::currentTestFailed())
+        return;
 
     // Undo finds the pasted text before the caret, so it was pasted, and puts the original back.
     QVERIFY(!ringle.waitForLine(shown(u"done-undo"_qs, QString())).isEmpty());
@@ -177,7 +179,10 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     QVERIFY(m_input.send(u"move %1 %2"_qs.arg(undo->x()).arg(undo->y())));
     QVERIFY(m_input.send(u"click 1"_qs));
     QVERIFY(!ringle.waitForLine(u"undo: restored"_qs, 10000).isEmpty());
-    verifyUserClipboardBack();
+    // Once read back after 10.2 s on a loaded machine, each of the tool's reads waiting its turn.
+    verifyUserClipboardBack(20000);
+    if (QTest::currentTestFailed())
+        return;
     // What mousepad holds now, copied out of it.
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
     QVERIFY(m_input.send(u"key ctrl+c"_qs));

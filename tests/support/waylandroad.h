@@ -39,7 +39,7 @@ public:
     // The app started on the model server that proofreads `typo`, and the editor holding it selected.
     std::unique_ptr<LineProcess> readyToProofread(RingleProcess &ringle, bool replaceDirectly);
     bool gesture(int dx, int dy, const QString &combo = shortcut) { return m_input.shortcutGesture(combo, centre, dx, dy); }
-    void verifyUserClipboardBack();
+    void verifyUserClipboardBack(int timeoutMs = 10000);
     // The app's whole transcript when the case failed, which QVERIFY2 would cut short.
     static void sayOnFailure(RingleProcess &ringle);
     // The clipboard's content as a second data-control client reads it.
