@@ -181,11 +181,15 @@ private Q_SLOTS:
         std::map<quint32, RunningApp> apps;
         for (quint32 window : {a1, a2, b, led}) {
             RunningApp front;
+            // The workspace learns of the new active window from the window manager's event, a
+            // moment after the property reads so.
             const bool came = QTest::qWaitFor([&] {
                 TestSupport::xdotool({u"windowactivate"_qs, QString::number(window)});
-                return X11WindowProps::activeWindow(m_backend->connection()) == window;
+                if (X11WindowProps::activeWindow(m_backend->connection()) != window)
+                    return false;
+                front = workspace().frontApplication().value_or(RunningApp{});
+                return !front.appId.isEmpty();
             }, 20000);
-            front = workspace().frontApplication().value_or(RunningApp{});
             QVERIFY2(came, qPrintable(QString::number(window, 16)));
             QCOMPARE(front.pid, 0);
             QCOMPARE(front.appId, u"NoPid"_qs);
