@@ -48,9 +48,14 @@ public:
     // `program`: the app, or a copy of it the desktop grants less.
     void proofreadReplacesDirectly(const QString &program = {});
     void resultPanelReplaceIsClicked();
-    // A streamed proofread of all of mousepad's text, replaced from the panel, then undone.
+    // A proofread of all of mousepad's text, replaced directly.
     // `untilInFront` waits until mousepad (of that process id) is the app in front.
-    void mousepadProofreadIsReviewedReplacedAndUndone(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
+    void mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
+    // A streamed proofread of all of mousepad's text, replaced from the panel, then undone.
+    // `untilInFront` waits until mousepad (of that process id) is the app in front;
+    // `clipboardWaitMs`, how long the user's clipboard may take to read back after each step.
+    void mousepadProofreadIsReviewedReplacedAndUndone(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront,
+                                                      int clipboardWaitMs = 10000);
     void keyCombinationSlotActsOnTheEditor();
     // A set bound to the test editor, whose first ring selects all, opens over it. `untilInFront`,
     // where given, waits until the desktop has told Ringle the editor is in front.
