@@ -26,6 +26,34 @@ QString clipboardTool()
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':').contains(u"GNOME"_qs) ? u"mutterclipboardtool"_qs
                                                                                           : u"waylandclipboardtool"_qs;
 }
+// Mousepad on Wayland with a file of its own, in a home of its own; closed when this goes.
+class Mousepad final {
+public:
+    ~Mousepad()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    bool start(const QString &text)
+    {
+        QFile file(m_home.filePath(u"typo.txt"_qs));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            return false;
+        file.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
+        environment.insert(u"XDG_CONFIG_HOME"_qs, m_home.path());
+        environment.insert(u"XDG_DATA_HOME"_qs, m_home.path());
+        m_process.setProcessEnvironment(environment);
+        m_process.start(u"mousepad"_qs, {u"--disable-server"_qs, file.fileName()});
+        return m_process.waitForStarted();
+    }
+    qint64 pid() const { return m_process.processId(); }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
 } // namespace
 
 void WaylandRoad::start()
@@ -71,9 +99,17 @@ Formats WaylandRoad::clipboardNow()
     return reply.startsWith("dump ") ? decodeFormats(reply.mid(5)) : Formats{};
 }
 
-void WaylandRoad::verifyUserClipboardBack(int timeoutMs)
+void WaylandRoad::verifyUserClipboardBack()
 {
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()), contentOf(m_userContent), timeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()), contentOf(m_userContent), 10000);
+}
+
+void WaylandRoad::verifyMousepadHolds(const QString &text)
+{
+    // Copied out of it: this leaves the clipboard to mousepad.
+    QVERIFY(m_input.send(u"key ctrl+a"_qs));
+    QVERIFY(m_input.send(u"key ctrl+c"_qs));
+    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs), text.toUtf8(), 5000);
 }
 
 void WaylandRoad::proofreadReplacesDirectly(const QString &program)
@@ -128,38 +164,20 @@ void WaylandRoad::mousepadIsProofreadInPlace(const std::function<bool(RingleProc
     QVERIFY(ringle.configure(u"showResultFirst"_qs, u"false"_qs));
     QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
     QVERIFY(ringle.start());
-    QTemporaryDir home;
-    QFile file(home.filePath(u"typo.txt"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(typo.toUtf8());
-    file.close();
-    QProcess mousepad;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
-    environment.insert(u"XDG_CONFIG_HOME"_qs, home.path());
-    environment.insert(u"XDG_DATA_HOME"_qs, home.path());
-    mousepad.setProcessEnvironment(environment);
-    mousepad.start(u"mousepad"_qs, {u"--disable-server"_qs, file.fileName()});
-    QVERIFY(mousepad.waitForStarted());
-    const auto closeMousepad = qScopeGuard([&mousepad] {
-        mousepad.kill();
-        mousepad.waitForFinished();
-    });
-    QVERIFY(untilInFront(ringle, mousepad.processId()));
+    Mousepad mousepad;
+    QVERIFY(mousepad.start(typo));
+    QVERIFY(untilInFront(ringle, mousepad.pid()));
     QTest::qWait(500);
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
 
     QVERIFY(gesture(0, -90));
     QVERIFY(!ringle.waitForLine(shown(u"done"_qs, QString())).isEmpty());
     verifyUserClipboardBack();
-    // What mousepad holds now, copied out of it.
-    QVERIFY(m_input.send(u"key ctrl+a"_qs));
-    QVERIFY(m_input.send(u"key ctrl+c"_qs));
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs), fixed.toUtf8(), 5000);
+    verifyMousepadHolds(fixed);
 }
 
 void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
-    const std::function<bool(RingleProcess &, qint64)> &untilInFront, int clipboardWaitMs)
+    const std::function<bool(RingleProcess &, qint64)> &untilInFront)
 {
     RingleProcess ringle;
     const auto say = qScopeGuard([&ringle] { sayOnFailure(ringle); });
@@ -167,24 +185,9 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     // Asked for a stream, the server sends this answer a few words at a time.
     QVERIFY(m_server.setDefault(ModelServerProcess::completion(fixed)));
     QVERIFY(ringle.start());
-    QTemporaryDir home;
-    QFile file(home.filePath(u"typo.txt"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(typo.toUtf8());
-    file.close();
-    QProcess mousepad;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"GDK_BACKEND"_qs, u"wayland"_qs);
-    environment.insert(u"XDG_CONFIG_HOME"_qs, home.path());
-    environment.insert(u"XDG_DATA_HOME"_qs, home.path());
-    mousepad.setProcessEnvironment(environment);
-    mousepad.start(u"mousepad"_qs, {u"--disable-server"_qs, file.fileName()});
-    QVERIFY(mousepad.waitForStarted());
-    const auto closeMousepad = qScopeGuard([&mousepad] {
-        mousepad.kill();
-        mousepad.waitForFinished();
-    });
-    QVERIFY(untilInFront(ringle, mousepad.processId()));
+    Mousepad mousepad;
+    QVERIFY(mousepad.start(typo));
+    QVERIFY(untilInFront(ringle, mousepad.pid()));
     QTest::qWait(500);
     QVERIFY(m_input.send(u"key ctrl+a"_qs));
     // Mousepad says nothing when it has selected; give it the time a user's hand would.
@@ -205,7 +208,7 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     QTest::qWait(300);
     QVERIFY(m_input.send(u"move %1 %2"_qs.arg(replace->x()).arg(replace->y())));
     QVERIFY(m_input.send(u"click 1"_qs));
-    verifyUserClipboardBack(clipboardWaitMs);
+    verifyUserClipboardBack();
     if (QTest::currentTestFailed())
         return;
 
@@ -217,13 +220,10 @@ void WaylandRoad::mousepadProofreadIsReviewedReplacedAndUndone(
     QVERIFY(m_input.send(u"move %1 %2"_qs.arg(undo->x()).arg(undo->y())));
     QVERIFY(m_input.send(u"click 1"_qs));
     QVERIFY(!ringle.waitForLine(u"undo: restored"_qs, 10000).isEmpty());
-    verifyUserClipboardBack(clipboardWaitMs);
+    verifyUserClipboardBack();
     if (QTest::currentTestFailed())
         return;
-    // What mousepad holds now, copied out of it.
-    QVERIFY(m_input.send(u"key ctrl+a"_qs));
-    QVERIFY(m_input.send(u"key ctrl+c"_qs));
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(clipboardNow()).value(u"text/plain;charset=utf-8"_qs), typo.toUtf8(), 5000);
+    verifyMousepadHolds(typo);
 }
 
 void WaylandRoad::keyCombinationSlotActsOnTheEditor()

@@ -39,7 +39,7 @@ public:
     // The app started on the model server that proofreads `typo`, and the editor holding it selected.
     std::unique_ptr<LineProcess> readyToProofread(RingleProcess &ringle, bool replaceDirectly);
     bool gesture(int dx, int dy, const QString &combo = shortcut) { return m_input.shortcutGesture(combo, centre, dx, dy); }
-    void verifyUserClipboardBack(int timeoutMs = 10000);
+    void verifyUserClipboardBack();
     // The app's whole transcript when the case failed, which QVERIFY2 would cut short.
     static void sayOnFailure(RingleProcess &ringle);
     // The clipboard's content as a second data-control client reads it.
@@ -52,10 +52,8 @@ public:
     // `untilInFront` waits until mousepad (of that process id) is the app in front.
     void mousepadIsProofreadInPlace(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
     // A streamed proofread of all of mousepad's text, replaced from the panel, then undone.
-    // `untilInFront` waits until mousepad (of that process id) is the app in front;
-    // `clipboardWaitMs`, how long the user's clipboard may take to read back after each step.
-    void mousepadProofreadIsReviewedReplacedAndUndone(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront,
-                                                      int clipboardWaitMs = 10000);
+    // `untilInFront` as above.
+    void mousepadProofreadIsReviewedReplacedAndUndone(const std::function<bool(RingleProcess &, qint64 pid)> &untilInFront);
     void keyCombinationSlotActsOnTheEditor();
     // A set bound to the test editor, whose first ring selects all, opens over it. `untilInFront`,
     // where given, waits until the desktop has told Ringle the editor is in front.
@@ -63,6 +61,9 @@ public:
     void askTakesTheKeyboardAndGivesItBack();
 
 private:
+    // Mousepad's whole text, selected and copied out of it.
+    void verifyMousepadHolds(const QString &text);
+
     QString m_desktop;
     ModelServerProcess m_server;
     WaylandInput m_input;
